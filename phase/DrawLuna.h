@@ -1,0 +1,31 @@
+#pragma once
+
+#include "PictureSurface.h"
+
+#include <chrono>
+
+namespace luna {
+
+// How long DrawLuna() waits before it draws.
+inline constexpr std::chrono::milliseconds LunaPause{100};
+
+// The phase angle as whole degrees in 0..359: rounded to the nearest whole
+// number, halves to the even neighbour, then reduced modulo 360 as exact
+// arithmetic would (-10 gives 350, 359.5 gives 0).
+// Throws std::invalid_argument when the angle is not finite.
+int normalisedAngle(double angle);
+
+// Draws the Moon at phase `angle` (degrees) as a disc of radius r centred on
+// (x, y), lit part white and dark part black, with a black rim; nothing
+// outside the disc and its rim is touched. It sets the surface's fill style
+// and fill colour as it goes and leaves the fill style Transparent.
+//
+// Throws std::invalid_argument, before drawing anything, when the angle, the
+// centre or the radius is not finite or the radius is negative.
+void drawPhase(PictureSurface& surface, double x, double y, double angle, double r);
+
+// Waits at least LunaPause, without using the processor, then draws as
+// drawPhase(). Invalid arguments are reported before the wait.
+void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r);
+
+} // namespace luna
