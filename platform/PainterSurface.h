@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PictureSurface.h"
+
+#include <QColor>
+
+class QPaintDevice;
+class QPainter;
+
+namespace luna {
+
+QColor toQColor(Colour colour);
+
+// A picture surface drawn with QPainter, anti-aliased, with one-pixel
+// outlines. Scale units are the device's logical pixels.
+//
+// Built on a paint device, it opens a painter for each figure, so the device
+// is free between figures (a QImage can be shown while it is drawn on).
+// Built on an active painter instead, it draws with that painter; this suits
+// devices that want one painting session, such as QSvgGenerator.
+class PainterSurface : public PictureSurface {
+public:
+    explicit PainterSurface(QPaintDevice& device);
+    explicit PainterSurface(QPainter& painter);
+
+    void setFillStyle(FillStyle style) override;
+    FillStyle fillStyle() const override;
+    void setFillColor(Colour colour) override;
+    Colour fillColor() const override;
+    void circle(std::uint16_t flags, double x, double y, double radius, Colour colour,
+                double start, double end, double aspect) override;
+
+private:
+    void paint(QPainter& painter, std::uint16_t flags, double x, double y, double radius,
+               Colour colour, double start, double end, double aspect) const;
+
+    QPaintDevice* device_ = nullptr;
+    QPainter* painter_ = nullptr;
+    FillStyle fillStyle_ = FillStyle::Solid;
+    Colour fillColor_ = Black;
+};
+
+} // namespace luna

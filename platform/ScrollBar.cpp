@@ -1,0 +1,84 @@
+#include "ScrollBar.h"
+
+#include <QKeyEvent>
+#include <QProxyStyle>
+
+namespace luna {
+
+namespace {
+
+class PageStepStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent)
+{
+    // The style is not owned by the widget; as a child it goes with it.
+    auto* style = new PageStepStyle;
+    style->setParent(this);
+    setStyle(style);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (isSliderDown())
+            emit scroll();
+        else
+            emit change();
+    });
+    connect(this, &QScrollBar::sliderPressed, this, [this] { valueAtPress_ = value(); });
+    connect(this, &QScrollBar::sliderReleased, this, [this] {
+        if (value() != valueAtPress_)
+            emit change();
+    });
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    const bool backward = orientation() == Qt::Horizontal && isRightToLeft();
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        action = backward ? SliderSingleStepAdd : SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+        action = backward ? SliderSingleStepSub : SliderSingleStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+} // namespace luna
+
