@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace luna {
+
+class CaptionLabel;
+class PictureBox;
+class ScrollBar;
+
+// The main window: a scroll bar chooses the phase angle, a label shows it,
+// and the picture below shows the Moon at that phase.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    static QString title();
+
+    CaptionLabel* Text1 = nullptr;
+    ScrollBar* HScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+    PictureBox* PicLuna = nullptr;
+
+private:
+    void onHScroll1Change();
+    void onHScroll1Scroll();
+    void onText1Change();
+    void onPicLunaClick();
+};
+
+} // namespace luna
