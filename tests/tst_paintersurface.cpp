@@ -1,0 +1,256 @@
+#include "DrawLuna.h"
+#include "PainterSurface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+using namespace luna;
+
+namespace {
+
+constexpr int size = 200;
+constexpr double centre = 100;
+constexpr double radius = 60;
+const QColor background(128, 128, 128);
+
+QImage blankImage()
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    return image;
+}
+
+enum class Tone { White, Black };
+
+bool hasTone(const QImage& image, QPoint at, Tone tone)
+{
+    const QColor c = image.pixelColor(at);
+    if (tone == Tone::White)
+        return c.red() > 200 && c.green() > 200 && c.blue() > 200;
+    return c.red() < 55 && c.green() < 55 && c.blue() < 55;
+}
+
+// A point inside the disc, at `fraction` of the radius right of the centre
+// (negative: left).
+QPoint across(double fraction)
+{
+    return QPoint(int(centre + fraction * radius), int(centre));
+}
+
+} // namespace
+
+class TestPainterSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void phasesLookAsTheyShould_data();
+    void phasesLookAsTheyShould();
+    void leavesTheOutsideUntouched();
+    void pieFormsCoverOneHalf_data();
+    void pieFormsCoverOneHalf();
+    void transparentFillKeepsTheInside();
+    void colourBytesAreRedGreenBlue_data();
+    void colourBytesAreRedGreenBlue();
+    void aspectSquashesOneAxis_data();
+    void aspectSquashesOneAxis();
+    void zeroRadiusDrawsNothing();
+    void drawsThroughAnActivePainter();
+};
+
+void TestPainterSurface::phasesLookAsTheyShould_data()
+{
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<QList<double>>("lit");
+    QTest::addColumn<QList<double>>("dark");
+
+    // Positions across the horizontal diameter, as fractions of the radius.
+    using L = QList<double>;
+    QTest::newRow("0 new moon") << 0.0 << L{} << L{-0.9, -0.5, 0, 0.5, 0.9};
+    QTest::newRow("45 crescent left") << 45.0 << L{-0.9, -0.6} << L{-0.3, 0, 0.5, 0.9};
+    QTest::newRow("90 left half") << 90.0 << L{-0.9, -0.5, -0.1} << L{0.1, 0.5, 0.9};
+    QTest::newRow("135 gibbous") << 135.0 << L{-0.9, -0.5, 0, 0.3} << L{0.6, 0.9};
+    QTest::newRow("180 full moon") << 180.0 << L{-0.9, -0.5, 0, 0.5, 0.9} << L{};
+    QTest::newRow("225 gibbous") << 225.0 << L{-0.3, 0, 0.5, 0.9} << L{-0.9, -0.6};
+    QTest::newRow("270 right half") << 270.0 << L{0.1, 0.5, 0.9} << L{-0.9, -0.5, -0.1};
+    QTest::newRow("315 crescent right") << 315.0 << L{0.6, 0.9} << L{-0.9, -0.5, 0, 0.3};
+    QTest::newRow("359 almost new") << 359.0 << L{} << L{-0.9, -0.5, 0, 0.5, 0.95};
+}
+
+void TestPainterSurface::phasesLookAsTheyShould()
+{
+    QFETCH(double, angle);
+    QFETCH(QList<double>, lit);
+    QFETCH(QList<double>, dark);
+
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    drawPhase(surface, centre, centre, angle, radius);
+
+    for (double at : lit)
+        QVERIFY2(hasTone(image, across(at), Tone::White), qPrintable(QString::number(at)));
+    for (double at : dark)
+        QVERIFY2(hasTone(image, across(at), Tone::Black), qPrintable(QString::number(at)));
+    // Above and below the centre the terminator does not reach the rim.
+    const bool litAtTop = angle > 90 && angle < 270;
+    const Tone top = litAtTop ? Tone::White : Tone::Black;
+    if (angle != 90 && angle != 270) {
+        QVERIFY(hasTone(image, QPoint(int(centre), int(centre - 0.8 * radius)), top));
+        QVERIFY(hasTone(image, QPoint(int(centre), int(centre + 0.8 * radius)), top));
+    }
+}
+
+void TestPainterSurface::leavesTheOutsideUntouched()
+{
+    for (double angle : {0.0, 45.0, 180.0, 300.0}) {
+        QImage image = blankImage();
+        PainterSurface surface(image);
+        drawPhase(surface, centre, centre, angle, radius);
+        for (int step = 0; step < 16; ++step) {
+            const double direction = step * std::numbers::pi / 8;
+            const double distance = radius + 2;
+            const QPoint outside(int(std::lround(centre + distance * std::cos(direction))),
+                                 int(std::lround(centre + distance * std::sin(direction))));
+            QCOMPARE(image.pixelColor(outside), background);
+        }
+        QCOMPARE(image.pixelColor(0, 0), background);
+        // The rim shows as a dark ring even on a full moon.
+        const QColor rim = image.pixelColor(int(centre + radius) - 1, int(centre));
+        QVERIFY2(rim.lightness() < 160, qPrintable(rim.name()));
+    }
+}
+
+void TestPainterSurface::pieFormsCoverOneHalf_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<double>("covered");
+
+    QTest::newRow("right half") << -4.71225 << -1.57075 << 0.5;
+    QTest::newRow("left half") << -1.57075 << -4.71225 << -0.5;
+}
+
+void TestPainterSurface::pieFormsCoverOneHalf()
+{
+    QFETCH(double, start);
+    QFETCH(double, end);
+    QFETCH(double, covered);
+
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColor(rgb(0, 0, 255));
+    surface.circle(CircleFlags::Pie, centre, centre, radius, rgb(0, 0, 255), start, end, 1);
+
+    QCOMPARE(image.pixelColor(across(covered)), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(across(covered * 1.8)), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(across(-covered)), background);
+    QCOMPARE(image.pixelColor(across(-covered * 1.8)), background);
+    QCOMPARE(image.pixelColor(QPoint(int(centre + covered * radius), int(centre - 0.8 * radius))),
+             QColor(0, 0, 255));
+}
+
+void TestPainterSurface::transparentFillKeepsTheInside()
+{
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillColor(White);
+    surface.setFillStyle(FillStyle::Transparent);
+    surface.circle(CircleFlags::Closed, centre, centre, radius, rgb(255, 0, 0), 0, 0, 1);
+    surface.circle(CircleFlags::Pie, centre, centre, radius, rgb(255, 0, 0), -4.71225, -1.57075, 1);
+
+    QCOMPARE(image.pixelColor(across(0.5)), background);
+    QCOMPARE(image.pixelColor(across(-0.5)), background);
+    const QColor rim = image.pixelColor(QPoint(int(centre), int(centre - radius)));
+    QVERIFY2(rim.red() > rim.blue() + 60, qPrintable(rim.name()));
+    QVERIFY(surface.fillStyle() == FillStyle::Transparent);
+    QCOMPARE(surface.fillColor(), White);
+}
+
+void TestPainterSurface::colourBytesAreRedGreenBlue_data()
+{
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<QColor>("expected");
+
+    QTest::newRow("red is 0x0000FF") << Colour{0x0000FF} << QColor(255, 0, 0);
+    QTest::newRow("green is 0x00FF00") << Colour{0x00FF00} << QColor(0, 255, 0);
+    QTest::newRow("blue is 0xFF0000") << Colour{0xFF0000} << QColor(0, 0, 255);
+    QTest::newRow("mixed") << rgb(0x12, 0x34, 0x56) << QColor(0x12, 0x34, 0x56);
+}
+
+void TestPainterSurface::colourBytesAreRedGreenBlue()
+{
+    QFETCH(Colour, colour);
+    QFETCH(QColor, expected);
+
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColor(colour);
+    surface.circle(CircleFlags::Closed, centre, centre, radius, colour, 0, 0, 1);
+    QCOMPARE(image.pixelColor(across(0)), expected);
+    QCOMPARE(surface.fillColor(), colour);
+}
+
+void TestPainterSurface::aspectSquashesOneAxis_data()
+{
+    QTest::addColumn<double>("aspect");
+    QTest::addColumn<double>("halfWidth");
+    QTest::addColumn<double>("halfHeight");
+
+    QTest::newRow("circle") << 1.0 << radius << radius;
+    QTest::newRow("tall, aspect 4") << 4.0 << radius / 4 << radius;
+    QTest::newRow("wide, aspect 0.5") << 0.5 << radius << radius / 2;
+}
+
+void TestPainterSurface::aspectSquashesOneAxis()
+{
+    QFETCH(double, aspect);
+    QFETCH(double, halfWidth);
+    QFETCH(double, halfHeight);
+
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColor(White);
+    surface.circle(CircleFlags::Closed, centre, centre, radius, White, 0, 0, aspect);
+
+    const auto at = [&](double dx, double dy) {
+        return image.pixelColor(int(centre + dx), int(centre + dy));
+    };
+    QCOMPARE(at(halfWidth - 3, 0), QColor(Qt::white));
+    QCOMPARE(at(halfWidth + 3, 0), background);
+    QCOMPARE(at(0, halfHeight - 3), QColor(Qt::white));
+    QCOMPARE(at(0, halfHeight + 3), background);
+}
+
+void TestPainterSurface::zeroRadiusDrawsNothing()
+{
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    drawPhase(surface, centre, centre, 45, 0);
+    QCOMPARE(image, blankImage());
+}
+
+void TestPainterSurface::drawsThroughAnActivePainter()
+{
+    QImage direct = blankImage();
+    PainterSurface onDevice(direct);
+    drawPhase(onDevice, centre, centre, 135, radius);
+
+    QImage painted = blankImage();
+    {
+        QPainter painter(&painted);
+        painter.setPen(Qt::green);
+        PainterSurface onPainter(painter);
+        drawPhase(onPainter, centre, centre, 135, radius);
+        QCOMPARE(painter.pen().color(), QColor(Qt::green));
+    }
+    QCOMPARE(painted, direct);
+}
+
+QTEST_MAIN(TestPainterSurface)
+#include "tst_paintersurface.moc"
