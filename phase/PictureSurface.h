@@ -50,7 +50,10 @@ public:
     virtual void setFillColor(Colour colour) = 0;
     virtual Colour fillColor() const = 0;
 
-    // Draws an ellipse centred on (x, y), its outline in `colour`.
+    // Draws an ellipse centred on (x, y), its outline in `colour`. A filled
+    // figure covers exactly its ellipse, its outline along the inside of the
+    // boundary; a transparent figure's outline lies just outside the boundary,
+    // framing what is inside without covering it.
     //
     // Aspect: for aspect q >= 1 the vertical half-axis is `radius` and the
     // horizontal one radius / q; for q < 1 the horizontal half-axis is

@@ -20,6 +20,26 @@ QRectF ellipseBounds(double x, double y, double radius, double aspect)
     return {x - halfWidth, y - halfHeight, 2 * halfWidth, 2 * halfHeight};
 }
 
+constexpr auto pieBits = CircleFlags::StartRadius | CircleFlags::EndRadius;
+
+QPainterPath figurePath(bool pie, const QRectF& bounds, double x, double y, double start,
+                        double end)
+{
+    QPainterPath figure;
+    if (!pie) {
+        figure.addEllipse(bounds);
+        return figure;
+    }
+    const double from = std::abs(start) * degreesPerRadian;
+    double span = (std::abs(end) - std::abs(start)) * degreesPerRadian;
+    if (span <= 0)
+        span += 360;
+    figure.moveTo(x, y);
+    figure.arcTo(bounds, from, span);
+    figure.closeSubpath();
+    return figure;
+}
+
 } // namespace
 
 QColor toQColor(Colour colour)
@@ -78,28 +98,24 @@ void PainterSurface::paint(QPainter& painter, std::uint16_t flags, double x, dou
     if (!(radius > 0))
         return;
 
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(toQColor(colour));
-    pen.setWidthF(1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(toQColor(fillColor_)) : Qt::NoBrush);
-
+    const bool pie = (flags & pieBits) == pieBits;
     const QRectF bounds = ellipseBounds(x, y, radius, aspect);
-    constexpr auto pieBits = CircleFlags::StartRadius | CircleFlags::EndRadius;
-    if ((flags & pieBits) != pieBits) {
-        painter.drawEllipse(bounds);
-        return;
-    }
+    painter.setRenderHint(QPainter::Antialiasing);
 
-    const double from = std::abs(start) * degreesPerRadian;
-    double span = (std::abs(end) - std::abs(start)) * degreesPerRadian;
-    if (span <= 0)
-        span += 360;
-    QPainterPath pie(QPointF(x, y));
-    pie.arcTo(bounds, from, span);
-    pie.closeSubpath();
-    painter.drawPath(pie);
+    // The outline is a one-pixel band along the boundary: inside a filled
+    // figure, so that the figure covers exactly its ellipse, and outside a
+    // transparent one, so that it frames what is inside without covering it.
+    if (fillStyle_ == FillStyle::Solid) {
+        const QPainterPath figure = figurePath(pie, bounds, x, y, start, end);
+        painter.fillPath(figure, toQColor(fillColor_));
+        if (colour != fillColor_) {
+            painter.setClipPath(figure, Qt::IntersectClip);
+            painter.strokePath(figure, QPen(toQColor(colour), 2));
+        }
+    } else {
+        const QRectF grown = bounds.adjusted(-0.5, -0.5, 0.5, 0.5);
+        painter.strokePath(figurePath(pie, grown, x, y, start, end), QPen(toQColor(colour), 1));
+    }
 }
 
 } // namespace luna

@@ -7,6 +7,13 @@
 
 namespace luna {
 
+namespace {
+
+// A neutral grey, against which both a white and a black disc stand out.
+const QColor pictureBackground(0x8c, 0x8c, 0x8c);
+
+} // namespace
+
 class PictureBox::Surface final : public PainterSurface {
 public:
     explicit Surface(PictureBox& box)
@@ -57,6 +64,11 @@ const QImage& PictureBox::image() const
     return canvas_;
 }
 
+QColor PictureBox::backgroundColor()
+{
+    return pictureBackground;
+}
+
 void PictureBox::fitCanvas()
 {
     const qreal ratio = devicePixelRatioF();
@@ -79,7 +91,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     fitCanvas();
     QPainter painter(this);
     const QRect inside = contentsRect();
-    painter.fillRect(inside, palette().window());
+    painter.fillRect(inside, pictureBackground);
     painter.drawImage(inside.topLeft(), canvas_);
 }
 

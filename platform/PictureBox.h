@@ -31,6 +31,9 @@ public:
     // What has been drawn so far, transparent where nothing has.
     const QImage& image() const;
 
+    // What shows where nothing has been drawn.
+    static QColor backgroundColor();
+
 signals:
     void clicked();
 

@@ -1,7 +1,10 @@
 #include "ScrollBar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 
 namespace luna {
 
@@ -80,5 +83,22 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-} // namespace luna
+void ScrollBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
 
+    // Many styles show no focus on a scroll bar; the keys act on the thumb,
+    // so that is where the focus is shown.
+    QStyleOptionSlider slider;
+    initStyleOption(&slider);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, this)
+                     .adjusted(2, 2, -2, -2);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+} // namespace luna

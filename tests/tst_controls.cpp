@@ -253,7 +253,7 @@ void TestControls::pictureStartsEmptyAndKeepsDrawing()
     QImage shown = box.grab().toImage();
     const QPoint middle = box.contentsRect().center();
     const QColor backgroundColour = shown.pixelColor(middle);
-    QCOMPARE(backgroundColour, box.palette().window().color());
+    QCOMPARE(backgroundColour, PictureBox::backgroundColor());
 
     drawPhase(box.surface(), box.innerWidth() / 2, box.innerHeight() / 2, 180, 30);
     box.repaint();

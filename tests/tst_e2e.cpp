@@ -1,0 +1,288 @@
+// Drives the built program in a real X server with a window manager, through
+// real input events (xdotool), and checks what the screen shows.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QString windowName = QStringLiteral("^Visualizzazione Zelvo lunari$");
+constexpr QPoint clientOrigin(228, 131);
+constexpr QSize clientSize(293, 292);
+
+// The picture's frame is symmetric, so the disc is centred on the widget.
+constexpr QPoint pictureCentre = clientOrigin + QPoint(16 + 257 / 2, 48 + 233 / 2);
+constexpr double approximateRadius = 84;
+
+QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(15000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString xdotool(const QStringList& arguments)
+{
+    return run(QStringLiteral("xdotool"), arguments);
+}
+
+void clickAt(QPoint at)
+{
+    xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click",
+             "1"});
+}
+
+enum class Tone { White, Black, Other };
+
+Tone toneOf(const QImage& screen, QPoint at)
+{
+    const QColor c = screen.pixelColor(at);
+    if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
+        return Tone::White;
+    if (c.red() < 55 && c.green() < 55 && c.blue() < 55)
+        return Tone::Black;
+    return Tone::Other;
+}
+
+Tone toneAcross(const QImage& screen, double fraction)
+{
+    return toneOf(screen, pictureCentre + QPoint(int(fraction * approximateRadius), 0));
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void opensInPlaceWithAnEmptyPicture();
+    void offersNoResizeMinimiseOrMaximise();
+    void oneStepRightShowsAThinCrescent();
+    void keysReach270WithTheRightHalfLit();
+    void pictureFollowsADraggedThumb();
+    void clickOnThePictureShowsTheCredit();
+    void closeBoxEndsTheProgram();
+
+private:
+    QImage screenshot(const QString& name);
+    QImage screenshotWhen(const QString& name, const std::function<bool(const QImage&)>& shows);
+
+    QProcess windowManager;
+    QProcess luna;
+    QString window;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "needs a real X server (xvfb-run)");
+    for (const char* tool : {"openbox", "xdotool", "xprop", "xwininfo", "wmctrl"})
+        QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
+    QDir().mkpath(QStringLiteral(LUNA_SCREENSHOTS));
+
+    windowManager.start(QStringLiteral("openbox"), {});
+    QVERIFY(windowManager.waitForStarted());
+    int status = 1;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, &status), status == 0
+         && !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("not found")),
+        10000);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    luna.setProcessEnvironment(environment);
+    luna.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    luna.start(QStringLiteral(LUNA_EXECUTABLE), {});
+    QVERIFY(luna.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(window = xdotool({"search", "--onlyvisible", "--name", windowName})).isEmpty(), 10000);
+    window = window.section(u'\n', 0, 0);
+    QTest::qWait(500);
+}
+
+void TestEndToEnd::cleanupTestCase()
+{
+    if (luna.state() != QProcess::NotRunning) {
+        luna.kill();
+        luna.waitForFinished();
+    }
+    windowManager.terminate();
+    if (!windowManager.waitForFinished(3000))
+        windowManager.kill();
+}
+
+QImage TestEndToEnd::screenshot(const QString& name)
+{
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QRect aroundWindow(clientOrigin - QPoint(20, 40), clientSize + QSize(40, 60));
+    screen.copy(aroundWindow).save(QStringLiteral(LUNA_SCREENSHOTS "/") + name + ".png");
+    return screen;
+}
+
+QImage TestEndToEnd::screenshotWhen(const QString& name,
+                                    const std::function<bool(const QImage&)>& shows)
+{
+    QImage screen;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        screen = screenshot(name);
+        if (shows(screen))
+            break;
+        QTest::qWait(100);
+    }
+    return screen;
+}
+
+void TestEndToEnd::opensInPlaceWithAnEmptyPicture()
+{
+    const QString info = run("xwininfo", {"-id", window});
+    QVERIFY2(info.contains(QString("Absolute upper-left X:  %1").arg(clientOrigin.x())), qPrintable(info));
+    QVERIFY2(info.contains(QString("Absolute upper-left Y:  %1").arg(clientOrigin.y())), qPrintable(info));
+    QVERIFY(info.contains(QString("Width: %1").arg(clientSize.width())));
+    QVERIFY(info.contains(QString("Height: %1").arg(clientSize.height())));
+
+    const QImage screen = screenshot(QStringLiteral("1-start"));
+    for (double at : {-0.5, 0.0, 0.5}) {
+        const QColor shown = screen.pixelColor(pictureCentre + QPoint(int(at * approximateRadius), 0));
+        QCOMPARE(shown, QColor(0x8c, 0x8c, 0x8c));
+    }
+
+    // The instruction is drawn: its box holds dark text pixels.
+    int dark = 0;
+    for (int x = 152; x < 152 + 121; ++x)
+        for (int y = 16; y < 16 + 17; ++y)
+            dark += toneOf(screen, clientOrigin + QPoint(x, y)) == Tone::Black;
+    QVERIFY2(dark > 40, qPrintable(QString::number(dark)));
+}
+
+void TestEndToEnd::offersNoResizeMinimiseOrMaximise()
+{
+    const QString hints = run("xprop", {"-id", window, "_MOTIF_WM_HINTS"});
+    const QStringList fields = hints.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+    QVERIFY2(fields.size() >= 2, qPrintable(hints));
+    bool ok = false;
+    const uint functions = fields[1].trimmed().toUInt(&ok, 16);
+    QVERIFY(ok);
+    constexpr uint minimise = 0x08, maximise = 0x10, close = 0x20;
+    QVERIFY(!(functions & minimise));
+    QVERIFY(!(functions & maximise));
+    QVERIFY(functions & close);
+
+    const QString sizes = run("xprop", {"-id", window, "WM_NORMAL_HINTS"});
+    QVERIFY(sizes.contains("minimum size: 293 by 292"));
+    QVERIFY(sizes.contains("maximum size: 293 by 292"));
+
+    const QString allowed = run("xprop", {"-id", window, "_NET_WM_ALLOWED_ACTIONS"});
+    QVERIFY(allowed.contains("_NET_WM_ACTION_CLOSE"));
+    QVERIFY(!allowed.contains("_NET_WM_ACTION_RESIZE"));
+    QVERIFY(!allowed.contains("_NET_WM_ACTION_MAXIMIZE"));
+
+    xdotool({"windowsize", window, "500", "500"});
+    QTest::qWait(300);
+    QVERIFY(run("xwininfo", {"-id", window}).contains("Width: 293"));
+}
+
+void TestEndToEnd::oneStepRightShowsAThinCrescent()
+{
+    clickAt(clientOrigin + QPoint(64 + 81 - 6, 16 + 8));
+    const QImage screen = screenshotWhen(QStringLiteral("2-one-step-right"), [](const QImage& s) {
+        return toneAcross(s, 0) == Tone::Black;
+    });
+    for (double at : {-0.9, -0.5, 0.0, 0.5, 0.9})
+        QVERIFY(toneAcross(screen, at) == Tone::Black);
+
+    // A lit sliver, less than a pixel wide, runs inside the rim on the left.
+    // The disc is centred half a pixel right of pictureCentre, so pixel p on
+    // the left mirrors pixel 2x - p on the right (x that of pictureCentre); outside the disc the
+    // two sides show the same background and cancel out.
+    int lightLeft = 0;
+    int lightRight = 0;
+    for (int p = pictureCentre.x() - 92; p < pictureCentre.x() - 76; ++p) {
+        lightLeft += screen.pixelColor(p, pictureCentre.y()).lightness();
+        lightRight += screen.pixelColor(2 * pictureCentre.x() - p, pictureCentre.y()).lightness();
+    }
+    QVERIFY2(lightLeft - lightRight > 150, qPrintable(QString("%1 vs %2").arg(lightLeft).arg(lightRight)));
+}
+
+void TestEndToEnd::keysReach270WithTheRightHalfLit()
+{
+    // The click left the focus on the bar. End is 359, nine pages back 269.
+    QStringList keys{"key", "--delay", "150", "End"};
+    for (int page = 0; page < 9; ++page)
+        keys << "Prior";
+    keys << "Right";
+    xdotool(keys);
+    const QImage screen = screenshotWhen(QStringLiteral("3-at-270"), [](const QImage& s) {
+        return toneAcross(s, 0.5) == Tone::White && toneAcross(s, 0.9) == Tone::White;
+    });
+    for (double at : {0.1, 0.5, 0.9})
+        QVERIFY(toneAcross(screen, at) == Tone::White);
+    for (double at : {-0.9, -0.5, -0.1})
+        QVERIFY(toneAcross(screen, at) == Tone::Black);
+}
+
+void TestEndToEnd::pictureFollowsADraggedThumb()
+{
+    xdotool({"key", "Home"});
+    screenshotWhen(QStringLiteral("4-home"), [](const QImage& s) {
+        return toneAcross(s, 0.5) == Tone::Black && toneAcross(s, -0.5) == Tone::Black;
+    });
+
+    // At 0 the thumb sits just right of the left arrow.
+    const QPoint thumb = clientOrigin + QPoint(64 + 17 + 3, 16 + 8);
+    xdotool({"mousemove", "--sync", QString::number(thumb.x()), QString::number(thumb.y()),
+             "mousedown", "1"});
+    for (int dx = 2; dx <= 12; dx += 2) {
+        xdotool({"mousemove", "--sync", QString::number(thumb.x() + dx),
+                 QString::number(thumb.y())});
+        QTest::qWait(150);
+    }
+    const QImage held = screenshotWhen(QStringLiteral("5-thumb-held"), [](const QImage& s) {
+        return toneAcross(s, -0.9) == Tone::White;
+    });
+    xdotool({"mouseup", "1"});
+    QVERIFY(toneAcross(held, -0.9) == Tone::White);
+}
+
+void TestEndToEnd::clickOnThePictureShowsTheCredit()
+{
+    const QImage before = screenshot(QStringLiteral("6-before-credit"));
+    clickAt(pictureCentre + QPoint(0, 90));
+    QString credit;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(credit = xdotool({"search", "--onlyvisible", "--name", "^Luna$"})).isEmpty(), 5000);
+    QTest::qWait(300);
+    screenshot(QStringLiteral("7-credit"));
+
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"search", "--onlyvisible", "--name", "^Luna$"}).isEmpty(),
+                             5000);
+    QCOMPARE(luna.state(), QProcess::Running);
+    QTest::qWait(300);
+    const QImage after = screenshot(QStringLiteral("8-after-credit"));
+    const QRect picture(clientOrigin + QPoint(16, 48), QSize(257, 233));
+    QCOMPARE(after.copy(picture), before.copy(picture));
+}
+
+void TestEndToEnd::closeBoxEndsTheProgram()
+{
+    run("wmctrl", {"-c", "Visualizzazione Zelvo lunari"});
+    QVERIFY(luna.waitForFinished(5000));
+    QCOMPARE(luna.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(luna.exitCode(), 0);
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

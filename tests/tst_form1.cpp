@@ -1,0 +1,360 @@
+#include "CaptionLabel.h"
+#include "Form1.h"
+#include "PictureBox.h"
+#include "ScrollBar.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <clocale>
+
+using namespace luna;
+
+namespace {
+
+enum class Tone { White, Black, Empty, Other };
+
+// The tone of the picture as last shown on screen, at a point of the disc
+// `fraction` of the radius right of its centre (negative: left).
+Tone toneAcross(Form1& form, double fraction)
+{
+    PictureBox* picture = form.PicLuna;
+    const QPointF centre(picture->innerWidth() / 2, picture->innerHeight() / 2);
+    const double radius = picture->innerWidth() / 3.0;
+    const QPoint inPicture = picture->contentsRect().topLeft()
+        + (centre + QPointF(fraction * radius, 0)).toPoint();
+    const QPoint inWindow = picture->mapTo(&form, inPicture);
+    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+    const QColor c = shown.pixelColor(inWindow);
+    if (c == PictureBox::backgroundColor())
+        return Tone::Empty;
+    if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
+        return Tone::White;
+    if (c.red() < 55 && c.green() < 55 && c.blue() < 55)
+        return Tone::Black;
+    return Tone::Other;
+}
+
+QPoint centreOf(ScrollBar* bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowIsAFixedDialog();
+    void controlsSitInPlace_data();
+    void controlsSitInPlace();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
+    void startsWithZeroAndAnEmptyPicture();
+    void focusStartsOnThePictureThenTheBar();
+
+    void barEventsDrawThePhase_data();
+    void barEventsDrawThePhase();
+    void goingFrom359To0DrawsTheNewMoon();
+    void dragDrawsOncePerStepBeforeRelease();
+    void creditBoxIsModalAndChangesNothing();
+    void captionNotBeginningWithANumberReadsAsZero();
+    void commaDecimalLocaleChangesNothing();
+
+private:
+    std::unique_ptr<Form1> form;
+};
+
+void TestForm1::init()
+{
+    form = std::make_unique<Form1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    form.reset();
+}
+
+void TestForm1::windowIsAFixedDialog()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Visualizzazione Zelvo lunari"));
+    QCOMPARE(form->geometry(), QRect(228, 131, 293, 292));
+    QCOMPARE(form->minimumSize(), QSize(293, 292));
+    QCOMPARE(form->maximumSize(), QSize(293, 292));
+
+    const Qt::WindowFlags flags = form->windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+}
+
+void TestForm1::controlsSitInPlace_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("Text1") << "Text1" << QRect(16, 16, 41, 20);
+    QTest::newRow("HScroll1") << "HScroll1" << QRect(64, 16, 81, 17);
+    QTest::newRow("Label1") << "Label1" << QRect(152, 16, 121, 17);
+    QTest::newRow("PicLuna") << "PicLuna" << QRect(16, 48, 257, 233);
+}
+
+void TestForm1::controlsSitInPlace()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+
+    const QHash<QString, QWidget*> controls{{"Text1", form->Text1},
+                                            {"HScroll1", form->HScroll1},
+                                            {"Label1", form->Label1},
+                                            {"PicLuna", form->PicLuna}};
+    QWidget* control = controls.value(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QVERIFY(control->isVisible());
+    QVERIFY(form->rect().contains(control->geometry()));
+}
+
+void TestForm1::textsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("instruction") << "Label1" << "Scorri per visualizzare";
+    QTest::newRow("widest angle") << "Text1" << "359";
+    QTest::newRow("any three digits") << "Text1" << "888";
+}
+
+void TestForm1::textsFitTheirBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+
+    QLabel* label = name == "Label1" ? form->Label1 : form->Text1;
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect();
+    QVERIFY2(metrics.horizontalAdvance(text) <= room.width(),
+             qPrintable(QString("%1 > %2").arg(metrics.horizontalAdvance(text)).arg(room.width())));
+    QVERIFY2(metrics.height() <= room.height(),
+             qPrintable(QString("%1 > %2").arg(metrics.height()).arg(room.height())));
+    QVERIFY2(label->font().pixelSize() >= 9, "text shrunk beyond reading");
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("DejaVu Sans"));
+}
+
+void TestForm1::startsWithZeroAndAnEmptyPicture()
+{
+    QCOMPARE(form->Text1->caption(), QStringLiteral("0"));
+    QCOMPARE(form->Label1->text(), QStringLiteral("Scorri per visualizzare"));
+    QCOMPARE(form->HScroll1->value(), 0);
+    QCOMPARE(form->HScroll1->minimum(), 0);
+    QCOMPARE(form->HScroll1->maximum(), 359);
+    QCOMPARE(form->HScroll1->singleStep(), 1);
+    QCOMPARE(form->HScroll1->pageStep(), 10);
+
+    QImage drawn = form->PicLuna->image();
+    if (!drawn.isNull()) {
+        QImage empty(drawn.size(), drawn.format());
+        empty.fill(Qt::transparent);
+        QCOMPARE(drawn, empty);
+    }
+    for (double at : {-0.5, 0.0, 0.5})
+        QVERIFY(toneAcross(*form, at) == Tone::Empty);
+}
+
+void TestForm1::focusStartsOnThePictureThenTheBar()
+{
+    QCOMPARE(QApplication::focusWidget(), form->PicLuna);
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form->HScroll1);
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form->PicLuna);
+    QTest::keyClick(form.get(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), form->HScroll1);
+
+    QTest::mouseClick(form->Text1, Qt::LeftButton);
+    QTest::mouseClick(form->Label1, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), form->HScroll1);
+}
+
+void TestForm1::barEventsDrawThePhase_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QList<double>>("lit");
+    QTest::addColumn<QList<double>>("dark");
+
+    using L = QList<double>;
+    QTest::newRow("Right key, thin crescent") << "Right" << "1" << L{} << L{-0.8, 0, 0.8};
+    QTest::newRow("right arrow") << "AddLine" << "1" << L{} << L{-0.8, 0, 0.8};
+    QTest::newRow("trough") << "AddPage" << "10" << L{} << L{-0.5, 0, 0.8};
+    QTest::newRow("Page Down") << "PageDown" << "10" << L{} << L{-0.5, 0, 0.8};
+    QTest::newRow("End key") << "End" << "359" << L{} << L{-0.8, 0, 0.8};
+}
+
+void TestForm1::barEventsDrawThePhase()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, caption);
+    QFETCH(QList<double>, lit);
+    QFETCH(QList<double>, dark);
+
+    ScrollBar* bar = form->HScroll1;
+    bar->setFocus();
+    QSignalSpy captions(form->Text1, &CaptionLabel::changed);
+    if (how == "AddLine")
+        QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SC_ScrollBarAddLine));
+    else if (how == "AddPage")
+        QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SC_ScrollBarAddPage));
+    else
+        QTest::keyClick(bar, how == "Right" ? Qt::Key_Right
+                             : how == "End" ? Qt::Key_End
+                                            : Qt::Key_PageDown);
+    QCOMPARE(captions.count(), 1);
+    QCOMPARE(form->Text1->caption(), caption);
+    form->repaint();
+    for (double at : lit)
+        QVERIFY(toneAcross(*form, at) == Tone::White);
+    for (double at : dark)
+        QVERIFY(toneAcross(*form, at) == Tone::Black);
+}
+
+void TestForm1::goingFrom359To0DrawsTheNewMoon()
+{
+    ScrollBar* bar = form->HScroll1;
+    bar->setFocus();
+    bar->setValue(200);
+    QCOMPARE(form->Text1->caption(), QStringLiteral("200"));
+    form->repaint();
+    QVERIFY(toneAcross(*form, 0) == Tone::White);
+
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(form->Text1->caption(), QStringLiteral("359"));
+    QTest::keyClick(bar, Qt::Key_Home);
+    QCOMPARE(form->Text1->caption(), QStringLiteral("0"));
+    form->repaint();
+    for (double at : {-0.9, -0.5, 0.0, 0.5, 0.9})
+        QVERIFY(toneAcross(*form, at) == Tone::Black);
+}
+
+void TestForm1::dragDrawsOncePerStepBeforeRelease()
+{
+    ScrollBar* bar = form->HScroll1;
+    bar->setValue(80);
+    form->repaint();
+    QVERIFY(toneAcross(*form, 0) == Tone::Black);
+
+    QSignalSpy captions(form->Text1, &CaptionLabel::changed);
+    const QPoint thumb = centreOf(bar, QStyle::SC_ScrollBarSlider);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int steps = 5;
+    QStringList seen;
+    for (int step = 1; step <= steps; ++step) {
+        QTest::mouseMove(bar, thumb + QPoint(2 * step, 0));
+        seen << form->Text1->caption();
+        QCOMPARE(captions.count(), step);
+        QCOMPARE(form->Text1->caption(), QString::number(bar->value()));
+    }
+    // Each redraw pauses a tenth of a second; drawing twice per step would
+    // take twice as long.
+    QVERIFY2(clock.elapsed() < steps * 180, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(bar->isSliderDown());
+    QVERIFY(bar->value() > 100 && bar->value() < 260);
+    QVERIFY(toneAcross(*form, 0) == Tone::White);
+    QCOMPARE(seen.removeDuplicates(), 0);
+
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(2 * steps, 0));
+    QCOMPARE(captions.count(), steps);
+}
+
+void TestForm1::creditBoxIsModalAndChangesNothing()
+{
+    form->HScroll1->setValue(45);
+    form->repaint();
+    const QImage before = form->PicLuna->image();
+    QVERIFY(!before.isNull());
+
+    bool inspected = false;
+    QTimer::singleShot(50, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QVERIFY(box->isModal());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Luna"));
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        QVERIFY(!box->text().isEmpty());
+        QVERIFY(!box->text().contains(u'\n'));
+        const QFontMetrics metrics(box->font());
+        QVERIFY(metrics.horizontalAdvance(box->text()) < box->width());
+        inspected = true;
+        QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->PicLuna, Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(inspected);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(form->Text1->caption(), QStringLiteral("45"));
+    QCOMPARE(form->HScroll1->value(), 45);
+    QCOMPARE(form->PicLuna->image(), before);
+}
+
+void TestForm1::captionNotBeginningWithANumberReadsAsZero()
+{
+    form->Text1->setCaption(QStringLiteral("luna"));
+    form->repaint();
+    for (double at : {-0.9, 0.0, 0.9})
+        QVERIFY(toneAcross(*form, at) == Tone::Black);
+
+    form->Text1->setCaption(QStringLiteral("180 gradi"));
+    form->repaint();
+    for (double at : {-0.9, 0.0, 0.9})
+        QVERIFY(toneAcross(*form, at) == Tone::White);
+}
+
+void TestForm1::commaDecimalLocaleChangesNothing()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    std::setlocale(LC_ALL, "it_IT.UTF-8");
+
+    QTest::keyClick(form->HScroll1, Qt::Key_PageDown);
+    QCOMPARE(form->Text1->caption(), QStringLiteral("10"));
+    // 22.5 rounds to 22, a crescent lit on the left; read with a comma
+    // locale it would become 225 or 0, with the centre lit or the left dark.
+    form->Text1->setCaption(QStringLiteral("22.5"));
+    form->repaint();
+    QVERIFY(toneAcross(*form, -0.9) == Tone::White);
+    QVERIFY(toneAcross(*form, 0) == Tone::Black);
+
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(before);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
