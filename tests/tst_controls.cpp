@@ -2,36 +2,15 @@
 #include "DrawLuna.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
+#include "ScrollBarParts.h"
 #include "TextNumber.h"
 
 #include <QSignalSpy>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <clocale>
 
 using namespace luna;
-
-namespace {
-
-QPoint centreOf(ScrollBar& bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    if (bar.orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
-}
-
-} // namespace
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -206,7 +185,7 @@ void TestControls::scrollBarClicks()
     ScrollBar bar(Qt::Horizontal);
     showBar(bar, 100);
     QSignalSpy changes(&bar, &ScrollBar::change);
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SubControl(part)));
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(&bar, QStyle::SubControl(part)));
     QCOMPARE(bar.value(), expected);
     QCOMPARE(changes.count(), 1);
 }
@@ -219,7 +198,7 @@ void TestControls::thumbDragScrollsThenChangesOnce()
     QList<int> valuesOnScroll;
     connect(&bar, &ScrollBar::scroll, this, [&] { valuesOnScroll << bar.value(); });
 
-    const QPoint thumb = centreOf(bar, QStyle::SC_ScrollBarSlider);
+    const QPoint thumb = centreOf(&bar, QStyle::SC_ScrollBarSlider);
     QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
     for (int dx : {8, 16, 24})
         QTest::mouseMove(&bar, thumb + QPoint(dx, 0));
@@ -234,7 +213,7 @@ void TestControls::thumbDragScrollsThenChangesOnce()
     QCOMPARE(valuesOnScroll.size(), 3);
 
     // A drag that ends where it started changes nothing.
-    const QPoint still = centreOf(bar, QStyle::SC_ScrollBarSlider);
+    const QPoint still = centreOf(&bar, QStyle::SC_ScrollBarSlider);
     QTest::mousePress(&bar, Qt::LeftButton, {}, still);
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, still);
     QCOMPARE(changes.count(), 1);

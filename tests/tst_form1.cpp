@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
+#include "ScrollBarParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -43,20 +43,6 @@ Tone toneAcross(Form1& form, double fraction)
     return Tone::Other;
 }
 
-QPoint centreOf(ScrollBar* bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
 
 } // namespace
 

@@ -34,6 +34,17 @@ bool hasTone(const QImage& image, QPoint at, Tone tone)
     return c.red() < 55 && c.green() < 55 && c.blue() < 55;
 }
 
+// One figure filled and outlined in `colour` on a blank image.
+QImage solidFigure(std::uint16_t flags, Colour colour, double start, double end, double aspect)
+{
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColor(colour);
+    surface.circle(flags, centre, centre, radius, colour, start, end, aspect);
+    return image;
+}
+
 // A point inside the disc, at `fraction` of the radius right of the centre
 // (negative: left).
 QPoint across(double fraction)
@@ -142,11 +153,7 @@ void TestPainterSurface::pieFormsCoverOneHalf()
     QFETCH(double, end);
     QFETCH(double, covered);
 
-    QImage image = blankImage();
-    PainterSurface surface(image);
-    surface.setFillStyle(FillStyle::Solid);
-    surface.setFillColor(rgb(0, 0, 255));
-    surface.circle(CircleFlags::Pie, centre, centre, radius, rgb(0, 0, 255), start, end, 1);
+    const QImage image = solidFigure(CircleFlags::Pie, rgb(0, 0, 255), start, end, 1);
 
     QCOMPARE(image.pixelColor(across(covered)), QColor(0, 0, 255));
     QCOMPARE(image.pixelColor(across(covered * 1.8)), QColor(0, 0, 255));
@@ -189,12 +196,10 @@ void TestPainterSurface::colourBytesAreRedGreenBlue()
     QFETCH(Colour, colour);
     QFETCH(QColor, expected);
 
+    QCOMPARE(solidFigure(CircleFlags::Closed, colour, 0, 0, 1).pixelColor(across(0)), expected);
     QImage image = blankImage();
     PainterSurface surface(image);
-    surface.setFillStyle(FillStyle::Solid);
     surface.setFillColor(colour);
-    surface.circle(CircleFlags::Closed, centre, centre, radius, colour, 0, 0, 1);
-    QCOMPARE(image.pixelColor(across(0)), expected);
     QCOMPARE(surface.fillColor(), colour);
 }
 
@@ -215,11 +220,7 @@ void TestPainterSurface::aspectSquashesOneAxis()
     QFETCH(double, halfWidth);
     QFETCH(double, halfHeight);
 
-    QImage image = blankImage();
-    PainterSurface surface(image);
-    surface.setFillStyle(FillStyle::Solid);
-    surface.setFillColor(White);
-    surface.circle(CircleFlags::Closed, centre, centre, radius, White, 0, 0, aspect);
+    const QImage image = solidFigure(CircleFlags::Closed, White, 0, 0, aspect);
 
     const auto at = [&](double dx, double dy) {
         return image.pixelColor(int(centre + dx), int(centre + dy));
