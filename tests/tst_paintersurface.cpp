@@ -64,6 +64,8 @@ private slots:
     void pieFormsCoverOneHalf_data();
     void pieFormsCoverOneHalf();
     void transparentFillKeepsTheInside();
+    void filledOutlineLiesInside_data();
+    void filledOutlineLiesInside();
     void colourBytesAreRedGreenBlue_data();
     void colourBytesAreRedGreenBlue();
     void aspectSquashesOneAxis_data();
@@ -178,6 +180,35 @@ void TestPainterSurface::transparentFillKeepsTheInside()
     QVERIFY2(rim.red() > rim.blue() + 60, qPrintable(rim.name()));
     QVERIFY(surface.fillStyle() == FillStyle::Transparent);
     QCOMPARE(surface.fillColor(), White);
+}
+
+void TestPainterSurface::filledOutlineLiesInside_data()
+{
+    QTest::addColumn<std::uint16_t>("flags");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+
+    QTest::newRow("closed") << CircleFlags::Closed << 0.0 << 0.0;
+    QTest::newRow("pie, right half") << CircleFlags::Pie << -4.71225 << -1.57075;
+}
+
+void TestPainterSurface::filledOutlineLiesInside()
+{
+    QFETCH(std::uint16_t, flags);
+    QFETCH(double, start);
+    QFETCH(double, end);
+
+    QImage image = blankImage();
+    PainterSurface surface(image);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColor(White);
+    surface.circle(flags, centre, centre, radius, rgb(255, 0, 0), start, end, 1);
+
+    const int rightEdge = int(centre + radius);
+    const QColor band = image.pixelColor(rightEdge - 1, int(centre));
+    QVERIFY2(band.red() > 240 && band.green() < 16 && band.blue() < 16, qPrintable(band.name()));
+    QCOMPARE(image.pixelColor(rightEdge - 4, int(centre)), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(rightEdge + 1, int(centre)), background);
 }
 
 void TestPainterSurface::colourBytesAreRedGreenBlue_data()
