@@ -48,10 +48,8 @@ std::string describe(double value)
                                 + ", not " + describe(value));
 }
 
-void checkArguments(double x, double y, double angle, double r)
+void checkPlacement(double x, double y, double r)
 {
-    if (!std::isfinite(angle))
-        reject("angle", angle, "a finite number");
     if (!std::isfinite(x))
         reject("x", x, "a finite number");
     if (!std::isfinite(y))
@@ -102,17 +100,19 @@ int normalisedAngle(double angle)
 
 void drawPhase(PictureSurface& surface, double x, double y, double angle, double r)
 {
-    checkArguments(x, y, angle, r);
-    drawFigures(surface, x, y, normalisedAngle(angle), r);
+    const int a = normalisedAngle(angle);
+    checkPlacement(x, y, r);
+    drawFigures(surface, x, y, a, r);
 }
 
 void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r)
 {
-    checkArguments(x, y, angle, r);
+    const int a = normalisedAngle(angle);
+    checkPlacement(x, y, r);
     const auto deadline = std::chrono::steady_clock::now() + LunaPause;
     while (std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_until(deadline);
-    drawFigures(surface, x, y, normalisedAngle(angle), r);
+    drawFigures(surface, x, y, a, r);
 }
 
 } // namespace luna

@@ -40,12 +40,12 @@ QPainterPath figurePath(bool pie, const QRectF& bounds, double x, double y, doub
     return figure;
 }
 
-} // namespace
-
 QColor toQColor(Colour colour)
 {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
+
+} // namespace
 
 PainterSurface::PainterSurface(QPaintDevice& device)
     : device_(&device)

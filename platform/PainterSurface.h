@@ -2,14 +2,10 @@
 
 #include "PictureSurface.h"
 
-#include <QColor>
-
 class QPaintDevice;
 class QPainter;
 
 namespace luna {
-
-QColor toQColor(Colour colour);
 
 // A picture surface drawn with QPainter, anti-aliased, with one-pixel
 // outlines. Scale units are the device's logical pixels.
