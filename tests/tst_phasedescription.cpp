@@ -1,0 +1,75 @@
+#include "PhaseDescription.h"
+
+#include <QTest>
+
+using namespace luna;
+
+Q_DECLARE_METATYPE(luna::Hemisphere)
+
+class TestPhaseDescription : public QObject {
+    Q_OBJECT
+
+private slots:
+    void describesEachBoundary_data();
+    void describesEachBoundary();
+    void namesRoundTheElongation();
+};
+
+void TestPhaseDescription::describesEachBoundary_data()
+{
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<Hemisphere>("hemisphere");
+    QTest::addColumn<QString>("description");
+
+    // In the north the picture at angle a shows elongation 360 - a, in the
+    // south elongation a; each row is named by the elongation it shows.
+    struct Row {
+        int elongation;
+        const char* description;
+    };
+    const Row rows[] = {
+        {0, "Luna nuova, illuminata al 0%"},
+        {1, "Luna crescente, illuminata al 0%"},
+        {89, "Luna crescente, illuminata al 49%"},
+        {90, "Primo quarto, illuminata al 50%"},
+        {91, "Gibbosa crescente, illuminata al 51%"},
+        {179, "Gibbosa crescente, illuminata al 100%"},
+        {180, "Luna piena, illuminata al 100%"},
+        {181, "Gibbosa calante, illuminata al 100%"},
+        {269, "Gibbosa calante, illuminata al 51%"},
+        {270, "Ultimo quarto, illuminata al 50%"},
+        {271, "Luna calante, illuminata al 49%"},
+        {359, "Luna calante, illuminata al 0%"},
+    };
+    for (const Row& row : rows) {
+        QTest::addRow("north, e %d", row.elongation)
+            << double((360 - row.elongation) % 360) << Hemisphere::North << row.description;
+        QTest::addRow("south, e %d", row.elongation)
+            << double(row.elongation) << Hemisphere::South << row.description;
+    }
+    QTest::newRow("north by default, a 90") << 90.0 << Hemisphere::North
+                                            << "Ultimo quarto, illuminata al 50%";
+    QTest::newRow("angle normalised, a -90") << -90.0 << Hemisphere::North
+                                             << "Primo quarto, illuminata al 50%";
+}
+
+void TestPhaseDescription::describesEachBoundary()
+{
+    QFETCH(double, angle);
+    QFETCH(Hemisphere, hemisphere);
+    QFETCH(QString, description);
+    QCOMPARE(QString::fromStdString(phaseDescription(elongationOf(angle, hemisphere))),
+             description);
+}
+
+void TestPhaseDescription::namesRoundTheElongation()
+{
+    QCOMPARE(elongationOf(90), 270.0);
+    QCOMPARE(phaseName(359.5), "Luna nuova");
+    QCOMPARE(phaseName(89.5), "Primo quarto");
+    QCOMPARE(phaseName(180.4), "Luna piena");
+    QCOMPARE(illuminatedFraction(60), 0.25);
+}
+
+QTEST_APPLESS_MAIN(TestPhaseDescription)
+#include "tst_phasedescription.moc"
