@@ -1,5 +1,6 @@
 #include "ScrollBar.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -20,6 +21,10 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+// How far behind a repeat may be and still count as generated during the
+// last step; older timestamps are taken for a clock that wrapped around.
+constexpr ulong longestStep = 60'000;
 
 } // namespace
 
@@ -79,8 +84,18 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
         QScrollBar::keyPressEvent(event);
         return;
     }
-    triggerAction(action);
     event->accept();
+
+    const ulong pressedAt = event->timestamp();
+    if (event->isAutoRepeat() && pressedAt < keyStepEnded_
+        && keyStepEnded_ - pressedAt < longestStep)
+        return;
+    // The step is handled at once, the redraw included; the press was taken
+    // from the queue just now, so its timestamp marks when the step began.
+    QElapsedTimer handling;
+    handling.start();
+    triggerAction(action);
+    keyStepEnded_ = pressedAt + static_cast<ulong>(handling.elapsed());
 }
 
 void ScrollBar::paintEvent(QPaintEvent* event)

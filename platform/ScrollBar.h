@@ -12,6 +12,11 @@ namespace luna {
 // A click in the trough always moves one page toward the click, whatever the
 // style prefers, and with a horizontal bar Page Up moves left and Page Down
 // right, as Left and Right do one step at a time.
+//
+// A held key never runs ahead of the window: an auto-repeated press that was
+// generated while the bar was still handling the previous step is dropped, so
+// the next repeat after that step makes the next one. Distinct presses always
+// count.
 class ScrollBar : public QScrollBar {
     Q_OBJECT
 
@@ -28,6 +33,8 @@ protected:
 
 private:
     int valueAtPress_ = 0;
+    // When the last key step ended, on the clock of the events' timestamps.
+    ulong keyStepEnded_ = 0;
 };
 
 } // namespace luna

@@ -5,10 +5,13 @@
 #include "ScrollBarParts.h"
 #include "TextNumber.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <clocale>
+#include <thread>
 
 using namespace luna;
 
@@ -26,6 +29,8 @@ private slots:
 
     void scrollBarKeys_data();
     void scrollBarKeys();
+    void heldKeysFoldIntoTheNextStep_data();
+    void heldKeysFoldIntoTheNextStep();
     void scrollBarClicks_data();
     void scrollBarClicks();
     void thumbDragScrollsThenChangesOnce();
@@ -164,6 +169,43 @@ void TestControls::scrollBarKeys()
     QCOMPARE(bar.value(), expected);
     QCOMPARE(changes.count(), start == expected ? 0 : 1);
     QCOMPARE(scrolls.count(), 0);
+}
+
+void TestControls::heldKeysFoldIntoTheNextStep_data()
+{
+    // Right key presses: when each was generated (ms) and whether it is an
+    // auto-repeat. Every step takes LunaPause (100 ms) to handle.
+    QTest::addColumn<QList<int>>("times");
+    QTest::addColumn<QList<bool>>("repeats");
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("distinct presses all count")
+        << QList<int>{1000, 1010, 1020, 1030, 1040, 1050, 1060, 1070, 1080, 1090}
+        << QList<bool>(10, false) << 10;
+    QTest::newRow("repeats during a step fold into the next")
+        << QList<int>{1000, 1040, 1080, 1120, 1160, 1200, 1240}
+        << QList<bool>{false, true, true, true, true, true, true} << 3;
+    QTest::newRow("repeats after each step all count")
+        << QList<int>{1000, 1200, 1400} << QList<bool>{false, true, true} << 3;
+    QTest::newRow("a clock that wrapped around")
+        << QList<int>{-300, 50} << QList<bool>{false, true} << 2;
+}
+
+void TestControls::heldKeysFoldIntoTheNextStep()
+{
+    QFETCH(QList<int>, times);
+    QFETCH(QList<bool>, repeats);
+    QFETCH(int, steps);
+
+    ScrollBar bar(Qt::Horizontal);
+    showBar(bar, 0);
+    connect(&bar, &ScrollBar::change, this, [] { std::this_thread::sleep_for(LunaPause); });
+    for (qsizetype i = 0; i < times.size(); ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, {}, repeats[i]);
+        press.setTimestamp(static_cast<quint32>(times[i]));
+        QApplication::sendEvent(&bar, &press);
+    }
+    QCOMPARE(bar.value(), steps);
 }
 
 void TestControls::scrollBarClicks_data()

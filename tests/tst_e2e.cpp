@@ -1,7 +1,15 @@
 // Drives the built program in a real X server with a window manager, through
 // real input events (xdotool), and checks what the screen shows.
 
+#include "CaptionLabel.h"
+#include "DrawLuna.h"
+#include "Form1.h"
+#include "PainterSurface.h"
+#include "PictureBox.h"
+#include "ScrollBar.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
@@ -58,6 +66,33 @@ Tone toneAcross(const QImage& screen, double fraction)
     return toneOf(screen, pictureCentre + QPoint(int(fraction * approximateRadius), 0));
 }
 
+// How far two images of the same size differ, summed over their pixels.
+qint64 difference(const QImage& a, const QImage& b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q))
+                + qAbs(qBlue(p) - qBlue(q));
+        }
+    return sum;
+}
+
+// What the window shows inside the picture's frame after drawing `angle` on
+// an empty picture.
+QImage expectedPicture(const luna::PictureBox& like, int angle)
+{
+    const QSize inner = like.contentsRect().size();
+    QImage image(inner, QImage::Format_RGB32);
+    image.fill(luna::PictureBox::backgroundColor());
+    luna::PainterSurface surface(image);
+    luna::drawPhase(surface, inner.width() / 2.0, inner.height() / 2.0, angle,
+                    inner.width() / 3.0);
+    return image;
+}
+
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -72,6 +107,8 @@ private slots:
     void oneStepRightShowsAThinCrescent();
     void keysReach270WithTheRightHalfLit();
     void pictureFollowsADraggedThumb();
+    void heldInputMovesLiveAndStopsOnRelease_data();
+    void heldInputMovesLiveAndStopsOnRelease();
     void clickOnThePictureShowsTheCredit();
     void closeBoxEndsTheProgram();
 
@@ -249,6 +286,96 @@ void TestEndToEnd::pictureFollowsADraggedThumb()
     });
     xdotool({"mouseup", "1"});
     QVERIFY(toneAcross(held, -0.9) == Tone::White);
+}
+
+void TestEndToEnd::heldInputMovesLiveAndStopsOnRelease_data()
+{
+    QTest::addColumn<QStringList>("press");
+    QTest::addColumn<QStringList>("release");
+
+    const QPoint rightArrow = clientOrigin + QPoint(64 + 81 - 6, 16 + 8);
+    QTest::newRow("Right key") << QStringList{"keydown", "Right"} << QStringList{"keyup", "Right"};
+    QTest::newRow("mouse on the right arrow")
+        << QStringList{"mousemove", "--sync", QString::number(rightArrow.x()),
+                       QString::number(rightArrow.y()), "mousedown", "1"}
+        << QStringList{"mouseup", "1"};
+}
+
+void TestEndToEnd::heldInputMovesLiveAndStopsOnRelease()
+{
+    QFETCH(QStringList, press);
+    QFETCH(QStringList, release);
+
+    // A window like the program's, never shown, gives the places of the
+    // controls and how the label looks at a given angle.
+    luna::Form1 reference;
+    const QRect label(clientOrigin + reference.Text1->pos(), reference.Text1->size());
+    const QRect inner = reference.PicLuna->contentsRect().translated(
+        clientOrigin + reference.PicLuna->pos());
+
+    // The drag and the arrow left the focus on the bar.
+    xdotool({"key", "Home"});
+    screenshotWhen(QStringLiteral("9-before-hold"), [](const QImage& s) {
+        return toneAcross(s, -0.5) == Tone::Black && toneAcross(s, 0.5) == Tone::Black;
+    });
+
+    constexpr int holdMs = 2500;
+    QElapsedTimer held;
+    xdotool(press);
+    held.start();
+    QList<QImage> whileHeld;
+    for (int sample = 1; sample <= 3; ++sample) {
+        QTest::qWait(sample * 500 + 700 - int(held.elapsed()));
+        whileHeld << screenshot(QStringLiteral("10-held-%1-%2")
+                                    .arg(QString(QTest::currentDataTag()).replace(u' ', u'-'))
+                                    .arg(sample));
+    }
+    QTest::qWait(holdMs - int(held.elapsed()));
+    xdotool(release);
+    const qint64 heldFor = held.elapsed();
+
+    for (int sample = 1; sample < whileHeld.size(); ++sample) {
+        QVERIFY2(whileHeld[sample].copy(label) != whileHeld[sample - 1].copy(label),
+                 "the label froze while the key was held");
+        QVERIFY2(whileHeld[sample].copy(inner) != whileHeld[sample - 1].copy(inner),
+                 "the picture froze while the key was held");
+    }
+
+    QTest::qWait(500);
+    const QImage stopped = screenshot(QStringLiteral("11-released"));
+    // Long enough for a backlog of repeats to have been worked off.
+    QTest::qWait(3500);
+    const QImage later = screenshot(QStringLiteral("12-released-later"));
+    QVERIFY2(later.copy(label) == stopped.copy(label), "the label went on after release");
+    QVERIFY2(later.copy(inner) == stopped.copy(inner), "the picture went on after release");
+
+    // Which angle the picture shows: the drawing closest to it.
+    const QImage shown = later.copy(inner).convertToFormat(QImage::Format_RGB32);
+    int angle = -1;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int candidate = 0; candidate < 360; ++candidate) {
+        const qint64 d = difference(shown, expectedPicture(*reference.PicLuna, candidate));
+        if (d < best) {
+            best = d;
+            angle = candidate;
+        }
+    }
+    qInfo("held for %lld ms: %d steps", heldFor, angle);
+    // From 0, one step a drawing, and a drawing takes at least LunaPause.
+    const int mostSteps = int(heldFor / luna::LunaPause.count()) + 1;
+    QVERIFY2(angle >= 5 && angle <= mostSteps,
+             qPrintable(QString("%1 steps in %2 ms").arg(angle).arg(heldFor)));
+
+    // The label shows the same angle.
+    reference.Text1->setText(QString::number(angle));
+    const QImage expectedLabel = reference.Text1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shownLabel = later.copy(label).convertToFormat(QImage::Format_RGB32);
+    const qint64 offBy = difference(shownLabel, expectedLabel);
+    reference.Text1->setText(QString::number(angle + 1));
+    const qint64 offByNext = difference(
+        shownLabel, reference.Text1->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    QVERIFY2(offBy < offByNext / 4, qPrintable(QString("label %1 vs %2 for angle %3")
+                                                   .arg(offBy).arg(offByNext).arg(angle)));
 }
 
 void TestEndToEnd::clickOnThePictureShowsTheCredit()

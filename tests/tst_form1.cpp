@@ -5,6 +5,9 @@
 #include "ScrollBarParts.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QScopeGuard>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,6 +18,7 @@
 #include <QTimer>
 
 #include <clocale>
+#include <optional>
 
 using namespace luna;
 
@@ -22,7 +26,7 @@ namespace {
 
 enum class Tone { White, Black, Empty, Other };
 
-// The tone of the picture as last shown on screen, at a point of the disc
+// The tone of the picture as the window paints it, at a point of the disc
 // `fraction` of the radius right of its centre (negative: left).
 Tone toneAcross(Form1& form, double fraction)
 {
@@ -32,8 +36,8 @@ Tone toneAcross(Form1& form, double fraction)
     const QPoint inPicture = picture->contentsRect().topLeft()
         + (centre + QPointF(fraction * radius, 0)).toPoint();
     const QPoint inWindow = picture->mapTo(&form, inPicture);
-    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
-    const QColor c = shown.pixelColor(inWindow);
+    const QImage shown = form.grab().toImage();
+    const QColor c = shown.pixelColor((QPointF(inWindow) * shown.devicePixelRatio()).toPoint());
     if (c == PictureBox::backgroundColor())
         return Tone::Empty;
     if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
@@ -68,6 +72,9 @@ private slots:
     void creditBoxIsModalAndChangesNothing();
     void captionNotBeginningWithANumberReadsAsZero();
     void commaDecimalLocaleChangesNothing();
+
+    void describesThePictureToAssistiveTools();
+    void drawsAtTheResolutionOfTheMoment();
 
 private:
     std::unique_ptr<Form1> form;
@@ -151,6 +158,23 @@ void TestForm1::textsFitTheirBoxes()
              qPrintable(QString("%1 > %2").arg(metrics.height()).arg(room.height())));
     QVERIFY2(label->font().pixelSize() >= 9, "text shrunk beyond reading");
     QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("DejaVu Sans"));
+
+    // As drawn, at the screen's resolution: a clipped text would run into
+    // the edge of the box.
+    label->setText(text);
+    const QImage drawn = label->grab().toImage();
+    const qreal ratio = drawn.devicePixelRatio();
+    const QRect inside(room.topLeft() * ratio, room.size() * ratio);
+    QRect ink;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (qGray(drawn.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(inside.adjusted(1, 1, -1, -1).contains(ink),
+             qPrintable(QString("ink %1,%2 %3x%4 in %5x%6").arg(ink.x()).arg(ink.y())
+                            .arg(ink.width()).arg(ink.height())
+                            .arg(inside.width()).arg(inside.height())));
 }
 
 void TestForm1::startsWithZeroAndAnEmptyPicture()
@@ -166,6 +190,7 @@ void TestForm1::startsWithZeroAndAnEmptyPicture()
     QImage drawn = form->PicLuna->image();
     if (!drawn.isNull()) {
         QImage empty(drawn.size(), drawn.format());
+        empty.setDevicePixelRatio(drawn.devicePixelRatio());
         empty.fill(Qt::transparent);
         QCOMPARE(drawn, empty);
     }
@@ -287,23 +312,35 @@ void TestForm1::creditBoxIsModalAndChangesNothing()
     const QImage before = form->PicLuna->image();
     QVERIFY(!before.isNull());
 
-    bool inspected = false;
+    // The box is closed first and looked at afterwards, so that a failed
+    // check cannot leave it open and the test waiting.
+    struct Seen {
+        bool modal = false;
+        QString title, text;
+        int buttons = 0;
+        QMessageBox::StandardButtons standard;
+        bool textFits = false;
+    };
+    std::optional<Seen> seen;
     QTimer::singleShot(50, this, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        QVERIFY(box->isModal());
-        QCOMPARE(box->windowTitle(), QStringLiteral("Luna"));
-        QCOMPARE(box->buttons().size(), 1);
-        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
-        QVERIFY(!box->text().isEmpty());
-        QVERIFY(!box->text().contains(u'\n'));
+        if (!box)
+            return;
         const QFontMetrics metrics(box->font());
-        QVERIFY(metrics.horizontalAdvance(box->text()) < box->width());
-        inspected = true;
+        seen = Seen{box->isModal(), box->windowTitle(), box->text(),
+                    int(box->buttons().size()), box->standardButtons(),
+                    metrics.horizontalAdvance(box->text()) < box->width()};
         QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
     });
     QTest::mouseClick(form->PicLuna, Qt::LeftButton, {}, QPoint(100, 100));
-    QVERIFY(inspected);
+    QVERIFY2(seen, "no message box");
+    QVERIFY(seen->modal);
+    QCOMPARE(seen->title, QStringLiteral("Luna"));
+    QCOMPARE(seen->buttons, 1);
+    QCOMPARE(seen->standard, QMessageBox::Ok);
+    QVERIFY(!seen->text.isEmpty());
+    QVERIFY(!seen->text.contains(u'\n'));
+    QVERIFY(seen->textFits);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(form->Text1->caption(), QStringLiteral("45"));
     QCOMPARE(form->HScroll1->value(), 45);
@@ -340,6 +377,72 @@ void TestForm1::commaDecimalLocaleChangesNothing()
 
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(before);
+}
+
+void TestForm1::describesThePictureToAssistiveTools()
+{
+    QCOMPARE(form->HScroll1->accessibleName(), QStringLiteral("Angolo di fase"));
+    QCOMPARE(form->Text1->accessibleName(), QStringLiteral("Angolo in gradi"));
+    QCOMPARE(form->PicLuna->accessibleName(), QStringLiteral("Luna"));
+    QVERIFY(form->PicLuna->toolTip().isEmpty());
+    QVERIFY(form->PicLuna->accessibleDescription().isEmpty());
+
+    // At 90 the left half is lit: the last quarter in the north, the first
+    // in the south.
+    const QString last = QStringLiteral("Ultimo quarto, illuminata al 50%");
+    form->HScroll1->setValue(90);
+    QCOMPARE(form->PicLuna->toolTip(), last);
+    QCOMPARE(form->PicLuna->accessibleDescription(), last);
+
+    form->setHemisphere(Hemisphere::South);
+    QTest::keyClick(form->HScroll1, Qt::Key_Right);
+    const QString waxing = QStringLiteral("Gibbosa crescente, illuminata al 51%");
+    QCOMPARE(form->PicLuna->toolTip(), waxing);
+    QCOMPARE(form->PicLuna->accessibleDescription(), waxing);
+}
+
+namespace {
+
+// Whether the window shows the picture's drawing pixel for pixel, at the
+// screen's resolution, over the picture's background.
+bool showsTheDrawingUnscaled(Form1& form)
+{
+    const PictureBox& picture = *form.PicLuna;
+    QImage drawing = picture.image();
+    const qreal ratio = drawing.devicePixelRatio();
+    drawing.setDevicePixelRatio(1);
+    QImage expected(drawing.size(), QImage::Format_RGB32);
+    expected.fill(PictureBox::backgroundColor());
+    QPainter(&expected).drawImage(0, 0, drawing);
+
+    const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = picture.mapTo(&form, picture.contentsRect().topLeft());
+    const QRect area(QPointF(origin * ratio).toPoint(), drawing.size());
+    // Where a logical pixel is no whole number of device pixels, the frame
+    // shares the outermost ones.
+    const QRect within = QRect(QPoint(0, 0), drawing.size()).adjusted(1, 1, -1, -1);
+    return shown.copy(area).copy(within) == expected.copy(within);
+}
+
+} // namespace
+
+void TestForm1::drawsAtTheResolutionOfTheMoment()
+{
+    PictureBox* picture = form->PicLuna;
+    const qreal before = picture->devicePixelRatioF();
+    form->HScroll1->setValue(180);
+    QCOMPARE(picture->image().devicePixelRatio(), before);
+    QCOMPARE(picture->image().size(), picture->contentsRect().size() * before);
+    QVERIFY(showsTheDrawingUnscaled(*form));
+
+    // As when the window moves to a denser screen.
+    QHighDpiScaling::setScreenFactor(form->screen(), 2);
+    const auto restore = qScopeGuard([this] { QHighDpiScaling::setScreenFactor(form->screen(), 1); });
+    QTRY_COMPARE(picture->devicePixelRatioF(), 2 * before);
+    form->HScroll1->setValue(181);
+    QCOMPARE(picture->image().devicePixelRatio(), 2 * before);
+    QCOMPARE(picture->image().size(), picture->contentsRect().size() * (2 * before));
+    QVERIFY(showsTheDrawingUnscaled(*form));
 }
 
 QTEST_MAIN(TestForm1)

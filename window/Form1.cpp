@@ -66,10 +66,15 @@ Form1::Form1(QWidget* parent)
     PicLuna = new PictureBox(this);
     PicLuna->setGeometry(16, 48, 257, 233);
 
+    HScroll1->setAccessibleName(QStringLiteral("Angolo di fase"));
+    Text1->setAccessibleName(QStringLiteral("Angolo in gradi"));
+    PicLuna->setAccessibleName(QStringLiteral("Luna"));
+
     setTabOrder(PicLuna, HScroll1);
     PicLuna->setFocus();
 
     connect(HScroll1, &ScrollBar::change, this, &Form1::onHScroll1Change);
+    connect(HScroll1, &ScrollBar::change, this, &Form1::showDrawing);
     connect(HScroll1, &ScrollBar::scroll, this, &Form1::onHScroll1Scroll);
     connect(Text1, &CaptionLabel::changed, this, &Form1::onText1Change);
     connect(PicLuna, &PictureBox::clicked, this, &Form1::onPicLunaClick);
@@ -78,6 +83,16 @@ Form1::Form1(QWidget* parent)
 QString Form1::title()
 {
     return QStringLiteral("Luna");
+}
+
+Hemisphere Form1::hemisphere() const
+{
+    return hemisphere_;
+}
+
+void Form1::setHemisphere(Hemisphere hemisphere)
+{
+    hemisphere_ = hemisphere;
 }
 
 void Form1::onHScroll1Change()
@@ -99,8 +114,21 @@ void Form1::onText1Change()
     const float h = PicLuna->innerHeight();
     const QString caption = Text1->caption();
     const float w2 = PicLuna->innerWidth();
-    DrawLuna(PicLuna->surface(), double{w1} / 2, double{h} / 2, numberFromText(caption),
-             double{w2} / 3);
+    const double angle = numberFromText(caption);
+    DrawLuna(PicLuna->surface(), double{w1} / 2, double{h} / 2, angle, double{w2} / 3);
+
+    const QString description
+        = QString::fromStdString(phaseDescription(elongationOf(angle, hemisphere_)));
+    PicLuna->setToolTip(description);
+    PicLuna->setAccessibleDescription(description);
+}
+
+// A change shows at once, before whatever input is queued behind it is
+// handled; a drag shows each step through onHScroll1Scroll().
+void Form1::showDrawing()
+{
+    Text1->repaint();
+    PicLuna->repaint();
 }
 
 void Form1::onPicLunaClick()

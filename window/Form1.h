@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhaseDescription.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +22,10 @@ public:
 
     static QString title();
 
+    // The hemisphere the picture is described for; North unless set.
+    Hemisphere hemisphere() const;
+    void setHemisphere(Hemisphere hemisphere);
+
     CaptionLabel* Text1 = nullptr;
     ScrollBar* HScroll1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -30,6 +36,10 @@ private:
     void onHScroll1Scroll();
     void onText1Change();
     void onPicLunaClick();
+
+    void showDrawing();
+
+    Hemisphere hemisphere_ = Hemisphere::North;
 };
 
 } // namespace luna
