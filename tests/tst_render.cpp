@@ -1,0 +1,270 @@
+#include "PictureBox.h"
+#include "Render.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QPainter>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace luna;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run render(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUNA_RENDER), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The tone at a point `fraction` of the radius across the disc, and `up` of
+// it upwards, in a picture drawn by the window's rule.
+QColor at(const QImage& image, double across, double up = 0)
+{
+    const double r = image.width() / 3.0;
+    return image.pixelColor(QPointF(image.width() / 2.0 + across * r,
+                                    image.height() / 2.0 - up * r).toPoint());
+}
+
+} // namespace
+
+class TestRender : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void picturesShowThePhase_data();
+    void picturesShowThePhase();
+    void svgAgreesWithPng();
+    void textMoon_data();
+    void textMoon();
+    void badInputIsRefused_data();
+    void badInputIsRefused();
+    void helpAndVersion();
+    void cycleIsWrittenWhole();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void TestRender::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+}
+
+void TestRender::picturesShowThePhase_data()
+{
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QList<double>>("lit");
+    QTest::addColumn<QList<double>>("dark");
+
+    using L = QList<double>;
+    QTest::newRow("new, window size") << 0 << "" << "" << L{} << L{-0.8, 0, 0.8};
+    QTest::newRow("45, crescent on the left") << 45 << "512x512" << "transparent" << L{-0.8}
+                                              << L{-0.2, 0.5};
+    QTest::newRow("90, left half") << 90 << "300x200" << "#204080" << L{-0.6, -0.2} << L{0.2, 0.6};
+    QTest::newRow("180, full") << 180 << "64x64" << "transparent" << L{-0.6, 0, 0.6} << L{};
+    QTest::newRow("270, right half") << 270 << "257x233" << "red" << L{0.2, 0.6} << L{-0.6, -0.2};
+}
+
+void TestRender::picturesShowThePhase()
+{
+    QFETCH(int, angle);
+    QFETCH(QString, size);
+    QFETCH(QString, background);
+    QFETCH(QList<double>, lit);
+    QFETCH(QList<double>, dark);
+
+    const QString file = folder->filePath("moon.png");
+    QStringList arguments{QString::number(angle), "-o", file};
+    if (!size.isEmpty())
+        arguments << "--size" << size;
+    if (!background.isEmpty())
+        arguments << "--background" << background;
+    const Run run = render(arguments);
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+
+    const QImage image(file);
+    QCOMPARE(image.size(), size.isEmpty() ? QSize(257, 233) : QSize(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt()));
+    for (double x : lit)
+        QCOMPARE(at(image, x), QColor(Qt::white));
+    for (double x : dark)
+        QCOMPARE(at(image, x), QColor(Qt::black));
+
+    const QColor corner = image.pixelColor(0, 0);
+    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), corner);
+    if (background == "transparent")
+        QCOMPARE(corner.alpha(), 0);
+    else
+        QCOMPARE(corner, background.isEmpty() ? PictureBox::backgroundColor() : QColor(background));
+}
+
+void TestRender::svgAgreesWithPng()
+{
+    const QString png = folder->filePath("moon.png");
+    const QString svg = folder->filePath("moon.svg");
+    QCOMPARE(render({"135", "-o", png}).status, 0);
+    QCOMPARE(render({"135", "-o", svg}).status, 0);
+
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.size() < 4096, qPrintable(QString::number(text.size())));
+    QVERIFY(text.contains("<path"));
+    QVERIFY(!text.contains("<image"));
+
+    const QImage expected = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QImage drawn(expected.size(), QImage::Format_RGB32);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+
+    // Only along the edges may anti-aliasing differ.
+    int differ = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            differ += qAbs(qGray(drawn.pixel(x, y)) - qGray(expected.pixel(x, y))) > 64;
+    QVERIFY2(differ < 100, qPrintable(QString::number(differ)));
+}
+
+void TestRender::textMoon_data()
+{
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("0") << 0 << "." << "." << "Luna nuova, illuminata al 0%";
+    QTest::newRow("90") << 90 << "@" << "." << "Ultimo quarto, illuminata al 50%";
+    QTest::newRow("180") << 180 << "@" << "@" << "Luna piena, illuminata al 100%";
+    QTest::newRow("270") << 270 << "." << "@" << "Primo quarto, illuminata al 50%";
+}
+
+void TestRender::textMoon()
+{
+    QFETCH(int, angle);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, description);
+
+    const Run run = render({QString::number(angle)});
+    QCOMPARE(run.status, 0);
+    QStringList lines = run.out.split(u'\n');
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.takeLast(), description);
+    QCOMPARE(lines.size(), 20);
+
+    // A round disc: widest in the middle, narrow at the top and bottom, and
+    // each half in its own tone.
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        const QString line = lines[row];
+        const QString disc = line.trimmed();
+        QVERIFY(line.size() <= 40);
+        const int expectedWidth = int(2 * std::sqrt(100.0 - std::pow(row - 9.5, 2)) * 2);
+        QVERIFY2(qAbs(disc.size() - expectedWidth) <= 3, qPrintable(line));
+        QVERIFY2(disc.first(disc.size() / 2 - 1).count(left) == disc.size() / 2 - 1, qPrintable(line));
+        QVERIFY2(disc.last(disc.size() / 2 - 1).count(right) == disc.size() / 2 - 1, qPrintable(line));
+    }
+}
+
+void TestRender::badInputIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("names");
+
+    // The file each row would write is out.png (or out.svg) in the folder.
+    QTest::newRow("angle not a number") << QStringList{"luna", "-o", "@/out.png"} << "«luna»";
+    QTest::newRow("angle not finite") << QStringList{"inf", "-o", "@/out.png"} << "«inf»";
+    QTest::newRow("angle NaN") << QStringList{"nan", "-o", "@/out.png"} << "«nan»";
+    QTest::newRow("no angle") << QStringList{"-o", "@/out.png"} << "angolo";
+    QTest::newRow("size zero") << QStringList{"90", "--size", "0x10", "-o", "@/out.png"} << "--size";
+    QTest::newRow("size too large") << QStringList{"90", "--size", "16385x10", "-o", "@/out.png"} << "--size";
+    QTest::newRow("size not WxH") << QStringList{"90", "--size", "200", "-o", "@/out.png"} << "--size";
+    QTest::newRow("size negative") << QStringList{"90", "--size", "-20x20", "-o", "@/out.png"} << "--size";
+    QTest::newRow("size missing") << QStringList{"90", "-o", "@/out.png", "--size"} << "--size";
+    QTest::newRow("unknown colour") << QStringList{"90", "--background", "lunare", "-o", "@/out.png"} << "--background";
+    QTest::newRow("unknown extension") << QStringList{"90", "-o", "@/out.jpg"} << "out.jpg";
+    QTest::newRow("no such folder") << QStringList{"90", "-o", "@/nowhere/out.png"} << "nowhere";
+    QTest::newRow("folder for --all missing") << QStringList{"--all", "@/nowhere"} << "nowhere";
+    QTest::newRow("unknown format") << QStringList{"--all", "@", "--format", "gif"} << "--format";
+    QTest::newRow("unknown option") << QStringList{"90", "--colour", "red", "-o", "@/out.png"} << "--colour";
+    QTest::newRow("hemisphere") << QStringList{"90", "--hemisphere", "east", "-o", "@/out.png"} << "--hemisphere";
+}
+
+void TestRender::badInputIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, names);
+
+    for (QString& argument : arguments)
+        argument.replace(u'@', folder->path());
+    const Run run = render(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith("luna-render: ") && run.err.count(u'\n') == 1
+                 && run.err.endsWith(u'\n'),
+             qPrintable(run.err));
+    QVERIFY2(run.err.contains(names), qPrintable(run.err));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TestRender::helpAndVersion()
+{
+    const Run help = render({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Uso: luna-render"));
+    QVERIFY(help.out.contains("Esempi:"));
+    const Run version = render({"--version"});
+    QCOMPARE(version.status, 0);
+    QVERIFY(version.out.startsWith("luna-render "));
+}
+
+void TestRender::cycleIsWrittenWhole()
+{
+    QCOMPARE(render({"--all", folder->path(), "--size", "64x64"}).status, 0);
+    const QStringList files = QDir(folder->path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 360);
+    QCOMPARE(files.first(), "luna-000.png");
+    QCOMPARE(files.last(), "luna-359.png");
+    QCOMPARE(QImage(folder->filePath("luna-180.png")).pixelColor(32, 32), QColor(Qt::white));
+
+    // Interrupted, it leaves whole pictures and nothing else.
+    QTemporaryDir big;
+    QProcess process;
+    process.start(QStringLiteral(LUNA_RENDER), {"--all", big.path(), "--size", "2048x2048"});
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY(QDir(big.path()).entryList(QDir::Files).size() >= 2);
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 130);
+    const QStringList written = QDir(big.path()).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY(written.size() < 360);
+    for (const QString& name : written) {
+        QImageReader reader(big.filePath(name));
+        QVERIFY2(name.startsWith("luna-") && reader.read().size() == QSize(2048, 2048),
+                 qPrintable(name));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestRender)
+#include "tst_render.moc"

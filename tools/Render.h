@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PhaseDescription.h"
+#include "RenderOptions.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <stdexcept>
+
+namespace luna {
+
+// A picture that could not be written; what() names the file and why.
+class WriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The phase at `angle` as the window draws it: centred, radius a third of
+// the width, over `background`.
+QImage renderPhase(double angle, QSize size, const QColor& background);
+
+// Writes the phase into `path`, whole or not at all. Throws WriteError.
+void writePhase(const QString& path, PictureFormat format, double angle, QSize size,
+                const QColor& background);
+
+// The phase as text, about 40 columns by 20 rows: '@' lit, '.' dark, ' '
+// outside the disc; then a line naming the phase.
+QString textMoon(double angle, Hemisphere hemisphere);
+
+// The file of the cycle for angle 0..359: luna-000.png and so on.
+QString cycleFileName(int angle, PictureFormat format);
+
+// Writes the 360 pictures of the cycle into `directory` on every core,
+// reporting each one done. Stops early, between pictures, once `stop` is
+// set. Throws WriteError on the first picture that cannot be written.
+void writeCycle(const QString& directory, PictureFormat format, QSize size,
+                const QColor& background, const std::atomic<bool>& stop,
+                const std::function<void(int done)>& progress);
+
+} // namespace luna

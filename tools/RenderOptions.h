@@ -1,0 +1,59 @@
+#pragma once
+
+#include "PhaseDescription.h"
+#include "PictureBox.h"
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <stdexcept>
+
+namespace luna {
+
+// What a picture file holds.
+enum class PictureFormat { Png, Svg };
+
+// What luna-render was asked to do, read from its command line.
+struct RenderOptions {
+    enum class Task { Help, Version, Text, Picture, Cycle };
+
+    Task task = Task::Text;
+    double angle = 0;
+    QString output;    // the picture file, for Task::Picture
+    QString directory; // the folder of the cycle, for Task::Cycle
+    PictureFormat format = PictureFormat::Png;
+    QSize size{257, 233};
+    QColor background = PictureBox::backgroundColor();
+    Hemisphere hemisphere = Hemisphere::North;
+};
+
+// A command line that cannot be carried out; what() is one line, in
+// Italian, naming the argument and what is wrong with it.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr int largestSide = 16384;
+
+// "WxH" with each side a whole number of pixels from 1 to largestSide.
+std::optional<QSize> sizeFromText(QStringView text);
+
+// A colour name, #rrggbb (or another form QColor reads), or "transparent".
+std::optional<QColor> colourFromText(QStringView text);
+
+// A finite decimal number, the whole text: "90", "-10", "22.5", "1e2".
+std::optional<double> angleFromText(QStringView text);
+
+// The format a file name asks for by its extension, .png or .svg in any case.
+std::optional<PictureFormat> formatOfFile(QStringView path);
+
+// Reads the arguments after the program's name. Throws UsageError.
+RenderOptions parseRenderArguments(const QStringList& arguments);
+
+QString renderUsage();
+
+} // namespace luna

@@ -1,0 +1,90 @@
+#include "Render.h"
+#include "RenderOptions.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace luna;
+
+namespace {
+
+std::atomic<bool> interrupted = false;
+
+void interrupt(int)
+{
+    interrupted = true;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+void fail(const char* what)
+{
+    std::fprintf(stderr, "luna-render: %s\n", what);
+}
+
+// A bar that redraws itself in place on the terminal.
+void showProgress(int done)
+{
+    constexpr int frames = 360, width = 40;
+    const int filled = done * width / frames;
+    std::fprintf(stderr, "\r[%s%s] %3d/%d", QByteArray(filled, '#').constData(),
+                 QByteArray(width - filled, ' ').constData(), done, frames);
+    if (done == frames)
+        std::fputc('\n', stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    RenderOptions options;
+    try {
+        options = parseRenderArguments(QCoreApplication::arguments().mid(1));
+    } catch (const UsageError& error) {
+        fail(error.what());
+        return 2;
+    }
+
+    try {
+        switch (options.task) {
+        case RenderOptions::Task::Help:
+            print(stdout, renderUsage());
+            return 0;
+        case RenderOptions::Task::Version:
+            std::printf("luna-render %s\n", LUNA_VERSION);
+            return 0;
+        case RenderOptions::Task::Text:
+            print(stdout, textMoon(options.angle, options.hemisphere));
+            return 0;
+        case RenderOptions::Task::Picture:
+            writePhase(options.output, options.format, options.angle, options.size,
+                       options.background);
+            return 0;
+        case RenderOptions::Task::Cycle: {
+            std::signal(SIGINT, interrupt);
+            std::signal(SIGTERM, interrupt);
+            const bool terminal = isatty(STDERR_FILENO);
+            writeCycle(options.directory, options.format, options.size, options.background,
+                       interrupted, terminal ? showProgress : std::function<void(int)>());
+            if (interrupted) {
+                if (terminal)
+                    std::fputc('\n', stderr);
+                fail("interrotto: i file scritti fin qui sono interi, gli altri mancano");
+                return 130;
+            }
+            return 0;
+        }
+        }
+    } catch (const WriteError& error) {
+        fail(error.what());
+        return 1;
+    }
+    return 0;
+}
