@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs Luna into a temporary prefix, checks the installed files with the
+# desktop's own validators, and builds the Debian package.
+# Arguments: the build folder, the luna-render to compare the icon with.
+set -euo pipefail
+build=$1
+render=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/usr" >/dev/null
+share=$work/usr/share
+for file in bin/luna bin/luna-render share/man/man1/luna.1.gz share/man/man1/luna-render.1.gz; do
+    [ -s "$work/usr/$file" ] || fail "$file is not installed"
+done
+
+desktop=$share/applications/io.github.luna.Luna.desktop
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate says: $out"
+grep -q '^Categories=.*Education;.*Astronomy;' "$desktop" || fail "categories"
+
+out=$(appstreamcli validate --no-net "$share/metainfo/io.github.luna.Luna.metainfo.xml" 2>&1) \
+    || fail "appstreamcli: $out"
+
+# The icon is the tool's own drawing, not a file kept by hand.
+icon=$share/icons/hicolor/scalable/apps/io.github.luna.Luna.svg
+"$render" 225 --size 128x128 --background transparent -o "$work/expected.svg"
+cmp -s "$icon" "$work/expected.svg" || fail "the icon is not luna-render's drawing"
+grep -q '<path' "$icon" || fail "the icon has no shapes"
+
+man -l "$share/man/man1/luna-render.1.gz" 2>&1 >/dev/null | grep . && fail "man page warnings"
+
+cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" >/dev/null 2>&1
+deb=$(ls "$work"/package/luna_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    [[ $depends == *"$library "* ]] || fail "$library missing from Depends: $depends"
+done
+dpkg-deb -c "$deb" > "$work/contents"
+grep -q './usr/bin/luna$' "$work/contents" || fail "luna is not in the package"
+echo "installed, validated and packaged: $depends"
