@@ -241,7 +241,7 @@ QString renderUsage()
         "  luna-render 90\n"
         "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
         "  luna-render 45 -o falce.svg\n"
-        "  luna-render --all fasi --size 256x256\n"
+        "  mkdir fasi && luna-render --all fasi --size 256x256\n"
         "\n"
         "Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a\n"
         "scrivere.\n");
