@@ -1,0 +1,165 @@
+#include "Sky.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <string>
+
+namespace luna::sky {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr double degreesPerRadian = 180 / ERFA_DPI;
+// The mean synodic month; each search starts from it and corrects itself.
+constexpr double meanDegreesPerSecond = 360 / (29.530588 * 86400);
+// How close the elongation must come to a phase, in degrees: about 0.01 s.
+constexpr double phaseTolerance = 5e-6;
+
+// Seconds since 1970 in UTC, the clock of Instant, with a fraction.
+using Seconds = double;
+
+void checkRange(Instant when)
+{
+    const int year = int(year_month_day(floor<days>(when)).year());
+    if (year < firstYear || year > lastYear)
+        throw OutOfRange("l'anno " + std::to_string(year) + " è fuori dagli anni "
+                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
+}
+
+// The two-part Julian date in TT. Before 1960, when UTC did not exist yet,
+// ERFA takes TAI for UTC; that is within a minute of Universal Time over the
+// years supported.
+void terrestrialTime(Seconds when, double& tt1, double& tt2)
+{
+    const double wholeSeconds = std::floor(when);
+    const sys_seconds instant{seconds(static_cast<long long>(wholeSeconds))};
+    const sys_days day = floor<days>(instant);
+    const year_month_day date(day);
+    const hh_mm_ss time(instant - day);
+    double utc1 = 0, utc2 = 0, tai1 = 0, tai2 = 0;
+    eraDtf2d("UTC", int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())),
+             int(time.hours().count()), int(time.minutes().count()),
+             double(time.seconds().count()) + (when - wholeSeconds), &utc1, &utc2);
+    eraUtctai(utc1, utc2, &tai1, &tai2);
+    eraTaitt(tai1, tai2, &tt1, &tt2);
+}
+
+double eclipticLongitude(double (&rm)[3][3], double (&position)[3])
+{
+    double ecliptic[3];
+    eraRxp(rm, position, ecliptic);
+    return std::atan2(ecliptic[1], ecliptic[0]);
+}
+
+double elongationAt(Seconds when)
+{
+    double tt1 = 0, tt2 = 0;
+    terrestrialTime(when, tt1, tt2);
+
+    double moon[2][3];
+    eraMoon98(tt1, tt2, moon);
+    double heliocentric[2][3], barycentric[2][3];
+    eraEpv00(tt1, tt2, heliocentric, barycentric);
+
+    // The Sun as seen from the Earth, displaced by the aberration of the
+    // Earth's motion (about 20 seconds of arc, some 40 s of a phase's time).
+    double sun[3];
+    eraSxp(-1, heliocentric[0], sun);
+    const double distance = eraPm(sun);
+    for (int i = 0; i < 3; ++i)
+        sun[i] += distance * heliocentric[1][i] * ERFA_AULT / ERFA_DAYSEC;
+
+    // Longitudes on the ecliptic and equinox of date; nutation would move
+    // both alike.
+    double rm[3][3];
+    eraEcm06(tt1, tt2, rm);
+    const double difference
+        = (eclipticLongitude(rm, moon[0]) - eclipticLongitude(rm, sun)) * degreesPerRadian;
+    const double e = std::fmod(difference + 720, 360);
+    return e >= 360 ? 0 : e;
+}
+
+// The difference target - e folded into (-180, 180].
+double towards(double target, double e)
+{
+    double d = std::fmod(target - e, 360);
+    if (d <= -180)
+        d += 360;
+    if (d > 180)
+        d -= 360;
+    return d;
+}
+
+// When the elongation reaches `target`, starting from the guess `t`: a
+// secant search, begun on the mean motion.
+Seconds solve(double target, Seconds t)
+{
+    double d = towards(target, elongationAt(t));
+    double rate = meanDegreesPerSecond;
+    for (int step = 0; step < 30 && std::abs(d) > phaseTolerance; ++step) {
+        const Seconds next = t + d / rate;
+        const double dNext = towards(target, elongationAt(next));
+        if (dNext != d)
+            rate = (d - dNext) / (next - t);
+        t = next;
+        d = dNext;
+    }
+    return t;
+}
+
+Instant toInstant(Seconds when)
+{
+    return Instant{seconds(std::llround(when))};
+}
+
+Seconds toSeconds(Instant when)
+{
+    return Seconds(when.time_since_epoch().count());
+}
+
+} // namespace
+
+double elongation(Instant when)
+{
+    checkRange(when);
+    return elongationAt(toSeconds(when));
+}
+
+Instant previousNewMoon(Instant when)
+{
+    checkRange(when);
+    const Seconds t = toSeconds(when);
+    const double e = elongationAt(t);
+    const Seconds found = solve(0, t - e / meanDegreesPerSecond);
+    // The search may land a hair after `when` at a new moon itself.
+    return toInstant(std::min(found, t));
+}
+
+double age(Instant when)
+{
+    return double((when - previousNewMoon(when)).count()) / 86400;
+}
+
+std::array<PhaseEvent, 4> nextPhases(Instant when)
+{
+    checkRange(when);
+    std::array<PhaseEvent, 4> phases{};
+    Seconds t = toSeconds(when);
+    double e = elongationAt(t);
+    for (PhaseEvent& event : phases) {
+        // The next multiple of 90 strictly ahead of e.
+        int quarter = int(std::floor(e / 90)) + 1;
+        if (quarter * 90 - e < phaseTolerance)
+            ++quarter;
+        const double target = quarter * 90 % 360;
+        t = solve(target, t + (quarter * 90 - e) / meanDegreesPerSecond);
+        e = target;
+        event = {Phase(quarter % 4), toInstant(t)};
+    }
+    return phases;
+}
+
+} // namespace luna::sky

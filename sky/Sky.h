@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <stdexcept>
+
+namespace luna::sky {
+
+// An instant in UTC, to the second, as the system clock counts it.
+using Instant = std::chrono::sys_seconds;
+
+inline constexpr int firstYear = 1900;
+inline constexpr int lastYear = 2100;
+
+// An instant outside the years firstYear..lastYear; what() says so in Italian.
+class OutOfRange : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+enum class Phase { New, FirstQuarter, Full, LastQuarter };
+
+struct PhaseEvent {
+    Phase phase;
+    Instant when;
+};
+
+// The Moon's geocentric apparent ecliptic longitude minus the Sun's, in
+// degrees in [0, 360): 0 at new moon, 90 at first quarter, 180 at full moon.
+// Throws OutOfRange.
+double elongation(Instant when);
+
+// The last new moon at or before `when`. Throws OutOfRange.
+Instant previousNewMoon(Instant when);
+
+// Days since the last new moon. Throws OutOfRange.
+double age(Instant when);
+
+// The next four principal phases after `when`, in time order. Throws
+// OutOfRange.
+std::array<PhaseEvent, 4> nextPhases(Instant when);
+
+} // namespace luna::sky

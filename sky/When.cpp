@@ -1,0 +1,137 @@
+#include "When.h"
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace luna::sky {
+
+namespace {
+
+using namespace std::chrono;
+
+class Reader {
+public:
+    explicit Reader(std::string_view text)
+        : text_(text)
+    {
+    }
+
+    bool atEnd() const { return at_ == text_.size(); }
+
+    bool take(char c)
+    {
+        if (atEnd() || text_[at_] != c)
+            return false;
+        ++at_;
+        return true;
+    }
+
+    // Exactly `count` digits.
+    std::optional<int> number(std::size_t count)
+    {
+        if (text_.size() - at_ < count)
+            return std::nullopt;
+        int value = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const char c = text_[at_ + i];
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        at_ += count;
+        return value;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+[[noreturn]] void reject(std::string_view text, const std::string& why)
+{
+    throw BadDate("«" + std::string(text) + "» " + why);
+}
+
+// The instant at which the local clock shows this civil time.
+Instant fromLocalTime(const year_month_day& date, seconds timeOfDay)
+{
+    std::tm civil{};
+    civil.tm_year = int(date.year()) - 1900;
+    civil.tm_mon = int(unsigned(date.month())) - 1;
+    civil.tm_mday = int(unsigned(date.day()));
+    civil.tm_sec = int(timeOfDay.count());
+    civil.tm_isdst = -1;
+    const std::time_t t = std::mktime(&civil);
+    return Instant{seconds(t)};
+}
+
+} // namespace
+
+Instant parseWhen(std::string_view text, Instant now)
+{
+    if (text == "now")
+        return now;
+
+    const char* form = "non è una data: serve now, AAAA-MM-GG o AAAA-MM-GGTHH:MM[:SS][Z|±HH:MM]";
+    Reader reader(text);
+    const auto year = reader.number(4);
+    if (!year || !reader.take('-'))
+        reject(text, form);
+    const auto month = reader.number(2);
+    if (!month || !reader.take('-'))
+        reject(text, form);
+    const auto day = reader.number(2);
+    if (!day)
+        reject(text, form);
+    const year_month_day date{std::chrono::year(*year), std::chrono::month(unsigned(*month)),
+                              std::chrono::day(unsigned(*day))};
+    if (!date.ok())
+        reject(text, "non è una data del calendario");
+
+    seconds timeOfDay{0};
+    std::optional<seconds> offset;
+    if (!reader.atEnd()) {
+        if (!reader.take('T'))
+            reject(text, form);
+        const auto hour = reader.number(2);
+        if (!hour || !reader.take(':'))
+            reject(text, form);
+        const auto minute = reader.number(2);
+        if (!minute)
+            reject(text, form);
+        std::optional<int> second = 0;
+        if (reader.take(':') && !(second = reader.number(2)))
+            reject(text, form);
+        if (*hour > 23 || *minute > 59 || *second > 59)
+            reject(text, "non è un'ora del giorno");
+        timeOfDay = hours(*hour) + minutes(*minute) + seconds(*second);
+
+        if (reader.take('Z')) {
+            offset = seconds(0);
+        } else if (const bool ahead = reader.take('+'); ahead || reader.take('-')) {
+            const auto offsetHours = reader.number(2);
+            if (!offsetHours || !reader.take(':'))
+                reject(text, form);
+            const auto offsetMinutes = reader.number(2);
+            if (!offsetMinutes)
+                reject(text, form);
+            if (*offsetHours > 23 || *offsetMinutes > 59)
+                reject(text, "ha un fuso orario impossibile");
+            offset = (ahead ? 1 : -1) * (hours(*offsetHours) + minutes(*offsetMinutes));
+        }
+        if (!reader.atEnd())
+            reject(text, form);
+    }
+
+    // Local times are checked after their conversion, which mktime would
+    // wrap for years it cannot represent.
+    if (*year < firstYear || *year > lastYear)
+        throw OutOfRange("«" + std::string(text) + "» è fuori dagli anni "
+                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
+    if (offset)
+        return Instant{sys_days(date)} + timeOfDay - *offset;
+    return fromLocalTime(date, timeOfDay);
+}
+
+} // namespace luna::sky

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Sky.h"
+
+#include <stdexcept>
+#include <string_view>
+
+namespace luna::sky {
+
+// A text that names no instant; what() says why, in Italian.
+class BadDate : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+// The instant a person names: "now"; a date, YYYY-MM-DD, taken as local
+// midnight; or a date and time, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS,
+// followed by Z for UTC, by an offset such as +01:00 or -05:30, or by nothing
+// for local time. `now` stands for the present. Throws BadDate.
+Instant parseWhen(std::string_view text, Instant now);
+
+} // namespace luna::sky
