@@ -13,6 +13,11 @@ double elongationOf(double angle, Hemisphere hemisphere)
     return hemisphere == Hemisphere::South ? a : (360 - a) % 360;
 }
 
+int angleOfElongation(double elongation, Hemisphere hemisphere)
+{
+    return normalisedAngle(hemisphere == Hemisphere::South ? elongation : 360 - elongation);
+}
+
 std::string phaseName(double elongation)
 {
     // The same rounding and reduction as the drawing's angle: 359.5 is new.

@@ -14,6 +14,11 @@ enum class Hemisphere { North, South };
 // normalises it. Throws std::invalid_argument when it is not finite.
 double elongationOf(double angle, Hemisphere hemisphere = Hemisphere::North);
 
+// The angle whose picture shows elongation `elongation`: 360 - e in the
+// north and e in the south, rounded as the drawing rounds (halves to even)
+// into 0..359. Throws std::invalid_argument when it is not finite.
+int angleOfElongation(double elongation, Hemisphere hemisphere = Hemisphere::North);
+
 // The Italian name of the phase, by the elongation rounded to a whole degree:
 // "Luna nuova", "Luna crescente", "Primo quarto", "Gibbosa crescente",
 // "Luna piena", "Gibbosa calante", "Ultimo quarto" or "Luna calante".

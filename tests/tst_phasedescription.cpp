@@ -1,3 +1,4 @@
+#include "DrawLuna.h"
 #include "PhaseDescription.h"
 
 #include <QTest>
@@ -13,6 +14,8 @@ private slots:
     void describesEachBoundary_data();
     void describesEachBoundary();
     void namesRoundTheElongation();
+    void anglesShowTheElongation_data();
+    void anglesShowTheElongation();
 };
 
 void TestPhaseDescription::describesEachBoundary_data()
@@ -69,6 +72,31 @@ void TestPhaseDescription::namesRoundTheElongation()
     QCOMPARE(phaseName(89.5), "Primo quarto");
     QCOMPARE(phaseName(180.4), "Luna piena");
     QCOMPARE(illuminatedFraction(60), 0.25);
+}
+
+void TestPhaseDescription::anglesShowTheElongation_data()
+{
+    QTest::addColumn<double>("elongation");
+    QTest::addColumn<Hemisphere>("hemisphere");
+    QTest::addColumn<int>("angle");
+
+    QTest::newRow("new, north") << 0.0 << Hemisphere::North << 0;
+    QTest::newRow("first quarter, north: right half") << 90.0 << Hemisphere::North << 270;
+    QTest::newRow("first quarter, south: left half") << 90.0 << Hemisphere::South << 90;
+    QTest::newRow("full, both") << 180.0 << Hemisphere::North << 180;
+    QTest::newRow("half to even, north 359.5") << 0.5 << Hemisphere::North << 0;
+    QTest::newRow("half to even, south 2.5") << 2.5 << Hemisphere::South << 2;
+    QTest::newRow("just before new, south") << 359.7 << Hemisphere::South << 0;
+    QTest::newRow("just after new, north") << 0.3 << Hemisphere::North << 0;
+}
+
+void TestPhaseDescription::anglesShowTheElongation()
+{
+    QFETCH(double, elongation);
+    QFETCH(Hemisphere, hemisphere);
+    QFETCH(int, angle);
+    QCOMPARE(angleOfElongation(elongation, hemisphere), angle);
+    QCOMPARE(elongationOf(angle, hemisphere), double(normalisedAngle(elongation)));
 }
 
 QTEST_APPLESS_MAIN(TestPhaseDescription)
