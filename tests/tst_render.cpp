@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
@@ -54,6 +57,8 @@ private slots:
     void textMoon();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void infoAsJson_data();
+    void infoAsJson();
     void helpAndVersion();
     void cycleIsWrittenWhole();
 
@@ -149,25 +154,31 @@ void TestRender::svgAgreesWithPng()
 
 void TestRender::textMoon_data()
 {
-    QTest::addColumn<int>("angle");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("0") << 0 << "." << "." << "Luna nuova, illuminata al 0%";
-    QTest::newRow("90") << 90 << "@" << "." << "Ultimo quarto, illuminata al 50%";
-    QTest::newRow("180") << 180 << "@" << "@" << "Luna piena, illuminata al 100%";
-    QTest::newRow("270") << 270 << "." << "@" << "Primo quarto, illuminata al 50%";
+    const QString firstQuarter = QStringLiteral("2000-01-14T13:34:08Z");
+    QTest::newRow("0") << QStringList{"0"} << "." << "." << "Luna nuova, illuminata al 0%";
+    QTest::newRow("90") << QStringList{"90"} << "@" << "." << "Ultimo quarto, illuminata al 50%";
+    QTest::newRow("180") << QStringList{"180"} << "@" << "@" << "Luna piena, illuminata al 100%";
+    QTest::newRow("270") << QStringList{"270"} << "." << "@" << "Primo quarto, illuminata al 50%";
+    QTest::newRow("a first quarter, north")
+        << QStringList{"--date", firstQuarter} << "." << "@" << "Primo quarto, illuminata al 50%";
+    QTest::newRow("a first quarter, south")
+        << QStringList{"--date", firstQuarter, "--hemisphere", "south"} << "@" << "."
+        << "Primo quarto, illuminata al 50%";
 }
 
 void TestRender::textMoon()
 {
-    QFETCH(int, angle);
+    QFETCH(QStringList, arguments);
     QFETCH(QString, left);
     QFETCH(QString, right);
     QFETCH(QString, description);
 
-    const Run run = render({QString::number(angle)});
+    const Run run = render(arguments);
     QCOMPARE(run.status, 0);
     QStringList lines = run.out.split(u'\n');
     QCOMPARE(lines.takeLast(), QString());
@@ -209,6 +220,11 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("unknown format") << QStringList{"--all", "@", "--format", "gif"} << "--format";
     QTest::newRow("unknown option") << QStringList{"90", "--colour", "red", "-o", "@/out.png"} << "--colour";
     QTest::newRow("hemisphere") << QStringList{"90", "--hemisphere", "east", "-o", "@/out.png"} << "--hemisphere";
+    QTest::newRow("impossible date") << QStringList{"--date", "2026-02-30", "-o", "@/out.png"} << "2026-02-30";
+    QTest::newRow("text that is no date") << QStringList{"--date", "domani", "-o", "@/out.png"} << "domani";
+    QTest::newRow("before 1900") << QStringList{"--date", "1899-12-31T12:00Z", "-o", "@/out.png"} << "1900";
+    QTest::newRow("after 2100 once in UTC") << QStringList{"--date", "2100-12-31T23:00-05:00", "-o", "@/out.png"} << "--date: l'anno 2101";
+    QTest::newRow("angle and date") << QStringList{"90", "--date", "now", "-o", "@/out.png"} << "«90»";
 }
 
 void TestRender::badInputIsRefused()
@@ -226,6 +242,61 @@ void TestRender::badInputIsRefused()
              qPrintable(run.err));
     QVERIFY2(run.err.contains(names), qPrintable(run.err));
     QCOMPARE(QDir(folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TestRender::infoAsJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("angle");
+
+    const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase"};
+    QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
+    QTest::newRow("a full moon")
+        << QStringList{"--date", "2000-01-21T05:40:31+01:00"}
+        << angleKeys + QStringList{"age", "date", "next"} << 180;
+}
+
+void TestRender::infoAsJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, keys);
+    QFETCH(int, angle);
+
+    const Run run = render(arguments + QStringList{"--info", "--json"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count(u'\n'), 1);
+    QJsonParseError error;
+    const QJsonObject info = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QStringList found = info.keys();
+    found.sort();
+    keys.sort();
+    QCOMPARE(found, keys);
+
+    QVERIFY(info["elongation"].isDouble());
+    QCOMPARE(info["angle"].toVariant().userType(), QMetaType::LongLong);
+    QCOMPARE(info["angle"].toInt(), angle);
+    QCOMPARE(info["hemisphere"].toString(), "north");
+    QVERIFY(info["phase"].isString());
+    QVERIFY(info["illumination"].toDouble(-1) >= 0 && info["illumination"].toDouble() <= 1);
+    if (!info.contains("date"))
+        return;
+
+    QCOMPARE(info["date"].toString(), "2000-01-21T04:40:31Z");
+    QCOMPARE(info["phase"].toString(), "Luna piena");
+    QVERIFY(std::abs(info["age"].toDouble() - 14.4) < 0.1);
+    const QJsonArray next = info["next"].toArray();
+    QCOMPARE(next.size(), 4);
+    QString previous = info["date"].toString();
+    for (const QJsonValue& phase : next) {
+        QCOMPARE(phase.toObject().keys(), (QStringList{"date", "phase"}));
+        const QString date = phase["date"].toString();
+        QVERIFY2(date.endsWith(u'Z') && date > previous, qPrintable(date));
+        previous = date;
+    }
+    QCOMPARE(next[0]["phase"].toString(), "Ultimo quarto");
+    QCOMPARE(next[3]["phase"].toString(), "Luna piena");
 }
 
 void TestRender::helpAndVersion()

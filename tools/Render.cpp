@@ -86,7 +86,7 @@ void writePhase(const QString& path, PictureFormat format, double angle, QSize s
         failToWrite(path, file.errorString());
 }
 
-QString textMoon(double angle, Hemisphere hemisphere)
+QString textMoon(double angle, double elongation)
 {
     // A terminal cell is about twice as tall as it is wide.
     constexpr int columns = 40, rows = 20;
@@ -118,7 +118,7 @@ QString textMoon(double angle, Hemisphere hemisphere)
             line.chop(1);
         text += line + u'\n';
     }
-    text += QString::fromStdString(phaseDescription(elongationOf(angle, hemisphere))) + u'\n';
+    text += QString::fromStdString(phaseDescription(elongation)) + u'\n';
     return text;
 }
 

@@ -29,8 +29,8 @@ void writePhase(const QString& path, PictureFormat format, double angle, QSize s
                 const QColor& background);
 
 // The phase as text, about 40 columns by 20 rows: '@' lit, '.' dark, ' '
-// outside the disc; then a line naming the phase.
-QString textMoon(double angle, Hemisphere hemisphere);
+// outside the disc; then a line describing the Moon at `elongation`.
+QString textMoon(double angle, double elongation);
 
 // The file of the cycle for angle 0..359: luna-000.png and so on.
 QString cycleFileName(int angle, PictureFormat format);

@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "When.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -119,11 +121,12 @@ std::optional<PictureFormat> formatOfFile(QStringView path)
     return std::nullopt;
 }
 
-RenderOptions parseRenderArguments(const QStringList& list)
+RenderOptions parseRenderArguments(const QStringList& list, sky::Instant now)
 {
     RenderOptions options;
     std::optional<QString> angleText;
     std::optional<QString> formatText;
+    bool info = false;
     Arguments arguments(list);
     while (!arguments.atEnd()) {
         const QString argument = arguments.take();
@@ -156,6 +159,19 @@ RenderOptions parseRenderArguments(const QStringList& list)
                                     "colore, #rrggbb o transparent")
                          .arg(quoted(value)));
             options.background = *colour;
+        } else if (argument == u"--date") {
+            const QString value = arguments.valueOf(argument);
+            try {
+                options.when = sky::parseWhen(value.toStdString(), now);
+                // The instant may fall outside the supported years once in UTC.
+                sky::elongation(*options.when);
+            } catch (const std::exception& error) {
+                fail(QStringLiteral("--date: %1").arg(QString::fromUtf8(error.what())));
+            }
+        } else if (argument == u"--info") {
+            info = true;
+        } else if (argument == u"--json") {
+            options.json = true;
         } else if (argument == u"--hemisphere") {
             const QString value = arguments.valueOf(argument);
             if (value == u"north")
@@ -175,7 +191,14 @@ RenderOptions parseRenderArguments(const QStringList& list)
         }
     }
 
+    if (options.json && !info)
+        fail(QStringLiteral("--json vale solo con --info"));
+    if (options.when && angleText)
+        fail(QStringLiteral("un angolo o --date, non tutti e due: togliere %1").arg(quoted(*angleText)));
+
     if (!options.directory.isEmpty()) {
+        if (options.when || info)
+            fail(QStringLiteral("--all disegna tutti gli angoli: togliere --date e --info"));
         if (angleText)
             fail(QStringLiteral("--all disegna tutti gli angoli: togliere %1").arg(quoted(*angleText)));
         if (!options.output.isEmpty())
@@ -190,13 +213,21 @@ RenderOptions parseRenderArguments(const QStringList& list)
     if (formatText)
         fail(QStringLiteral("--format vale solo con --all: con -o il formato segue l'estensione"));
 
-    if (!angleText)
-        fail(QStringLiteral("manca l'angolo (l'uso: luna-render --help)"));
-    const auto angle = angleFromText(*angleText);
-    if (!angle)
-        fail(QStringLiteral("l'angolo %1 non è un numero finito di gradi").arg(quoted(*angleText)));
-    options.angle = *angle;
+    if (!options.when) {
+        if (!angleText)
+            fail(QStringLiteral("manca l'angolo, o --date (l'uso: luna-render --help)"));
+        const auto angle = angleFromText(*angleText);
+        if (!angle)
+            fail(QStringLiteral("l'angolo %1 non è un numero finito di gradi").arg(quoted(*angleText)));
+        options.angle = *angle;
+    }
 
+    if (info) {
+        if (!options.output.isEmpty())
+            fail(QStringLiteral("--info descrive e non disegna: togliere -o"));
+        options.task = RenderOptions::Task::Info;
+        return options;
+    }
     if (options.output.isEmpty()) {
         options.task = RenderOptions::Task::Text;
         return options;
@@ -217,12 +248,13 @@ QString renderUsage()
 {
     return QStringLiteral(
         "Uso: luna-render [OPZIONI] ANGOLO\n"
+        "     luna-render [OPZIONI] --date QUANDO\n"
         "     luna-render [OPZIONI] --all CARTELLA\n"
         "\n"
         "Disegna la fase della Luna all'angolo dato, in gradi, come la finestra di Luna:\n"
         "a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta\n"
         "bianca (luna piena), a 270 illuminata la metà destra. Senza -o la stampa come\n"
-        "testo, con il nome della fase.\n"
+        "testo, con il nome della fase. Con --date disegna la Luna vera di quell'istante.\n"
         "\n"
         "Opzioni:\n"
         "  -o, --output FILE        scrive l'immagine in FILE, .png o .svg\n"
@@ -232,13 +264,21 @@ QString renderUsage()
         "                           (predefinito il grigio della finestra, #8c8c8c)\n"
         "  --all CARTELLA           tutto il ciclo, da luna-000.png a luna-359.png\n"
         "  --format png|svg         il formato dei file di --all (predefinito png)\n"
-        "  --hemisphere north|south l'emisfero da cui si guarda, per il nome della\n"
-        "                           fase (predefinito north)\n"
+        "  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte\n"
+        "                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o\n"
+        "                           niente per l'ora locale; dal 1900 al 2100\n"
+        "  --hemisphere north|south l'emisfero da cui si guarda (predefinito north):\n"
+        "                           a nord la luna crescente è illuminata a destra\n"
+        "  --info                   descrive la fase invece di disegnarla: con --date\n"
+        "                           anche l'età e le prossime fasi\n"
+        "  --json                   con --info, un oggetto JSON per gli script\n"
         "  -h, --help               mostra questo aiuto\n"
         "  --version                mostra la versione\n"
         "\n"
         "Esempi:\n"
         "  luna-render 90\n"
+        "  luna-render --date now --info\n"
+        "  luna-render --date 2026-12-24T22:00 -o vigilia.png\n"
         "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
         "  luna-render 45 -o falce.svg\n"
         "  mkdir fasi && luna-render --all fasi --size 256x256\n"

@@ -2,6 +2,7 @@
 
 #include "PhaseDescription.h"
 #include "PictureBox.h"
+#include "Sky.h"
 
 #include <QColor>
 #include <QSize>
@@ -18,10 +19,12 @@ enum class PictureFormat { Png, Svg };
 
 // What luna-render was asked to do, read from its command line.
 struct RenderOptions {
-    enum class Task { Help, Version, Text, Picture, Cycle };
+    enum class Task { Help, Version, Text, Picture, Cycle, Info };
 
     Task task = Task::Text;
     double angle = 0;
+    std::optional<sky::Instant> when; // --date: the Moon of that instant
+    bool json = false;                // --info as one JSON object
     QString output;    // the picture file, for Task::Picture
     QString directory; // the folder of the cycle, for Task::Cycle
     PictureFormat format = PictureFormat::Png;
@@ -51,8 +54,9 @@ std::optional<double> angleFromText(QStringView text);
 // The format a file name asks for by its extension, .png or .svg in any case.
 std::optional<PictureFormat> formatOfFile(QStringView path);
 
-// Reads the arguments after the program's name. Throws UsageError.
-RenderOptions parseRenderArguments(const QStringList& arguments);
+// Reads the arguments after the program's name; `now` is what --date now
+// means. Throws UsageError.
+RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant now);
 
 QString renderUsage();
 

@@ -1,3 +1,4 @@
+#include "Info.h"
 #include "Render.h"
 #include "RenderOptions.h"
 
@@ -46,13 +47,21 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     RenderOptions options;
     try {
-        options = parseRenderArguments(QCoreApplication::arguments().mid(1));
+        options = parseRenderArguments(
+            QCoreApplication::arguments().mid(1),
+            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     } catch (const UsageError& error) {
         fail(error.what());
         return 2;
     }
 
     try {
+        // The Moon of an instant is drawn at the angle that shows it.
+        const double elongation = options.when ? sky::elongation(*options.when)
+                                               : elongationOf(options.angle, options.hemisphere);
+        if (options.when)
+            options.angle = angleOfElongation(elongation, options.hemisphere);
+
         switch (options.task) {
         case RenderOptions::Task::Help:
             print(stdout, renderUsage());
@@ -61,7 +70,10 @@ int main(int argc, char* argv[])
             std::printf("luna-render %s\n", LUNA_VERSION);
             return 0;
         case RenderOptions::Task::Text:
-            print(stdout, textMoon(options.angle, options.hemisphere));
+            print(stdout, textMoon(options.angle, elongation));
+            return 0;
+        case RenderOptions::Task::Info:
+            print(stdout, phaseInfo(options));
             return 0;
         case RenderOptions::Task::Picture:
             writePhase(options.output, options.format, options.angle, options.size,
@@ -85,6 +97,9 @@ int main(int argc, char* argv[])
     } catch (const WriteError& error) {
         fail(error.what());
         return 1;
+    } catch (const sky::OutOfRange& error) {
+        fail(error.what());
+        return 2;
     }
     return 0;
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "RenderOptions.h"
+
+#include <QString>
+
+namespace luna {
+
+// What a picture stands for, as luna-render --info prints it: for an angle,
+// the angle, elongation, phase and lit part; for an instant, also the
+// instant, the Moon's age and the next four phases. As text for people, or
+// as one JSON object. Throws sky::OutOfRange.
+QString phaseInfo(const RenderOptions& options);
+
+} // namespace luna
