@@ -85,6 +85,16 @@ QString Form1::title()
     return QStringLiteral("Luna");
 }
 
+void Form1::showAngle(int angle)
+{
+    if (HScroll1->value() != angle) {
+        HScroll1->setValue(angle);
+        return;
+    }
+    onText1Change();
+    showDrawing();
+}
+
 Hemisphere Form1::hemisphere() const
 {
     return hemisphere_;

@@ -22,6 +22,10 @@ public:
 
     static QString title();
 
+    // Moves the bar to `angle` as the user would, and draws it even where the
+    // bar already stands, as at 0 when the window opens.
+    void showAngle(int angle);
+
     // The hemisphere the picture is described for; North unless set.
     Hemisphere hemisphere() const;
     void setHemisphere(Hemisphere hemisphere);
