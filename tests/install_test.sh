@@ -19,6 +19,8 @@ desktop=$share/applications/io.github.luna.Luna.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
 [ -z "$out" ] || fail "desktop-file-validate says: $out"
 grep -q '^Categories=.*Education;.*Astronomy;' "$desktop" || fail "categories"
+grep -A2 '^\[Desktop Action stasera\]' "$desktop" | grep -q '^Exec=luna --date now$' \
+    || fail "no action for tonight's Moon"
 
 out=$(appstreamcli validate --no-net "$share/metainfo/io.github.luna.Luna.metainfo.xml" 2>&1) \
     || fail "appstreamcli: $out"

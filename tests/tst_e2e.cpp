@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -111,6 +112,10 @@ private slots:
     void heldInputMovesLiveAndStopsOnRelease();
     void clickOnThePictureShowsTheCredit();
     void closeBoxEndsTheProgram();
+    void opensOnTheMoonOfADate_data();
+    void opensOnTheMoonOfADate();
+    void answersOptionsWithoutAWindow_data();
+    void answersOptionsWithoutAWindow();
 
 private:
     QImage screenshot(const QString& name);
@@ -404,6 +409,92 @@ void TestEndToEnd::closeBoxEndsTheProgram()
     QVERIFY(luna.waitForFinished(5000));
     QCOMPARE(luna.exitStatus(), QProcess::NormalExit);
     QCOMPARE(luna.exitCode(), 0);
+}
+
+void TestEndToEnd::opensOnTheMoonOfADate_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("angle");
+
+    // A first quarter: lit on the right in the north, on the left in the south.
+    const QString firstQuarter = QStringLiteral("2000-01-14T14:34:08+01:00");
+    QTest::newRow("north") << QStringList{"--date", firstQuarter} << 270;
+    QTest::newRow("south") << QStringList{"--date", firstQuarter, "--hemisphere", "south"} << 90;
+    QTest::newRow("a new moon, at 0 where the bar starts")
+        << QStringList{"--date", "2000-01-06T18:13:27Z"} << 0;
+}
+
+void TestEndToEnd::opensOnTheMoonOfADate()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, angle);
+
+    QProcess dated;
+    dated.setProcessEnvironment(luna.processEnvironment());
+    dated.start(QStringLiteral(LUNA_EXECUTABLE), arguments);
+    QVERIFY(dated.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        dated.kill();
+        dated.waitForFinished();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !xdotool({"search", "--onlyvisible", "--name", windowName}).isEmpty(), 10000);
+    QTest::qWait(500);
+    const QImage shown = screenshot(QStringLiteral("13-date-%1").arg(angle));
+
+    luna::Form1 reference;
+    const QRect label(clientOrigin + reference.Text1->pos(), reference.Text1->size());
+    const QRect inner = reference.PicLuna->contentsRect().translated(
+        clientOrigin + reference.PicLuna->pos());
+    reference.Text1->setText(QString::number(angle));
+    QCOMPARE(shown.copy(label).convertToFormat(QImage::Format_RGB32),
+             reference.Text1->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // Drawn over the background rather than composited onto it, edge pixels
+    // may round one level apart.
+    const QImage picture = shown.copy(inner).convertToFormat(QImage::Format_RGB32);
+    const QImage expected = expectedPicture(*reference.PicLuna, angle);
+    int apart = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            apart += qAbs(qGray(picture.pixel(x, y)) - qGray(expected.pixel(x, y))) > 2;
+    QCOMPARE(apart, 0);
+
+}
+
+void TestEndToEnd::answersOptionsWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("start");
+
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Uso: luna";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "luna ";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "luna: argomento sconosciuto";
+    QTest::newRow("no date") << QStringList{"--date", "ieri"} << 2 << "luna: --date: «ieri»";
+    QTest::newRow("outside the years") << QStringList{"--date", "1850-01-01"} << 2 << "luna: --date:";
+    QTest::newRow("hemisphere") << QStringList{"--hemisphere", "up"} << 2 << "luna: --hemisphere:";
+}
+
+void TestEndToEnd::answersOptionsWithoutAWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, start);
+
+    QProcess process;
+    // Without a display: no window could open even if one were tried.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LUNA_EXECUTABLE), arguments);
+    QVERIFY(process.waitForFinished(5000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString out = QString::fromUtf8(status == 0 ? process.readAllStandardOutput()
+                                                      : process.readAllStandardError());
+    QVERIFY2(out.startsWith(start), qPrintable(out));
+    if (status != 0)
+        QCOMPARE(out.count(u'\n'), 1);
 }
 
 QTEST_MAIN(TestEndToEnd)

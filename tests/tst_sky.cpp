@@ -1,0 +1,191 @@
+#include "Sky.h"
+#include "When.h"
+
+#include <QTest>
+
+#include <cstdlib>
+#include <ctime>
+
+using namespace luna::sky;
+using namespace std::chrono;
+
+Q_DECLARE_METATYPE(luna::sky::Phase)
+
+namespace {
+
+// An instant written as Z time, for the tables below.
+Instant utc(const char* text)
+{
+    return parseWhen(text, Instant{});
+}
+
+} // namespace
+
+class TestSky : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void phasesMatchPublishedInstants_data();
+    void phasesMatchPublishedInstants();
+    void phasesFollowInOrderAtTheirSpacing();
+    void ageCountsFromTheLastNewMoon();
+    void refusesInstantsOutsideTheYears();
+
+    void readsWhatPeopleWrite_data();
+    void readsWhatPeopleWrite();
+    void refusesWhatIsNoInstant_data();
+    void refusesWhatIsNoInstant();
+};
+
+void TestSky::initTestCase()
+{
+    // Local times in these tests are Italy's, whatever the machine's zone.
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    tzset();
+}
+
+void TestSky::phasesMatchPublishedInstants_data()
+{
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<Instant>("published");
+
+    // The U.S. Naval Observatory's times of phases, in UT to the minute.
+    QTest::newRow("new 1900-01-01") << Phase::New << utc("1900-01-01T13:52Z");
+    QTest::newRow("full 1900-01-15") << Phase::Full << utc("1900-01-15T19:07Z");
+    QTest::newRow("new 1980-02-16, eclipse") << Phase::New << utc("1980-02-16T08:51Z");
+    QTest::newRow("full 1980-03-01") << Phase::Full << utc("1980-03-01T21:00Z");
+    QTest::newRow("first quarter 2000-01-14") << Phase::FirstQuarter << utc("2000-01-14T13:34Z");
+    QTest::newRow("full 2000-01-21, eclipse") << Phase::Full << utc("2000-01-21T04:40Z");
+    QTest::newRow("last quarter 2000-01-28") << Phase::LastQuarter << utc("2000-01-28T07:57Z");
+    QTest::newRow("new 2020-12-14, eclipse") << Phase::New << utc("2020-12-14T16:16Z");
+    QTest::newRow("full 2050-05-06") << Phase::Full << utc("2050-05-06T22:26Z");
+    QTest::newRow("new 2090-09-23") << Phase::New << utc("2090-09-23T17:04Z");
+}
+
+void TestSky::phasesMatchPublishedInstants()
+{
+    QFETCH(Phase, phase);
+    QFETCH(Instant, published);
+
+    // Searched from four days before (or the first supported instant), the
+    // phase is the first of its kind.
+    const Instant from = std::max(published - days(4), utc("1900-01-01T00:00Z"));
+    for (const PhaseEvent& event : nextPhases(from)) {
+        if (event.phase != phase)
+            continue;
+        const auto off = event.when - published;
+        QVERIFY2(abs(off) <= minutes(2), qPrintable(QString("off by %1 s").arg(off.count())));
+        return;
+    }
+    QFAIL("phase not found");
+}
+
+void TestSky::phasesFollowInOrderAtTheirSpacing()
+{
+    Instant from = utc("2024-01-01T00:00Z");
+    int expected = -1;
+    for (int lunation = 0; lunation < 30; ++lunation) {
+        const auto phases = nextPhases(from);
+        for (const PhaseEvent& event : phases) {
+            if (expected >= 0)
+                QCOMPARE(int(event.phase), expected);
+            expected = (int(event.phase) + 1) % 4;
+            const auto gap = event.when - from;
+            QVERIFY2(gap > hours(0) && gap < days(9), qPrintable(QString::number(gap.count())));
+            // The instant is rounded to the second; the search goes on from
+            // just after it, not from a hair before the phase.
+            from = event.when + seconds(1);
+            const double e = elongation(event.when);
+            const double off = std::remainder(e - int(event.phase) * 90, 360);
+            QVERIFY2(std::abs(off) < 0.01, qPrintable(QString::number(e)));
+        }
+        // Four quarters make one synodic month, 29.27 to 29.83 days.
+        const auto month = phases.back().when - phases.front().when;
+        QVERIFY(month > days(21) && month < days(23));
+    }
+}
+
+void TestSky::ageCountsFromTheLastNewMoon()
+{
+    const Instant newMoon = utc("2000-01-06T18:14Z");
+    QVERIFY(std::abs(age(newMoon + days(3))) - 3 < 0.01);
+    QVERIFY(age(newMoon - hours(1)) > 29);
+    QVERIFY(abs(previousNewMoon(newMoon + days(10)) - newMoon) < minutes(2));
+}
+
+void TestSky::refusesInstantsOutsideTheYears()
+{
+    QVERIFY_THROWS_EXCEPTION(OutOfRange, elongation(utc("1900-01-01T00:00Z") - seconds(1)));
+    QVERIFY_THROWS_EXCEPTION(OutOfRange, nextPhases(utc("2100-12-31T23:59:59Z") + seconds(1)));
+    QVERIFY_THROWS_EXCEPTION(OutOfRange, age(Instant{}  - days(365 * 80)));
+    elongation(utc("1900-01-01T00:00Z"));
+    const Instant last = utc("2100-12-31T23:59:59Z");
+    QVERIFY(nextPhases(last).back().when > last + days(20));
+}
+
+void TestSky::readsWhatPeopleWrite_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Instant>("expected");
+
+    const Instant now = sys_days(2026y / 12 / 8) + hours(8);
+    QTest::newRow("now") << "now" << now;
+    QTest::newRow("date: local midnight") << "2026-12-08" << utc("2026-12-07T23:00Z");
+    QTest::newRow("summer date") << "2026-07-01" << utc("2026-06-30T22:00Z");
+    QTest::newRow("local minutes") << "2026-12-24T22:00" << utc("2026-12-24T21:00Z");
+    QTest::newRow("local seconds") << "2026-12-24T22:00:30" << utc("2026-12-24T21:00:30Z");
+    QTest::newRow("Z") << "2000-01-06T18:14Z" << Instant{sys_days(2000y / 1 / 6) + hours(18) + minutes(14)};
+    QTest::newRow("offset east") << "2000-01-06T19:14+01:00" << utc("2000-01-06T18:14Z");
+    QTest::newRow("offset west, half hour") << "2000-01-06T14:44-03:30" << utc("2000-01-06T18:14Z");
+    QTest::newRow("leap day") << "2024-02-29T12:00Z" << utc("2024-03-01T12:00Z") - days(1);
+    QTest::newRow("first year") << "1900-01-01T00:00Z" << Instant{sys_days(1900y / 1 / 1)};
+}
+
+void TestSky::readsWhatPeopleWrite()
+{
+    QFETCH(QString, text);
+    QFETCH(Instant, expected);
+    const Instant now = sys_days(2026y / 12 / 8) + hours(8);
+    QCOMPARE(parseWhen(text.toStdString(), now).time_since_epoch().count(),
+             expected.time_since_epoch().count());
+}
+
+void TestSky::refusesWhatIsNoInstant_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("outOfRange");
+
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("words") << "stasera" << false;
+    QTest::newRow("Now, capital") << "Now" << false;
+    QTest::newRow("no day") << "2026-12" << false;
+    QTest::newRow("one-digit month") << "2026-1-08" << false;
+    QTest::newRow("month 13") << "2026-13-01" << false;
+    QTest::newRow("30 February") << "2026-02-30" << false;
+    QTest::newRow("29 February, common year") << "2026-02-29" << false;
+    QTest::newRow("hour 24") << "2026-12-08T24:00" << false;
+    QTest::newRow("minute 60") << "2026-12-08T10:60" << false;
+    QTest::newRow("second 60") << "2026-12-08T10:00:60" << false;
+    QTest::newRow("space for T") << "2026-12-08 10:00" << false;
+    QTest::newRow("hour alone") << "2026-12-08T10" << false;
+    QTest::newRow("offset without minutes") << "2026-12-08T10:00+01" << false;
+    QTest::newRow("offset 24 hours") << "2026-12-08T10:00+24:00" << false;
+    QTest::newRow("trailing text") << "2026-12-08T10:00Zulu" << false;
+    QTest::newRow("before 1900") << "1899-12-31T23:59Z" << true;
+    QTest::newRow("after 2100") << "2101-01-01" << true;
+}
+
+void TestSky::refusesWhatIsNoInstant()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, outOfRange);
+    if (outOfRange)
+        QVERIFY_THROWS_EXCEPTION(OutOfRange, parseWhen(text.toStdString(), Instant{}));
+    else
+        QVERIFY_THROWS_EXCEPTION(BadDate, parseWhen(text.toStdString(), Instant{}));
+}
+
+QTEST_APPLESS_MAIN(TestSky)
+#include "tst_sky.moc"
