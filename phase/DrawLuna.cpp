@@ -1,6 +1,7 @@
 #include "DrawLuna.h"
 
 #include <array>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -10,6 +11,8 @@
 namespace luna {
 
 namespace {
+
+std::atomic<std::chrono::microseconds> pause{LunaPause};
 
 // The drawing's own approximation of pi; the half-discs are placed with it.
 constexpr double pi = 3.1415;
@@ -72,7 +75,7 @@ double roundHalfToEven(double value)
 void drawFigures(PictureSurface& surface, double x, double y, int a, double r)
 {
     const Quarter& quarter = quarters[static_cast<std::size_t>(a / 90)];
-    const double progress = (a - a / 90 * 90) / 90.0;
+    const double progress = (a % 90) / 90.0;
     const double k = quarter.terminator == Terminator::Shrinking ? 1 - progress : progress;
 
     surface.setFillStyle(FillStyle::Solid);
@@ -109,10 +112,15 @@ void DrawLuna(PictureSurface& surface, double x, double y, double angle, double 
 {
     const int a = normalisedAngle(angle);
     checkPlacement(x, y, r);
-    const auto deadline = std::chrono::steady_clock::now() + LunaPause;
+    const auto deadline = std::chrono::steady_clock::now() + pause.load();
     while (std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_until(deadline);
     drawFigures(surface, x, y, a, r);
+}
+
+void setPauseForTesting(std::chrono::microseconds shorter)
+{
+    pause = shorter;
 }
 
 } // namespace luna

@@ -28,4 +28,9 @@ void drawPhase(PictureSurface& surface, double x, double y, double angle, double
 // drawPhase(). Invalid arguments are reported before the wait.
 void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r);
 
+// Shortens (or restores) the wait of DrawLuna(), for tests that drive the
+// window with more input than a person could give. The program never calls
+// it.
+void setPauseForTesting(std::chrono::microseconds pause);
+
 } // namespace luna
