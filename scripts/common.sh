@@ -6,6 +6,7 @@ build="$root/build"
 
 build_packages=(cmake ninja-build g++ pkg-config liberfa-dev qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core)
 test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils desktop-file-utils appstream dpkg-dev man-db)
+check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 
 # Installs the packages that are missing when run as root; otherwise prints
 # the one line that installs them and stops.
@@ -31,8 +32,18 @@ ensure_packages() {
 
 # Configures once, then builds only what changed.
 build_luna() {
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    if [ ! -f "$build/compile_commands.json" ]; then
+        cmake --preset default -S "$root" >/dev/null
     fi
     cmake --build "$build" "$@"
+}
+
+# The same for the build of another preset (asan, fuzz).
+build_preset() {
+    local preset=$1
+    shift
+    if [ ! -f "$root/build-$preset/build.ninja" ]; then
+        cmake --preset "$preset" -S "$root" >/dev/null
+    fi
+    cmake --build "$root/build-$preset" "$@"
 }
