@@ -15,8 +15,9 @@ using namespace std::chrono;
 constexpr double degreesPerRadian = 180 / ERFA_DPI;
 // The mean synodic month; each search starts from it and corrects itself.
 constexpr double meanDegreesPerSecond = 360 / (29.530588 * 86400);
-// How close the elongation must come to a phase, in degrees: about 0.01 s.
-constexpr double phaseTolerance = 5e-6;
+// How close the elongation must come to a phase, in degrees: about 0.2 s,
+// well within the second the phases are given to.
+constexpr double phaseTolerance = 1e-4;
 
 // Seconds since 1970 in UTC, the clock of Instant, with a fraction.
 using Seconds = double;

@@ -131,7 +131,7 @@ QString cycleFileName(int angle, PictureFormat format)
 
 void writeCycle(const QString& directory, PictureFormat format, QSize size,
                 const QColor& background, const std::atomic<bool>& stop,
-                const std::function<void(int done)>& progress)
+                const std::function<void(int done)>& progress, unsigned threads)
 {
     constexpr int frames = 360;
     std::atomic<int> next = 0;
@@ -155,11 +155,11 @@ void writeCycle(const QString& directory, PictureFormat format, QSize size,
             }
         }
     };
-    const unsigned workers = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned workers = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
     std::atomic<unsigned> finished = 0;
-    std::vector<std::jthread> threads;
+    std::vector<std::jthread> running;
     for (unsigned i = 0; i < workers; ++i)
-        threads.emplace_back([&] {
+        running.emplace_back([&] {
             work();
             ++finished;
         });
@@ -168,7 +168,7 @@ void writeCycle(const QString& directory, PictureFormat format, QSize size,
         if (const int now = done; now != reported)
             progress(reported = now);
     }
-    threads.clear();
+    running.clear();
     if (progress)
         progress(done);
     if (firstError)

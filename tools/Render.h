@@ -35,11 +35,12 @@ QString textMoon(double angle, double elongation);
 // The file of the cycle for angle 0..359: luna-000.png and so on.
 QString cycleFileName(int angle, PictureFormat format);
 
-// Writes the 360 pictures of the cycle into `directory` on every core,
-// reporting each one done. Stops early, between pictures, once `stop` is
-// set. Throws WriteError on the first picture that cannot be written.
+// Writes the 360 pictures of the cycle into `directory` on `threads`
+// threads (0: one per core), reporting each one done. Stops early, between
+// pictures, once `stop` is set. Throws WriteError on the first picture that
+// cannot be written.
 void writeCycle(const QString& directory, PictureFormat format, QSize size,
                 const QColor& background, const std::atomic<bool>& stop,
-                const std::function<void(int done)>& progress);
+                const std::function<void(int done)>& progress, unsigned threads = 0);
 
 } // namespace luna

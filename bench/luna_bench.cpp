@@ -1,0 +1,274 @@
+// Luna's speed, each figure beside its floor measured in the same run:
+//   luna_bench                      runs them all and ends with a table of ratios
+//   luna_bench --benchmark_filter=  selects some, as with any Google Benchmark
+
+#include "DrawLuna.h"
+#include "PainterSurface.h"
+#include "PictureBox.h"
+#include "Render.h"
+#include "Sky.h"
+
+#include <benchmark/benchmark.h>
+#include <erfa.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "Form1.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace luna;
+
+namespace {
+
+std::string self; // this program, run again as a child for start-up
+std::string renderTool = LUNA_RENDER;
+
+const QSize sizes[] = {{257, 233}, {1024, 1024}, {4096, 4096}};
+
+QImage canvas(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(PictureBox::backgroundColor());
+    return image;
+}
+
+// One iteration draws all 360 phases; the counter gives the time of one.
+void phase(benchmark::State& state)
+{
+    const QSize size = sizes[state.range(0)];
+    QImage image = canvas(size);
+    PainterSurface surface(image);
+    for (auto _ : state) {
+        for (int angle = 0; angle < 360; ++angle)
+            drawPhase(surface, size.width() / 2.0, size.height() / 2.0, angle, size.width() / 3.0);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["per_phase"] = benchmark::Counter(360, benchmark::Counter::kIsIterationInvariantRate
+                                                              | benchmark::Counter::kInvert);
+}
+
+// The memory floor: one plain fill of the same image, 360 times.
+void fill(benchmark::State& state)
+{
+    const QSize size = sizes[state.range(0)];
+    QImage image = canvas(size);
+    for (auto _ : state) {
+        for (int angle = 0; angle < 360; ++angle)
+            image.fill(angle & 1 ? Qt::black : Qt::white);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["per_phase"] = benchmark::Counter(360, benchmark::Counter::kIsIterationInvariantRate
+                                                              | benchmark::Counter::kInvert);
+}
+
+// luna-render --all at 256x256, the whole program.
+void renderAll(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        QElapsedTimer clock;
+        clock.start();
+        const int status = QProcess::execute(QString::fromStdString(renderTool),
+                                             {"--all", folder.path(), "--size", "256x256"});
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        if (status != 0)
+            state.SkipWithError("luna-render failed");
+    }
+}
+
+// Its floor: the same work on one core, shared out over every core.
+void renderAllOneCore(benchmark::State& state)
+{
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::atomic<bool> never = false;
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        QElapsedTimer clock;
+        clock.start();
+        writeCycle(folder.path(), PictureFormat::Png, QSize(256, 256), PictureBox::backgroundColor(),
+                   never, {}, 1);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9 / cores);
+    }
+}
+
+const sky::Instant tonight{std::chrono::sys_days(std::chrono::year(2026) / 12 / 8)};
+
+void elongation(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sky::elongation(tonight));
+}
+
+void nextPhases(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sky::nextPhases(tonight));
+}
+
+// The floor of the sky: ERFA's Moon alone, once.
+void moon98(benchmark::State& state)
+{
+    double pv[2][3];
+    for (auto _ : state) {
+        eraMoon98(2461382.5, 0.0008, pv);
+        benchmark::DoNotOptimize(pv);
+    }
+}
+
+// Start-up to the first painted window, and peak memory, of a child process.
+void startup(benchmark::State& state, const char* which)
+{
+    std::vector<double> memory;
+    for (auto _ : state) {
+        QProcess child;
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QString::fromStdString(self), {"--startup", which});
+        child.waitForFinished(30000);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        memory.push_back(QString::fromLatin1(child.readAllStandardOutput()).toDouble());
+        if (child.exitCode() != 0)
+            state.SkipWithError("the child failed");
+    }
+    std::sort(memory.begin(), memory.end());
+    state.counters["peak_MiB"] = memory.empty() ? 0 : memory[memory.size() / 2] / 1024;
+}
+
+// The child: opens a window, and once it has been painted prints its peak
+// memory in KiB and ends.
+int startupChild(int argc, char* argv[], const std::string& which)
+{
+    QApplication application(argc, argv);
+    std::unique_ptr<QWidget> window;
+    if (which == "luna") {
+        window = std::make_unique<Form1>();
+    } else {
+        // The baseline: the same four stock widgets with the same texts.
+        window = std::make_unique<QWidget>();
+        window->setWindowTitle(QStringLiteral("Visualizzazione Zelvo lunari"));
+        window->setFixedSize(293, 292);
+        (new QLabel(QStringLiteral("0"), window.get()))->setGeometry(16, 16, 41, 20);
+        auto* bar = new QScrollBar(Qt::Horizontal, window.get());
+        bar->setGeometry(64, 16, 81, 17);
+        bar->setRange(0, 359);
+        (new QLabel(QStringLiteral("Scorri per visualizzare"), window.get()))
+            ->setGeometry(152, 16, 121, 17);
+        auto* frame = new QFrame(window.get());
+        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        frame->setGeometry(16, 48, 257, 233);
+    }
+
+    class FirstPaint : public QObject {
+    public:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            return false;
+        }
+    } firstPaint;
+    window->installEventFilter(&firstPaint);
+    window->show();
+    application.exec();
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%ld\n", usage.ru_maxrss);
+    return 0;
+}
+
+// Keeps each result, to set figures beside floors at the end.
+class Reporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                name += "/" + run.run_name.args;
+            const auto perPhase = run.counters.find("per_phase");
+            seconds[name] = perPhase != run.counters.end()
+                ? double(perPhase->second)
+                : run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (const auto peak = run.counters.find("peak_MiB"); peak != run.counters.end())
+                memory[name] = peak->second;
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-34s %12s %12s %9s   %s\n", "figure", "time", "floor", "ratio", "target");
+        row("one phase, 257x233", "phase/0", "fill/0", 1e3, "ms", "< 0.06 ms");
+        row("one phase, 1024x1024", "phase/1", "fill/1", 1e3, "ms", "");
+        row("one phase, 4096x4096", "phase/2", "fill/2", 1e3, "ms", "< 2x the fill");
+        row("luna-render --all, 256x256", "renderAll", "renderAllOneCore", 1,
+            "s", "< 0.8 s");
+        row("elongation at an instant", "elongation", "moon98", 1e6, "us", "microseconds");
+        row("next four phases", "nextPhases", "moon98", 1e6, "us", "microseconds");
+        row("start-up to first paint", "startup/luna", "startup/baseline",
+            1e3, "ms", "< 1.05x");
+        const double luna = memory["startup/luna"];
+        const double base = memory["startup/baseline"];
+        if (luna > 0 && base > 0)
+            std::printf("%-34s %9.1f MiB %8.1f MiB %8.3fx   %s\n", "peak memory at first paint",
+                        luna, base, luna / base, "< 1.05x");
+    }
+
+private:
+    void row(const char* what, const std::string& figure, const std::string& floor, double scale,
+             const char* unit, const char* target)
+    {
+        if (!seconds.count(figure) || !seconds.count(floor))
+            return;
+        const double a = seconds[figure] * scale, b = seconds[floor] * scale;
+        std::printf("%-34s %9.4f %2s %9.4f %2s %8.2fx   %s\n", what, a, unit, b, unit, a / b, target);
+    }
+
+    std::map<std::string, double> seconds;
+    std::map<std::string, double> memory;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && std::string(argv[1]) == "--startup")
+        return startupChild(1, argv, argv[2]);
+
+    self = argv[0];
+    // Start-up first: a child forked from a process that has held large
+    // pictures would count some of their memory as its own.
+    benchmark::RegisterBenchmark("startup/luna", startup, "luna")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("startup/baseline", startup, "baseline")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+
+    benchmark::RegisterBenchmark("phase", phase)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("fill", fill)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("renderAll", renderAll)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("renderAllOneCore", renderAllOneCore)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("elongation", elongation)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("nextPhases", nextPhases)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("moon98", moon98)->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
