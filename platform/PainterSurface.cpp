@@ -1,5 +1,7 @@
 #include "PainterSurface.h"
 
+#include "ImageFigures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -45,6 +47,27 @@ QColor toQColor(Colour colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
+// The image a painter draws on, when it draws there pixel for pixel.
+QImage* imageOf(QPainter& painter)
+{
+    QPaintDevice* device = painter.device();
+    if (!device || device->devType() != QInternal::Image || !painter.worldTransform().isIdentity()
+        || painter.hasClipping() || painter.opacity() != 1
+        || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    return static_cast<QImage*>(device);
+}
+
+// The span of a pie in radians, as figurePath() takes it: from |start|
+// counterclockwise to |end|, a full turn when they meet.
+double sweepOf(double start, double end)
+{
+    double sweep = std::abs(end) - std::abs(start);
+    if (sweep <= 0)
+        sweep += 2 * std::numbers::pi;
+    return sweep;
+}
+
 } // namespace
 
 PainterSurface::PainterSurface(QPaintDevice& device)
@@ -80,6 +103,8 @@ Colour PainterSurface::fillColor() const
 void PainterSurface::circle(std::uint16_t flags, double x, double y, double radius, Colour colour,
                             double start, double end, double aspect)
 {
+    if (drawIntoImage(flags, x, y, radius, colour, start, end, aspect))
+        return;
     if (painter_) {
         painter_->save();
         paint(*painter_, flags, x, y, radius, colour, start, end, aspect);
@@ -88,6 +113,35 @@ void PainterSurface::circle(std::uint16_t flags, double x, double y, double radi
         QPainter painter(device_);
         paint(painter, flags, x, y, radius, colour, start, end, aspect);
     }
+}
+
+bool PainterSurface::drawIntoImage(std::uint16_t flags, double x, double y, double radius,
+                                   Colour colour, double start, double end, double aspect)
+{
+    QImage* image = painter_ ? imageOf(*painter_)
+        : device_->devType() == QInternal::Image ? static_cast<QImage*>(device_)
+                                                 : nullptr;
+    if (!image || !(radius > 0))
+        return false;
+    const bool pie = (flags & pieBits) == pieBits;
+    const bool solid = fillStyle_ == FillStyle::Solid;
+    // A filled figure outlined in another colour, and an outlined pie, are
+    // left to the painter; the drawing makes neither.
+    if ((solid && colour != fillColor_) || (!solid && pie))
+        return false;
+
+    const double ratio = image->devicePixelRatio();
+    const QRectF bounds = ellipseBounds(x, y, radius, aspect);
+    const DeviceEllipse ellipse{bounds.center().x() * ratio, bounds.center().y() * ratio,
+                                bounds.width() / 2 * ratio, bounds.height() / 2 * ratio};
+    const QRgb rgb = toQColor(solid ? fillColor_ : colour).rgb();
+    if (!solid) {
+        // As paint() strokes it: a one-pixel band just outside the edge.
+        return fillRing(*image, ellipse, ratio, rgb);
+    }
+    if (pie)
+        return fillPie(*image, ellipse, std::abs(start), sweepOf(start, end), rgb);
+    return fillEllipse(*image, ellipse, rgb);
 }
 
 void PainterSurface::paint(QPainter& painter, std::uint16_t flags, double x, double y,

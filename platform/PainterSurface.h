@@ -8,7 +8,10 @@ class QPainter;
 namespace luna {
 
 // A picture surface drawn with QPainter, anti-aliased, with one-pixel
-// outlines. Scale units are the device's logical pixels.
+// outlines. Scale units are the device's logical pixels. On a 32-bit image
+// (directly, or through a painter with no transformation or clipping of its
+// own) the drawing's figures are written straight into the pixels, many
+// times faster than through a QPainter path.
 //
 // Built on a paint device, it opens a painter for each figure, so the device
 // is free between figures (a QImage can be shown while it is drawn on).
@@ -27,6 +30,8 @@ public:
                 double start, double end, double aspect) override;
 
 private:
+    bool drawIntoImage(std::uint16_t flags, double x, double y, double radius, Colour colour,
+                       double start, double end, double aspect);
     void paint(QPainter& painter, std::uint16_t flags, double x, double y, double radius,
                Colour colour, double start, double end, double aspect) const;
 

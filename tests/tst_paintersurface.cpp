@@ -72,6 +72,8 @@ private slots:
     void aspectSquashesOneAxis();
     void zeroRadiusDrawsNothing();
     void drawsThroughAnActivePainter();
+    void imageFiguresMatchThePainter_data();
+    void imageFiguresMatchThePainter();
 };
 
 void TestPainterSurface::phasesLookAsTheyShould_data()
@@ -285,6 +287,72 @@ void TestPainterSurface::drawsThroughAnActivePainter()
         QCOMPARE(painter.pen().color(), QColor(Qt::green));
     }
     QCOMPARE(painted, direct);
+}
+
+void TestPainterSurface::imageFiguresMatchThePainter_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<std::uint16_t>("flags");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<double>("aspect");
+    QTest::addColumn<double>("ratio");
+
+    constexpr int solid = int(FillStyle::Solid), rim = int(FillStyle::Transparent);
+    const auto closed = CircleFlags::Closed, pie = CircleFlags::Pie;
+    QTest::newRow("disc") << solid << closed << 0.0 << 0.0 << 1.0 << 1.0;
+    QTest::newRow("tall ellipse") << solid << closed << 0.0 << 0.0 << 3.0 << 1.0;
+    QTest::newRow("wide ellipse") << solid << closed << 0.0 << 0.0 << 0.4 << 1.0;
+    QTest::newRow("thin terminator") << solid << closed << 0.0 << 0.0 << 60.0 << 1.0;
+    QTest::newRow("right half") << solid << pie << -4.71225 << -1.57075 << 1.0 << 1.0;
+    QTest::newRow("left half") << solid << pie << -1.57075 << -4.71225 << 1.0 << 1.0;
+    QTest::newRow("quarter") << solid << pie << -0.3 << -1.87 << 1.0 << 1.0;
+    QTest::newRow("three quarters") << solid << pie << -2.0 << -0.43 << 1.0 << 1.0;
+    QTest::newRow("rim") << rim << closed << 0.0 << 0.0 << 1.0 << 1.0;
+    QTest::newRow("disc at 1.5") << solid << closed << 0.0 << 0.0 << 1.0 << 1.5;
+    QTest::newRow("half at 2") << solid << pie << -4.71225 << -1.57075 << 1.0 << 2.0;
+    QTest::newRow("rim at 1.25") << rim << closed << 0.0 << 0.0 << 1.0 << 1.25;
+}
+
+void TestPainterSurface::imageFiguresMatchThePainter()
+{
+    QFETCH(int, style);
+    QFETCH(std::uint16_t, flags);
+    QFETCH(double, start);
+    QFETCH(double, end);
+    QFETCH(double, aspect);
+    QFETCH(double, ratio);
+
+    // A clipped painter is left to draw through QPainter.
+    const auto draw = [&](bool throughPainter) {
+        QImage image(QSize(size, size) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(background);
+        QPainter painter(&image);
+        if (throughPainter)
+            painter.setClipRect(QRect(0, 0, size, size));
+        PainterSurface surface(painter);
+        surface.setFillStyle(FillStyle(style));
+        surface.setFillColor(White);
+        surface.circle(flags, centre + 0.3, centre - 0.2, radius, White, start, end, aspect);
+        painter.end();
+        return image;
+    };
+    const QImage fast = draw(false), painted = draw(true);
+    QVERIFY(fast != painted);
+
+    // Pixel for pixel the two agree but for the shading of the edges.
+    qint64 total = 0;
+    int worst = 0;
+    for (int y = 0; y < fast.height(); ++y)
+        for (int x = 0; x < fast.width(); ++x) {
+            const int d = qAbs(qGray(fast.pixel(x, y)) - qGray(painted.pixel(x, y)));
+            total += d;
+            worst = qMax(worst, d);
+        }
+    const double perimeter = 2 * std::numbers::pi * radius * ratio;
+    QVERIFY2(worst <= 64, qPrintable(QString::number(worst)));
+    QVERIFY2(total < perimeter * 24, qPrintable(QString("%1 over %2").arg(total).arg(perimeter)));
 }
 
 QTEST_MAIN(TestPainterSurface)
