@@ -198,6 +198,9 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            // With repetitions, the median stands for them all.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
             std::string name = run.run_name.function_name;
             if (!run.run_name.args.empty())
                 name += "/" + run.run_name.args;
