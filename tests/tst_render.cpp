@@ -182,6 +182,14 @@ void TestRender::textMoon()
     QCOMPARE(run.status, 0);
     QStringList lines = run.out.split(u'\n');
     QCOMPARE(lines.takeLast(), QString());
+    if (arguments.contains("--date")) {
+        // A date's Moon is followed by the next four phases.
+        const QStringList next = lines.mid(lines.size() - 5);
+        lines = lines.first(lines.size() - 5);
+        QCOMPARE(next.first(), "Prossime fasi:");
+        QVERIFY2(next[1].contains("Luna piena") && next[4].contains("Primo quarto"),
+                 qPrintable(next.join(u'\n')));
+    }
     QCOMPARE(lines.takeLast(), description);
     QCOMPARE(lines.size(), 20);
 

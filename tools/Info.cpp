@@ -94,12 +94,18 @@ QString phaseInfo(const RenderOptions& options)
     if (options.when) {
         text += QStringLiteral("Età:           %1 giorni dalla luna nuova\n")
                     .arg(decimal(sky::age(*options.when), 1));
-        text += QStringLiteral("Prossime fasi:\n");
-        for (const sky::PhaseEvent& event : sky::nextPhases(*options.when))
-            text += QStringLiteral("  %1  %2  (ora locale %3)\n")
-                        .arg(name(quarterElongation[int(event.phase)]), -13)
-                        .arg(utcTime(event.when), localTime(event.when));
+        text += QStringLiteral("Prossime fasi:\n") + nextPhasesText(*options.when);
     }
+    return text;
+}
+
+QString nextPhasesText(sky::Instant when)
+{
+    QString text;
+    for (const sky::PhaseEvent& event : sky::nextPhases(when))
+        text += QStringLiteral("  %1  %2  (ora locale %3)\n")
+                    .arg(name(quarterElongation[int(event.phase)]), -13)
+                    .arg(utcTime(event.when), localTime(event.when));
     return text;
 }
 

@@ -12,4 +12,8 @@ namespace luna {
 // as one JSON object. Throws sky::OutOfRange.
 QString phaseInfo(const RenderOptions& options);
 
+// The next four principal phases after `when`, a line each, with their times
+// in UTC and local time.
+QString nextPhasesText(sky::Instant when);
+
 } // namespace luna

@@ -71,6 +71,9 @@ int main(int argc, char* argv[])
             return 0;
         case RenderOptions::Task::Text:
             print(stdout, textMoon(options.angle, elongation));
+            // The Moon of a date is followed by what comes next.
+            if (options.when)
+                print(stdout, QStringLiteral("Prossime fasi:\n") + nextPhasesText(*options.when));
             return 0;
         case RenderOptions::Task::Info:
             print(stdout, phaseInfo(options));
