@@ -11,24 +11,29 @@ namespace luna {
 
 namespace {
 
-QString isoUtc(sky::Instant when)
+enum class Zone { Utc, Local };
+
+QString formatted(sky::Instant when, const char* format, Zone zone)
 {
     const std::time_t t = when.time_since_epoch().count();
     std::tm civil{};
-    gmtime_r(&t, &civil);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &civil);
-    return QString::fromLatin1(text);
+    if (zone == Zone::Utc)
+        gmtime_r(&t, &civil);
+    else
+        localtime_r(&t, &civil);
+    char text[64];
+    std::strftime(text, sizeof text, format, &civil);
+    return QString::fromLocal8Bit(text);
+}
+
+QString isoUtc(sky::Instant when)
+{
+    return formatted(when, "%Y-%m-%dT%H:%M:%SZ", Zone::Utc);
 }
 
 QString localTime(sky::Instant when)
 {
-    const std::time_t t = when.time_since_epoch().count();
-    std::tm civil{};
-    localtime_r(&t, &civil);
-    char text[48];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M %Z", &civil);
-    return QString::fromLocal8Bit(text);
+    return formatted(when, "%Y-%m-%d %H:%M %Z", Zone::Local);
 }
 
 QString utcTime(sky::Instant when)
