@@ -42,7 +42,8 @@ QRgb mix(QRgb x, QRgb y, unsigned a)
 
 void blend(QRgb& pixel, QRgb colour, double coverage)
 {
-    const auto a = static_cast<unsigned>(std::clamp(coverage, 0.0, 1.0) * 255 + 0.5);
+    // Coverage [0, 1] in 256 equal steps, the last of which is whole.
+    const auto a = static_cast<unsigned>(std::clamp(coverage * 256, 0.0, 255.0));
     if (a == 255)
         pixel = colour;
     else if (a != 0)
