@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cwchar>
 #include <numbers>
-#include <vector>
 
 namespace luna {
 
