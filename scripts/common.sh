@@ -5,7 +5,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 
 build_packages=(cmake ninja-build g++ pkg-config libbenchmark-dev liberfa-dev qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core)
-test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils desktop-file-utils appstream dpkg-dev man-db)
+test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils desktop-file-utils appstream dpkg-dev file man-db)
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 
 # Installs the packages that are missing when run as root; otherwise prints

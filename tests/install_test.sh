@@ -33,7 +33,8 @@ grep -q '<path' "$icon" || fail "the icon has no shapes"
 
 man -l "$share/man/man1/luna-render.1.gz" 2>&1 >/dev/null | grep . && fail "man page warnings"
 
-cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" >/dev/null 2>&1
+# CPack reads the binaries' dependencies with dpkg-shlibdeps and file.
+out=$(cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" 2>&1) || fail "cpack: $out"
 deb=$(ls "$work"/package/luna_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
