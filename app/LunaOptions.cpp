@@ -39,8 +39,6 @@ LunaOptions parseLunaArguments(const std::vector<std::string_view>& arguments, s
         if (argument == "--date") {
             try {
                 options.when = sky::parseWhen(value, now);
-                // The instant may fall outside the supported years once in UTC.
-                sky::elongation(*options.when);
             } catch (const std::exception& error) {
                 fail("--date: " + std::string(error.what()));
             }

@@ -22,14 +22,6 @@ constexpr double phaseTolerance = 1e-4;
 // Seconds since 1970 in UTC, the clock of Instant, with a fraction.
 using Seconds = double;
 
-void checkRange(Instant when)
-{
-    const int year = int(year_month_day(floor<days>(when)).year());
-    if (year < firstYear || year > lastYear)
-        throw OutOfRange("l'anno " + std::to_string(year) + " è fuori dagli anni "
-                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
-}
-
 // The two-part Julian date in TT. Before 1960, when UTC did not exist yet,
 // ERFA takes TAI for UTC; that is within a minute of Universal Time over the
 // years supported.
@@ -123,15 +115,23 @@ Seconds toSeconds(Instant when)
 
 } // namespace
 
+void requireSupported(Instant when)
+{
+    const int year = int(year_month_day(floor<days>(when)).year());
+    if (year < firstYear || year > lastYear)
+        throw OutOfRange("l'anno " + std::to_string(year) + " è fuori dagli anni "
+                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
+}
+
 double elongation(Instant when)
 {
-    checkRange(when);
+    requireSupported(when);
     return elongationAt(toSeconds(when));
 }
 
 Instant previousNewMoon(Instant when)
 {
-    checkRange(when);
+    requireSupported(when);
     const Seconds t = toSeconds(when);
     const double e = elongationAt(t);
     const Seconds found = solve(0, t - e / meanDegreesPerSecond);
@@ -146,7 +146,7 @@ double age(Instant when)
 
 std::array<PhaseEvent, 4> nextPhases(Instant when)
 {
-    checkRange(when);
+    requireSupported(when);
     std::array<PhaseEvent, 4> phases{};
     Seconds t = toSeconds(when);
     double e = elongationAt(t);

@@ -18,6 +18,9 @@ public:
     using std::out_of_range::out_of_range;
 };
 
+// Throws OutOfRange unless `when` falls in the years firstYear..lastYear (UTC).
+void requireSupported(Instant when);
+
 enum class Phase { New, FirstQuarter, Full, LastQuarter };
 
 struct PhaseEvent {

@@ -124,14 +124,15 @@ Instant parseWhen(std::string_view text, Instant now)
             reject(text, form);
     }
 
-    // Local times are checked after their conversion, which mktime would
-    // wrap for years it cannot represent.
+    // The year is checked as written, before mktime could wrap one it cannot
+    // represent, and again in UTC, which a zone may move into another year.
     if (*year < firstYear || *year > lastYear)
         throw OutOfRange("«" + std::string(text) + "» è fuori dagli anni "
                          + std::to_string(firstYear) + "-" + std::to_string(lastYear));
-    if (offset)
-        return Instant{sys_days(date)} + timeOfDay - *offset;
-    return fromLocalTime(date, timeOfDay);
+    const Instant when
+        = offset ? Instant{sys_days(date)} + timeOfDay - *offset : fromLocalTime(date, timeOfDay);
+    requireSupported(when);
+    return when;
 }
 
 } // namespace luna::sky

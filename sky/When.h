@@ -16,7 +16,8 @@ public:
 // The instant a person names: "now"; a date, YYYY-MM-DD, taken as local
 // midnight; or a date and time, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS,
 // followed by Z for UTC, by an offset such as +01:00 or -05:30, or by nothing
-// for local time. `now` stands for the present. Throws BadDate.
+// for local time. `now` stands for the present. Throws BadDate, or
+// OutOfRange for an instant outside the supported years.
 Instant parseWhen(std::string_view text, Instant now);
 
 } // namespace luna::sky

@@ -175,6 +175,7 @@ void TestSky::refusesWhatIsNoInstant_data()
     QTest::newRow("trailing text") << "2026-12-08T10:00Zulu" << false;
     QTest::newRow("before 1900") << "1899-12-31T23:59Z" << true;
     QTest::newRow("after 2100") << "2101-01-01" << true;
+    QTest::newRow("after 2100 once in UTC") << "2100-12-31T23:00-05:00" << true;
 }
 
 void TestSky::refusesWhatIsNoInstant()

@@ -163,8 +163,6 @@ RenderOptions parseRenderArguments(const QStringList& list, sky::Instant now)
             const QString value = arguments.valueOf(argument);
             try {
                 options.when = sky::parseWhen(value.toStdString(), now);
-                // The instant may fall outside the supported years once in UTC.
-                sky::elongation(*options.when);
             } catch (const std::exception& error) {
                 fail(QStringLiteral("--date: %1").arg(QString::fromUtf8(error.what())));
             }
