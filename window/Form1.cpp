@@ -95,11 +95,6 @@ void Form1::showAngle(int angle)
     showDrawing();
 }
 
-Hemisphere Form1::hemisphere() const
-{
-    return hemisphere_;
-}
-
 void Form1::setHemisphere(Hemisphere hemisphere)
 {
     hemisphere_ = hemisphere;

@@ -27,7 +27,6 @@ public:
     void showAngle(int angle);
 
     // The hemisphere the picture is described for; North unless set.
-    Hemisphere hemisphere() const;
     void setHemisphere(Hemisphere hemisphere);
 
     CaptionLabel* Text1 = nullptr;
