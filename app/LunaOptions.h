@@ -1,13 +1,13 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "PhaseDescription.h"
 #include "Sky.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <optional>
-#include <stdexcept>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace luna {
 
@@ -21,10 +21,11 @@ struct LunaOptions {
 };
 
 // Reads the arguments after the program's name; `now` is what --date now
-// means. Throws std::invalid_argument with one line, in Italian, naming the
-// argument and what is wrong with it.
-LunaOptions parseLunaArguments(const std::vector<std::string_view>& arguments, sky::Instant now);
+// means. Qt's own options (-style, -platform, -reverse and the others every
+// Qt program takes) are let through for QApplication. Throws UsageError with
+// one line naming the argument and what is wrong with it.
+LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now);
 
-std::string lunaUsage();
+QString lunaUsage();
 
 } // namespace luna

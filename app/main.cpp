@@ -1,41 +1,60 @@
 #include "Form1.h"
+#include "Language.h"
 #include "LunaOptions.h"
 
 #include <QApplication>
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // The options are read before Qt starts, so that --help and mistakes
-    // are answered without a display.
-    luna::LunaOptions options;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments += QString::fromLocal8Bit(argv[i]);
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+
+    // The options are read once before Qt starts, so that --help and
+    // mistakes are answered without a display; they are read again once
+    // the texts speak the user's language.
+    std::optional<luna::LunaOptions> options;
     try {
-        options = luna::parseLunaArguments(
-            {argv + 1, argv + argc},
-            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    } catch (const std::invalid_argument& error) {
-        std::fprintf(stderr, "luna: %s\n", error.what());
-        return 2;
+        options = luna::parseLunaArguments(arguments, now);
+    } catch (const luna::UsageError&) {
     }
-    switch (options.task) {
-    case luna::LunaOptions::Task::Help:
-        std::fputs(luna::lunaUsage().c_str(), stdout);
+    if (!options || options->task != luna::LunaOptions::Task::Window) {
+        QCoreApplication application(argc, argv);
+        luna::speakUsersLanguage(application);
+        try {
+            options = luna::parseLunaArguments(arguments, now);
+        } catch (const luna::UsageError& error) {
+            print(stderr, QStringLiteral("luna: %1\n").arg(QString::fromStdString(error.what())));
+            return 2;
+        }
+        if (options->task == luna::LunaOptions::Task::Help)
+            print(stdout, luna::lunaUsage());
+        else
+            std::printf("luna %s\n", LUNA_VERSION);
         return 0;
-    case luna::LunaOptions::Task::Version:
-        std::printf("luna %s\n", LUNA_VERSION);
-        return 0;
-    case luna::LunaOptions::Task::Window:
-        break;
     }
 
     QApplication application(argc, argv);
+    luna::speakUsersLanguage(application);
     luna::Form1 form;
-    form.setHemisphere(options.hemisphere);
-    if (options.when)
-        form.showAngle(luna::angleOfElongation(luna::sky::elongation(*options.when),
-                                               options.hemisphere));
+    form.setHemisphere(options->hemisphere);
+    if (options->when)
+        form.showAngle(luna::angleOfElongation(luna::sky::elongation(*options->when),
+                                               options->hemisphere));
     form.show();
     return application.exec();
 }

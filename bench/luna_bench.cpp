@@ -4,7 +4,9 @@
 
 #include "DrawLuna.h"
 #include "PainterSurface.h"
-#include "PictureBox.h"
+#include "PhasePicture.h"
+#include "FormGeometry.h"
+#include "PictureGeometry.h"
 #include "Render.h"
 #include "Sky.h"
 
@@ -37,12 +39,12 @@ namespace {
 std::string self; // this program, run again as a child for start-up
 std::string renderTool = LUNA_RENDER;
 
-const QSize sizes[] = {{257, 233}, {1024, 1024}, {4096, 4096}};
+const QSize sizes[] = {{windowPicture.width, windowPicture.height}, {1024, 1024}, {4096, 4096}};
 
 QImage canvas(QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(PictureBox::backgroundColor());
+    image.fill(pictureBackground());
     return image;
 }
 
@@ -53,8 +55,9 @@ void phase(benchmark::State& state)
     QImage image = canvas(size);
     PainterSurface surface(image);
     for (auto _ : state) {
+        const DiscPlacement disc = placeDisc(size.width(), size.height());
         for (int angle = 0; angle < 360; ++angle)
-            drawPhase(surface, size.width() / 2.0, size.height() / 2.0, angle, size.width() / 3.0);
+            drawPhase(surface, disc.x, disc.y, angle, disc.radius);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["per_phase"] = benchmark::Counter(360, benchmark::Counter::kIsIterationInvariantRate
@@ -99,7 +102,7 @@ void renderAllOneCore(benchmark::State& state)
         QTemporaryDir folder;
         QElapsedTimer clock;
         clock.start();
-        writeCycle(folder.path(), PictureFormat::Png, QSize(256, 256), PictureBox::backgroundColor(),
+        writeCycle(folder.path(), PictureFormat::Png, QSize(256, 256), pictureBackground(),
                    never, {}, 1);
         state.SetIterationTime(clock.nsecsElapsed() / 1e9 / cores);
     }
@@ -160,16 +163,16 @@ int startupChild(int argc, char* argv[], const std::string& which)
         // The baseline: the same four stock widgets with the same texts.
         window = std::make_unique<QWidget>();
         window->setWindowTitle(QStringLiteral("Visualizzazione Zelvo lunari"));
-        window->setFixedSize(293, 292);
-        (new QLabel(QStringLiteral("0"), window.get()))->setGeometry(16, 16, 41, 20);
+        window->setFixedSize(FormGeometry::client);
+        (new QLabel(QStringLiteral("0"), window.get()))->setGeometry(FormGeometry::Text1);
         auto* bar = new QScrollBar(Qt::Horizontal, window.get());
-        bar->setGeometry(64, 16, 81, 17);
+        bar->setGeometry(FormGeometry::HScroll1);
         bar->setRange(0, 359);
         (new QLabel(QStringLiteral("Scorri per visualizzare"), window.get()))
-            ->setGeometry(152, 16, 121, 17);
+            ->setGeometry(FormGeometry::Label1);
         auto* frame = new QFrame(window.get());
         frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        frame->setGeometry(16, 48, 257, 233);
+        frame->setGeometry(FormGeometry::PicLuna);
     }
 
     class FirstPaint : public QObject {
@@ -217,7 +220,7 @@ public:
     {
         ConsoleReporter::Finalize();
         std::printf("\n%-34s %12s %12s %9s   %s\n", "figure", "time", "floor", "ratio", "target");
-        row("one phase, 257x233", "phase/0", "fill/0", 1e3, "ms", "< 0.06 ms");
+        row("one phase, window size", "phase/0", "fill/0", 1e3, "ms", "< 0.06 ms");
         row("one phase, 1024x1024", "phase/1", "fill/1", 1e3, "ms", "");
         row("one phase, 4096x4096", "phase/2", "fill/2", 1e3, "ms", "< 2x the fill");
         row("luna-render --all, 256x256", "renderAll", "renderAllOneCore", 1,

@@ -18,36 +18,41 @@ int angleOfElongation(double elongation, Hemisphere hemisphere)
     return normalisedAngle(hemisphere == Hemisphere::South ? elongation : 360 - elongation);
 }
 
-std::string phaseName(double elongation)
+PhaseId phaseOf(double elongation)
 {
-    // The same rounding and reduction as the drawing's angle: 359.5 is new.
     const int e = normalisedAngle(elongation);
-    if (e == 0)
-        return "Luna nuova";
-    if (e < 90)
-        return "Luna crescente";
-    if (e == 90)
-        return "Primo quarto";
-    if (e < 180)
-        return "Gibbosa crescente";
-    if (e == 180)
-        return "Luna piena";
-    if (e < 270)
-        return "Gibbosa calante";
-    if (e == 270)
-        return "Ultimo quarto";
-    return "Luna calante";
+    // Each quarter's exact degree is its principal phase, the rest of the
+    // quarter the span that follows it.
+    const int quarter = e / 90;
+    return PhaseId(2 * quarter + (e % 90 != 0));
+}
+
+const char* phaseKey(PhaseId phase)
+{
+    switch (phase) {
+    case PhaseId::NewMoon:
+        return "new_moon";
+    case PhaseId::WaxingCrescent:
+        return "waxing_crescent";
+    case PhaseId::FirstQuarter:
+        return "first_quarter";
+    case PhaseId::WaxingGibbous:
+        return "waxing_gibbous";
+    case PhaseId::FullMoon:
+        return "full_moon";
+    case PhaseId::WaningGibbous:
+        return "waning_gibbous";
+    case PhaseId::LastQuarter:
+        return "last_quarter";
+    case PhaseId::WaningCrescent:
+        return "waning_crescent";
+    }
+    return "";
 }
 
 double illuminatedFraction(double elongation)
 {
     return (1 - std::cos(elongation * std::numbers::pi / 180)) / 2;
-}
-
-std::string phaseDescription(double elongation)
-{
-    const long percent = std::lround(illuminatedFraction(elongation) * 100);
-    return phaseName(elongation) + ", illuminata al " + std::to_string(percent) + "%";
 }
 
 } // namespace luna

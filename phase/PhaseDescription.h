@@ -1,12 +1,24 @@
 #pragma once
 
-#include <string>
-
 namespace luna {
 
 // Which side of the equator the Moon is seen from. A picture that is lit on
 // the right in the north is lit on the left in the south.
 enum class Hemisphere { North, South };
+
+// The eight phases people name, by the elongation rounded to a whole degree:
+// the four principal phases at exactly 0, 90, 180 and 270, and the four
+// spans between them.
+enum class PhaseId {
+    NewMoon,
+    WaxingCrescent,
+    FirstQuarter,
+    WaxingGibbous,
+    FullMoon,
+    WaningGibbous,
+    LastQuarter,
+    WaningCrescent,
+};
 
 // The Moon's elongation, its ecliptic longitude minus the Sun's, in degrees
 // in [0, 360), that the picture drawn at `angle` shows: 0 new, 90 first
@@ -19,16 +31,16 @@ double elongationOf(double angle, Hemisphere hemisphere = Hemisphere::North);
 // into 0..359. Throws std::invalid_argument when it is not finite.
 int angleOfElongation(double elongation, Hemisphere hemisphere = Hemisphere::North);
 
-// The Italian name of the phase, by the elongation rounded to a whole degree:
-// "Luna nuova", "Luna crescente", "Primo quarto", "Gibbosa crescente",
-// "Luna piena", "Gibbosa calante", "Ultimo quarto" or "Luna calante".
-std::string phaseName(double elongation);
+// The phase at `elongation`, rounded and reduced as the drawing's angle is
+// (359.5 is new). Throws std::invalid_argument when it is not finite.
+PhaseId phaseOf(double elongation);
+
+// The phase's name for scripts: "new_moon", "waxing_crescent",
+// "first_quarter", "waxing_gibbous", "full_moon", "waning_gibbous",
+// "last_quarter" or "waning_crescent".
+const char* phaseKey(PhaseId phase);
 
 // The fraction of the disc that is lit, (1 - cos e) / 2.
 double illuminatedFraction(double elongation);
-
-// The name and the lit part as a whole percentage, such as
-// "Ultimo quarto, illuminata al 50%".
-std::string phaseDescription(double elongation);
 
 } // namespace luna

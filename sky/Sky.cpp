@@ -4,7 +4,6 @@
 #include <erfam.h>
 
 #include <cmath>
-#include <string>
 
 namespace luna::sky {
 
@@ -119,8 +118,7 @@ void requireSupported(Instant when)
 {
     const int year = int(year_month_day(floor<days>(when)).year());
     if (year < firstYear || year > lastYear)
-        throw OutOfRange("l'anno " + std::to_string(year) + " è fuori dagli anni "
-                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
+        throw OutOfRange(year);
 }
 
 double elongation(Instant when)

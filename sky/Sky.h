@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <stdexcept>
+#include <string>
 
 namespace luna::sky {
 
@@ -12,10 +13,19 @@ using Instant = std::chrono::sys_seconds;
 inline constexpr int firstYear = 1900;
 inline constexpr int lastYear = 2100;
 
-// An instant outside the years firstYear..lastYear; what() says so in Italian.
+// An instant outside the years firstYear..lastYear: the year it fell in,
+// and the text it was read from when it was read from one.
 class OutOfRange : public std::out_of_range {
 public:
-    using std::out_of_range::out_of_range;
+    OutOfRange(int year, std::string text = {})
+        : std::out_of_range("year " + std::to_string(year) + " is outside the years supported")
+        , year(year)
+        , text(std::move(text))
+    {
+    }
+
+    int year;
+    std::string text;
 };
 
 // Throws OutOfRange unless `when` falls in the years firstYear..lastYear (UTC).

@@ -48,9 +48,9 @@ private:
     std::size_t at_ = 0;
 };
 
-[[noreturn]] void reject(std::string_view text, const std::string& why)
+[[noreturn]] void reject(std::string_view text, BadDate::Reason why)
 {
-    throw BadDate("«" + std::string(text) + "» " + why);
+    throw BadDate(std::string(text), why);
 }
 
 // The instant at which the local clock shows this civil time.
@@ -73,7 +73,7 @@ Instant parseWhen(std::string_view text, Instant now)
     if (text == "now")
         return now;
 
-    const char* form = "non è una data: serve now, AAAA-MM-GG o AAAA-MM-GGTHH:MM[:SS][Z|±HH:MM]";
+    constexpr auto form = BadDate::Reason::Form;
     Reader reader(text);
     const auto year = reader.number(4);
     if (!year || !reader.take('-'))
@@ -87,7 +87,7 @@ Instant parseWhen(std::string_view text, Instant now)
     const year_month_day date{std::chrono::year(*year), std::chrono::month(unsigned(*month)),
                               std::chrono::day(unsigned(*day))};
     if (!date.ok())
-        reject(text, "non è una data del calendario");
+        reject(text, BadDate::Reason::Calendar);
 
     seconds timeOfDay{0};
     std::optional<seconds> offset;
@@ -104,7 +104,7 @@ Instant parseWhen(std::string_view text, Instant now)
         if (reader.take(':') && !(second = reader.number(2)))
             reject(text, form);
         if (*hour > 23 || *minute > 59 || *second > 59)
-            reject(text, "non è un'ora del giorno");
+            reject(text, BadDate::Reason::TimeOfDay);
         timeOfDay = hours(*hour) + minutes(*minute) + seconds(*second);
 
         if (reader.take('Z')) {
@@ -117,7 +117,7 @@ Instant parseWhen(std::string_view text, Instant now)
             if (!offsetMinutes)
                 reject(text, form);
             if (*offsetHours > 23 || *offsetMinutes > 59)
-                reject(text, "ha un fuso orario impossibile");
+                reject(text, BadDate::Reason::Offset);
             offset = (ahead ? 1 : -1) * (hours(*offsetHours) + minutes(*offsetMinutes));
         }
         if (!reader.atEnd())
@@ -127,8 +127,7 @@ Instant parseWhen(std::string_view text, Instant now)
     // The year is checked as written, before mktime could wrap one it cannot
     // represent, and again in UTC, which a zone may move into another year.
     if (*year < firstYear || *year > lastYear)
-        throw OutOfRange("«" + std::string(text) + "» è fuori dagli anni "
-                         + std::to_string(firstYear) + "-" + std::to_string(lastYear));
+        throw OutOfRange(*year, std::string(text));
     const Instant when
         = offset ? Instant{sys_days(date)} + timeOfDay - *offset : fromLocalTime(date, timeOfDay);
     requireSupported(when);

@@ -3,14 +3,30 @@
 #include "Sky.h"
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace luna::sky {
 
-// A text that names no instant; what() says why, in Italian.
+// A text that names no instant, and why.
 class BadDate : public std::invalid_argument {
 public:
-    using std::invalid_argument::invalid_argument;
+    enum class Reason {
+        Form,      // not written as the forms below
+        Calendar,  // a day the calendar does not have
+        TimeOfDay, // an hour, minute or second out of range
+        Offset,    // an impossible offset from UTC
+    };
+
+    BadDate(std::string text, Reason reason)
+        : std::invalid_argument("not an instant: " + text)
+        , text(std::move(text))
+        , reason(reason)
+    {
+    }
+
+    std::string text;
+    Reason reason;
 };
 
 // The instant a person names: "now"; a date, YYYY-MM-DD, taken as local

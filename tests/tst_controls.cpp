@@ -1,5 +1,6 @@
 #include "CaptionLabel.h"
 #include "DrawLuna.h"
+#include "PhasePicture.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
 #include "ScrollBarParts.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <clocale>
+#include <string_view>
 #include <thread>
 
 using namespace luna;
@@ -98,7 +100,8 @@ void TestControls::numbersIgnoreTheLocale()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    std::setlocale(LC_ALL, "it_IT.UTF-8");
+    QVERIFY2(std::setlocale(LC_ALL, "it_IT.UTF-8"), "the it_IT.UTF-8 locale is not installed");
+    QCOMPARE(std::localeconv()->decimal_point, std::string_view(","));
 
     QCOMPARE(textFromNumber(1234.5), QStringLiteral("1234.5"));
     QCOMPARE(numberFromText(u"1234.5"), 1234.5);
@@ -274,7 +277,7 @@ void TestControls::pictureStartsEmptyAndKeepsDrawing()
     QImage shown = box.grab().toImage();
     const QPoint middle = box.contentsRect().center();
     const QColor backgroundColour = shown.pixelColor(middle);
-    QCOMPARE(backgroundColour, PictureBox::backgroundColor());
+    QCOMPARE(backgroundColour, pictureBackground());
 
     drawPhase(box.surface(), box.innerWidth() / 2, box.innerHeight() / 2, 180, 30);
     box.repaint();

@@ -4,8 +4,11 @@
 #include "CaptionLabel.h"
 #include "DrawLuna.h"
 #include "Form1.h"
+#include "FormGeometry.h"
 #include "PainterSurface.h"
+#include "PhasePicture.h"
 #include "PictureBox.h"
+#include "PictureGeometry.h"
 #include "ScrollBar.h"
 
 #include <QDir>
@@ -21,12 +24,24 @@
 namespace {
 
 const QString windowName = QStringLiteral("^Visualizzazione Zelvo lunari$");
-constexpr QPoint clientOrigin(228, 131);
-constexpr QSize clientSize(293, 292);
+using namespace luna;
+
+constexpr QPoint clientOrigin = FormGeometry::clientOrigin;
+constexpr QSize clientSize = FormGeometry::client;
+
+// On the screen, where the window opens.
+constexpr QRect onScreen(const QRect& control)
+{
+    return control.translated(clientOrigin);
+}
 
 // The picture's frame is symmetric, so the disc is centred on the widget.
-constexpr QPoint pictureCentre = clientOrigin + QPoint(16 + 257 / 2, 48 + 233 / 2);
-constexpr double approximateRadius = 84;
+constexpr QPoint pictureCentre = onScreen(FormGeometry::PicLuna).topLeft()
+    + QPoint(FormGeometry::PicLuna.width() / 2, FormGeometry::PicLuna.height() / 2);
+constexpr double approximateRadius = placeDisc(windowPicture.width, windowPicture.height).radius - 1;
+// The middle of the bar's right arrow, a square at its right end.
+constexpr QPoint rightArrow = onScreen(FormGeometry::HScroll1).topRight()
+    + QPoint(-FormGeometry::HScroll1.height() / 2, FormGeometry::HScroll1.height() / 2);
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -102,10 +117,10 @@ public:
         qint64 best = std::numeric_limits<qint64>::max();
         for (int angle = 0; angle < 360; ++angle) {
             QImage drawn(inner, QImage::Format_RGB32);
-            drawn.fill(luna::PictureBox::backgroundColor());
-            luna::PainterSurface surface(drawn);
-            luna::drawPhase(surface, inner.width() / 2.0, inner.height() / 2.0, angle,
-                            inner.width() / 3.0);
+            drawn.fill(pictureBackground());
+            PainterSurface surface(drawn);
+            const DiscPlacement disc = placeDisc(inner.width(), inner.height());
+            drawPhase(surface, disc.x, disc.y, angle, disc.radius);
             if (const qint64 d = difference(shown, drawn); d < best) {
                 best = d;
                 closest = angle;
@@ -123,7 +138,7 @@ public:
     }
 
 private:
-    luna::Form1 form;
+    Form1 form;
 };
 
 } // namespace
@@ -230,9 +245,10 @@ void TestEndToEnd::opensInPlaceWithAnEmptyPicture()
 
     // The instruction is drawn: its box holds dark text pixels.
     int dark = 0;
-    for (int x = 152; x < 152 + 121; ++x)
-        for (int y = 16; y < 16 + 17; ++y)
-            dark += toneOf(screen, clientOrigin + QPoint(x, y)) == Tone::Black;
+    const QRect instruction = onScreen(FormGeometry::Label1);
+    for (int x = instruction.left(); x <= instruction.right(); ++x)
+        for (int y = instruction.top(); y <= instruction.bottom(); ++y)
+            dark += toneOf(screen, QPoint(x, y)) == Tone::Black;
     QVERIFY2(dark > 40, qPrintable(QString::number(dark)));
 }
 
@@ -250,8 +266,9 @@ void TestEndToEnd::offersNoResizeMinimiseOrMaximise()
     QVERIFY(functions & close);
 
     const QString sizes = run("xprop", {"-id", window, "WM_NORMAL_HINTS"});
-    QVERIFY(sizes.contains("minimum size: 293 by 292"));
-    QVERIFY(sizes.contains("maximum size: 293 by 292"));
+    const QString fixed = QString("%1 by %2").arg(clientSize.width()).arg(clientSize.height());
+    QVERIFY(sizes.contains("minimum size: " + fixed));
+    QVERIFY(sizes.contains("maximum size: " + fixed));
 
     const QString allowed = run("xprop", {"-id", window, "_NET_WM_ALLOWED_ACTIONS"});
     QVERIFY(allowed.contains("_NET_WM_ACTION_CLOSE"));
@@ -260,12 +277,12 @@ void TestEndToEnd::offersNoResizeMinimiseOrMaximise()
 
     xdotool({"windowsize", window, "500", "500"});
     QTest::qWait(300);
-    QVERIFY(run("xwininfo", {"-id", window}).contains("Width: 293"));
+    QVERIFY(run("xwininfo", {"-id", window}).contains(QString("Width: %1").arg(clientSize.width())));
 }
 
 void TestEndToEnd::oneStepRightShowsAThinCrescent()
 {
-    clickAt(clientOrigin + QPoint(64 + 81 - 6, 16 + 8));
+    clickAt(rightArrow);
     const QImage screen = screenshotWhen(QStringLiteral("2-one-step-right"), [](const QImage& s) {
         return toneAcross(s, 0) == Tone::Black;
     });
@@ -310,7 +327,8 @@ void TestEndToEnd::pictureFollowsADraggedThumb()
     });
 
     // At 0 the thumb sits just right of the left arrow.
-    const QPoint thumb = clientOrigin + QPoint(64 + 17 + 3, 16 + 8);
+    const QRect bar = onScreen(FormGeometry::HScroll1);
+    const QPoint thumb = bar.topLeft() + QPoint(bar.height() + 3, bar.height() / 2);
     xdotool({"mousemove", "--sync", QString::number(thumb.x()), QString::number(thumb.y()),
              "mousedown", "1"});
     for (int dx = 2; dx <= 12; dx += 2) {
@@ -330,7 +348,6 @@ void TestEndToEnd::heldInputMovesLiveAndStopsOnRelease_data()
     QTest::addColumn<QStringList>("press");
     QTest::addColumn<QStringList>("release");
 
-    const QPoint rightArrow = clientOrigin + QPoint(64 + 81 - 6, 16 + 8);
     QTest::newRow("Right key") << QStringList{"keydown", "Right"} << QStringList{"keyup", "Right"};
     QTest::newRow("mouse on the right arrow")
         << QStringList{"mousemove", "--sync", QString::number(rightArrow.x()),
@@ -385,7 +402,7 @@ void TestEndToEnd::heldInputMovesLiveAndStopsOnRelease()
     const int angle = reference.pictureAngle(later);
     qInfo("held for %lld ms: %d steps", heldFor, angle);
     // From 0, one step a drawing, and a drawing takes at least LunaPause.
-    const int mostSteps = int(heldFor / luna::LunaPause.count()) + 1;
+    const int mostSteps = int(heldFor / LunaPause.count()) + 1;
     QVERIFY2(angle >= 5 && angle <= mostSteps,
              qPrintable(QString("%1 steps in %2 ms").arg(angle).arg(heldFor)));
 
@@ -412,7 +429,7 @@ void TestEndToEnd::clickOnThePictureShowsTheCredit()
     QCOMPARE(luna.state(), QProcess::Running);
     QTest::qWait(300);
     const QImage after = screenshot(QStringLiteral("8-after-credit"));
-    const QRect picture(clientOrigin + QPoint(16, 48), QSize(257, 233));
+    const QRect picture = onScreen(FormGeometry::PicLuna);
     QCOMPARE(after.copy(picture), before.copy(picture));
 }
 
@@ -463,20 +480,29 @@ void TestEndToEnd::opensOnTheMoonOfADate()
 void TestEndToEnd::answersOptionsWithoutAWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("start");
 
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Uso: luna";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "luna ";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "luna: argomento sconosciuto";
-    QTest::newRow("no date") << QStringList{"--date", "ieri"} << 2 << "luna: --date: «ieri»";
-    QTest::newRow("outside the years") << QStringList{"--date", "1850-01-01"} << 2 << "luna: --date:";
-    QTest::newRow("hemisphere") << QStringList{"--hemisphere", "up"} << 2 << "luna: --hemisphere:";
+    QTest::newRow("help") << QStringList{"--help"} << "C" << 0 << "Uso: luna";
+    QTest::newRow("help in English") << QStringList{"--help"} << "en_US.UTF-8" << 0 << "Usage: luna";
+    QTest::newRow("version") << QStringList{"--version"} << "C" << 0 << "luna ";
+    QTest::newRow("Qt's own options pass")
+        << QStringList{"-style", "fusion", "-reverse", "--version"} << "C" << 0 << "luna ";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << "C" << 2 << "luna: argomento sconosciuto";
+    QTest::newRow("unknown option, in English")
+        << QStringList{"--colour"} << "en_GB.UTF-8" << 2 << "luna: unknown argument «--colour»";
+    QTest::newRow("stray argument") << QStringList{"stasera"} << "C" << 2 << "luna: argomento sconosciuto «stasera»";
+    QTest::newRow("no date") << QStringList{"--date", "ieri"} << "C" << 2 << "luna: --date: «ieri»";
+    QTest::newRow("no value") << QStringList{"--date"} << "C" << 2 << "luna: --date: manca il valore";
+    QTest::newRow("outside the years") << QStringList{"--date", "1850-01-01"} << "C" << 2 << "luna: --date:";
+    QTest::newRow("hemisphere") << QStringList{"--hemisphere", "up"} << "C" << 2 << "luna: --hemisphere:";
 }
 
 void TestEndToEnd::answersOptionsWithoutAWindow()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
     QFETCH(int, status);
     QFETCH(QString, start);
 
@@ -484,6 +510,9 @@ void TestEndToEnd::answersOptionsWithoutAWindow()
     // Without a display: no window could open even if one were tried.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), language);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUNA_EXECUTABLE), arguments);
     QVERIFY(process.waitForFinished(5000));

@@ -7,6 +7,7 @@
 #include "Form1.h"
 #include "PainterSurface.h"
 #include "PictureBox.h"
+#include "PictureGeometry.h"
 #include "ScrollBar.h"
 #include "ScrollBarParts.h"
 
@@ -27,13 +28,13 @@ bool pictureShows(const PictureBox& picture, int angle)
     expected.setDevicePixelRatio(picture.image().devicePixelRatio());
     expected.fill(Qt::transparent);
     PainterSurface surface(expected);
-    const double w = picture.innerWidth(), h = picture.innerHeight();
-    drawPhase(surface, w / 2, h / 2, angle, w / 3);
+    const DiscPlacement disc = placeDisc(picture.innerWidth(), picture.innerHeight());
+    drawPhase(surface, disc.x, disc.y, angle, disc.radius);
 
     const QImage& shown = picture.image();
     const double ratio = shown.devicePixelRatio();
-    const QPointF centre(w / 2 * ratio, h / 2 * ratio);
-    const double inside = w / 3 * ratio * 0.95;
+    const QPointF centre(disc.x * ratio, disc.y * ratio);
+    const double inside = disc.radius * ratio * 0.95;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
             if (QLineF(centre, QPointF(x + 0.5, y + 0.5)).length() < inside

@@ -1,5 +1,8 @@
 #include "CaptionLabel.h"
+#include "DrawLuna.h"
 #include "Form1.h"
+#include "FormGeometry.h"
+#include "PhasePicture.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
 #include "ScrollBarParts.h"
@@ -11,13 +14,16 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <clocale>
+#include <string_view>
 #include <optional>
 
 using namespace luna;
@@ -38,7 +44,7 @@ Tone toneAcross(Form1& form, double fraction)
     const QPoint inWindow = picture->mapTo(&form, inPicture);
     const QImage shown = form.grab().toImage();
     const QColor c = shown.pixelColor((QPointF(inWindow) * shown.devicePixelRatio()).toPoint());
-    if (c == PictureBox::backgroundColor())
+    if (c == pictureBackground())
         return Tone::Empty;
     if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
         return Tone::White;
@@ -73,6 +79,8 @@ private slots:
     void captionNotBeginningWithANumberReadsAsZero();
     void commaDecimalLocaleChangesNothing();
 
+    void pictureIsLunaRendersWhateverTheRoad_data();
+    void pictureIsLunaRendersWhateverTheRoad();
     void describesThePictureToAssistiveTools();
     void drawsAtTheResolutionOfTheMoment();
 
@@ -95,9 +103,9 @@ void TestForm1::cleanup()
 void TestForm1::windowIsAFixedDialog()
 {
     QCOMPARE(form->windowTitle(), QStringLiteral("Visualizzazione Zelvo lunari"));
-    QCOMPARE(form->geometry(), QRect(228, 131, 293, 292));
-    QCOMPARE(form->minimumSize(), QSize(293, 292));
-    QCOMPARE(form->maximumSize(), QSize(293, 292));
+    QCOMPARE(form->geometry(), QRect(FormGeometry::clientOrigin, FormGeometry::client));
+    QCOMPARE(form->minimumSize(), FormGeometry::client);
+    QCOMPARE(form->maximumSize(), FormGeometry::client);
 
     const Qt::WindowFlags flags = form->windowFlags();
     QVERIFY(flags & Qt::CustomizeWindowHint);
@@ -110,20 +118,25 @@ void TestForm1::windowIsAFixedDialog()
 void TestForm1::controlsSitInPlace_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QRect>("twips");
 
-    QTest::newRow("Text1") << "Text1" << QRect(16, 16, 41, 20);
-    QTest::newRow("HScroll1") << "HScroll1" << QRect(64, 16, 81, 17);
-    QTest::newRow("Label1") << "Label1" << QRect(152, 16, 121, 17);
-    QTest::newRow("PicLuna") << "PicLuna" << QRect(16, 48, 257, 233);
+    // The design's twips, 15 to the pixel; the window's geometry must say
+    // the same.
+    QTest::newRow("client") << "Form1" << QRect(3420, 1965, 4395, 4380);
+    QTest::newRow("Text1") << "Text1" << QRect(240, 240, 615, 300);
+    QTest::newRow("HScroll1") << "HScroll1" << QRect(960, 240, 1215, 255);
+    QTest::newRow("Label1") << "Label1" << QRect(2280, 240, 1815, 255);
+    QTest::newRow("PicLuna") << "PicLuna" << QRect(240, 720, 3855, 3495);
 }
 
 void TestForm1::controlsSitInPlace()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, geometry);
+    QFETCH(QRect, twips);
+    const QRect geometry(twips.topLeft() / 15, twips.size() / 15);
 
-    const QHash<QString, QWidget*> controls{{"Text1", form->Text1},
+    const QHash<QString, QWidget*> controls{{"Form1", form.get()},
+                                            {"Text1", form->Text1},
                                             {"HScroll1", form->HScroll1},
                                             {"Label1", form->Label1},
                                             {"PicLuna", form->PicLuna}};
@@ -131,7 +144,12 @@ void TestForm1::controlsSitInPlace()
     QVERIFY(control);
     QCOMPARE(control->geometry(), geometry);
     QVERIFY(control->isVisible());
+    if (control == form.get())
+        return;
     QVERIFY(form->rect().contains(control->geometry()));
+    if (control == form->PicLuna)
+        QCOMPARE(form->PicLuna->contentsRect().translated(geometry.topLeft()),
+                 FormGeometry::picLunaInside);
 }
 
 void TestForm1::textsFitTheirBoxes_data()
@@ -364,7 +382,8 @@ void TestForm1::commaDecimalLocaleChangesNothing()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    std::setlocale(LC_ALL, "it_IT.UTF-8");
+    QVERIFY2(std::setlocale(LC_ALL, "it_IT.UTF-8"), "the it_IT.UTF-8 locale is not installed");
+    QCOMPARE(std::localeconv()->decimal_point, std::string_view(","));
 
     QTest::keyClick(form->HScroll1, Qt::Key_PageDown);
     QCOMPARE(form->Text1->caption(), QStringLiteral("10"));
@@ -377,6 +396,51 @@ void TestForm1::commaDecimalLocaleChangesNothing()
 
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(before);
+}
+
+void TestForm1::pictureIsLunaRendersWhateverTheRoad_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("angle");
+
+    QTest::newRow("123 in one step") << 123 << 123;
+    QTest::newRow("123 after 38 presses") << 85 << 123;
+    QTest::newRow("new moon after 50 presses back") << 50 << 0;
+    QTest::newRow("90 after 50 presses back") << 140 << 90;
+    QTest::newRow("270 after 45 presses") << 225 << 270;
+    QTest::newRow("full moon in one step") << 180 << 180;
+}
+
+void TestForm1::pictureIsLunaRendersWhateverTheRoad()
+{
+    QFETCH(int, from);
+    QFETCH(int, angle);
+    if (form->devicePixelRatioF() != 1)
+        QSKIP("luna-render draws at one pixel to the pixel");
+
+    setPauseForTesting(std::chrono::microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    ScrollBar* bar = form->HScroll1;
+    bar->setFocus();
+    bar->setValue(from);
+    const Qt::Key key = angle > from ? Qt::Key_Right : Qt::Key_Left;
+    while (bar->value() != angle)
+        QTest::keyClick(bar, key);
+    form->repaint();
+    const QImage shown = form->PicLuna->grab(form->PicLuna->contentsRect())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("luna.png"));
+    QCOMPARE(QProcess::execute(QStringLiteral(LUNA_RENDER), {QString::number(angle), "-o", file}), 0);
+    const QImage rendered = QImage(file).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), rendered.size());
+    int differ = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differ += shown.pixel(x, y) != rendered.pixel(x, y);
+    QVERIFY2(differ == 0, qPrintable(QString("%1 pixels differ").arg(differ)));
 }
 
 void TestForm1::describesThePictureToAssistiveTools()
@@ -412,7 +476,7 @@ bool showsTheDrawingUnscaled(Form1& form)
     const qreal ratio = drawing.devicePixelRatio();
     drawing.setDevicePixelRatio(1);
     QImage expected(drawing.size(), QImage::Format_RGB32);
-    expected.fill(PictureBox::backgroundColor());
+    expected.fill(pictureBackground());
     QPainter(&expected).drawImage(0, 0, drawing);
 
     const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);

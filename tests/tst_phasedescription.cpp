@@ -1,5 +1,6 @@
 #include "DrawLuna.h"
 #include "PhaseDescription.h"
+#include "PhaseTexts.h"
 
 #include <QTest>
 
@@ -23,37 +24,40 @@ void TestPhaseDescription::describesEachBoundary_data()
     QTest::addColumn<double>("angle");
     QTest::addColumn<Hemisphere>("hemisphere");
     QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("key");
 
     // In the north the picture at angle a shows elongation 360 - a, in the
     // south elongation a; each row is named by the elongation it shows.
     struct Row {
         int elongation;
         const char* description;
+        const char* key;
     };
     const Row rows[] = {
-        {0, "Luna nuova, illuminata al 0%"},
-        {1, "Luna crescente, illuminata al 0%"},
-        {89, "Luna crescente, illuminata al 49%"},
-        {90, "Primo quarto, illuminata al 50%"},
-        {91, "Gibbosa crescente, illuminata al 51%"},
-        {179, "Gibbosa crescente, illuminata al 100%"},
-        {180, "Luna piena, illuminata al 100%"},
-        {181, "Gibbosa calante, illuminata al 100%"},
-        {269, "Gibbosa calante, illuminata al 51%"},
-        {270, "Ultimo quarto, illuminata al 50%"},
-        {271, "Luna calante, illuminata al 49%"},
-        {359, "Luna calante, illuminata al 0%"},
+        {0, "Luna nuova, illuminata al 0%", "new_moon"},
+        {1, "Luna crescente, illuminata al 0%", "waxing_crescent"},
+        {89, "Luna crescente, illuminata al 49%", "waxing_crescent"},
+        {90, "Primo quarto, illuminata al 50%", "first_quarter"},
+        {91, "Gibbosa crescente, illuminata al 51%", "waxing_gibbous"},
+        {179, "Gibbosa crescente, illuminata al 100%", "waxing_gibbous"},
+        {180, "Luna piena, illuminata al 100%", "full_moon"},
+        {181, "Gibbosa calante, illuminata al 100%", "waning_gibbous"},
+        {269, "Gibbosa calante, illuminata al 51%", "waning_gibbous"},
+        {270, "Ultimo quarto, illuminata al 50%", "last_quarter"},
+        {271, "Luna calante, illuminata al 49%", "waning_crescent"},
+        {359, "Luna calante, illuminata al 0%", "waning_crescent"},
     };
     for (const Row& row : rows) {
         QTest::addRow("north, e %d", row.elongation)
-            << double((360 - row.elongation) % 360) << Hemisphere::North << row.description;
+            << double((360 - row.elongation) % 360) << Hemisphere::North << row.description
+            << row.key;
         QTest::addRow("south, e %d", row.elongation)
-            << double(row.elongation) << Hemisphere::South << row.description;
+            << double(row.elongation) << Hemisphere::South << row.description << row.key;
     }
     QTest::newRow("north by default, a 90") << 90.0 << Hemisphere::North
-                                            << "Ultimo quarto, illuminata al 50%";
+                                            << "Ultimo quarto, illuminata al 50%" << "last_quarter";
     QTest::newRow("angle normalised, a -90") << -90.0 << Hemisphere::North
-                                             << "Primo quarto, illuminata al 50%";
+                                             << "Primo quarto, illuminata al 50%" << "first_quarter";
 }
 
 void TestPhaseDescription::describesEachBoundary()
@@ -61,16 +65,18 @@ void TestPhaseDescription::describesEachBoundary()
     QFETCH(double, angle);
     QFETCH(Hemisphere, hemisphere);
     QFETCH(QString, description);
-    QCOMPARE(QString::fromStdString(phaseDescription(elongationOf(angle, hemisphere))),
-             description);
+    QFETCH(QString, key);
+    const double e = elongationOf(angle, hemisphere);
+    QCOMPARE(phaseDescription(e), description);
+    QCOMPARE(QString::fromLatin1(phaseKey(phaseOf(e))), key);
 }
 
 void TestPhaseDescription::namesRoundTheElongation()
 {
     QCOMPARE(elongationOf(90), 270.0);
-    QCOMPARE(phaseName(359.5), "Luna nuova");
-    QCOMPARE(phaseName(89.5), "Primo quarto");
-    QCOMPARE(phaseName(180.4), "Luna piena");
+    QCOMPARE(phaseOf(359.5), PhaseId::NewMoon);
+    QCOMPARE(phaseOf(89.5), PhaseId::FirstQuarter);
+    QCOMPARE(phaseOf(180.4), PhaseId::FullMoon);
     QCOMPARE(illuminatedFraction(60), 0.25);
 }
 

@@ -1,4 +1,5 @@
-#include "PictureBox.h"
+#include "PhasePicture.h"
+#include "PictureGeometry.h"
 #include "Render.h"
 
 #include <QDir>
@@ -18,14 +19,26 @@ using namespace luna;
 
 namespace {
 
+// Language variables, LANG, LANGUAGE and the like, with their values.
+using Language = QMap<QString, QString>;
+
 struct Run {
     int status = -1;
     QString out, err;
 };
 
-Run render(const QStringList& arguments)
+// Runs luna-render with the language variables set as given ("" unsets).
+Run render(const QStringList& arguments, const Language& language = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (auto variable = language.begin(); variable != language.end(); ++variable)
+        environment.insert(variable.key(), variable.value());
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Rome"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUNA_RENDER), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -59,6 +72,8 @@ private slots:
     void badInputIsRefused();
     void infoAsJson_data();
     void infoAsJson();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
     void helpAndVersion();
     void cycleIsWrittenWhole();
 
@@ -108,7 +123,10 @@ void TestRender::picturesShowThePhase()
     QVERIFY(run.err.isEmpty());
 
     const QImage image(file);
-    QCOMPARE(image.size(), size.isEmpty() ? QSize(257, 233) : QSize(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt()));
+    const QSize expected = size.isEmpty()
+        ? QSize(windowPicture.width, windowPicture.height)
+        : QSize(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt());
+    QCOMPARE(image.size(), expected);
     for (double x : lit)
         QCOMPARE(at(image, x), QColor(Qt::white));
     for (double x : dark)
@@ -119,7 +137,7 @@ void TestRender::picturesShowThePhase()
     if (background == "transparent")
         QCOMPARE(corner.alpha(), 0);
     else
-        QCOMPARE(corner, background.isEmpty() ? PictureBox::backgroundColor() : QColor(background));
+        QCOMPARE(corner, background.isEmpty() ? pictureBackground() : QColor(background));
 }
 
 void TestRender::svgAgreesWithPng()
@@ -258,7 +276,8 @@ void TestRender::infoAsJson_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<int>("angle");
 
-    const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase"};
+    const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase",
+                                "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
     QTest::newRow("a full moon")
         << QStringList{"--date", "2000-01-21T05:40:31+01:00"}
@@ -293,6 +312,7 @@ void TestRender::infoAsJson()
 
     QCOMPARE(info["date"].toString(), "2000-01-21T04:40:31Z");
     QCOMPARE(info["phase"].toString(), "Luna piena");
+    QCOMPARE(info["phase_id"].toString(), "full_moon");
     QVERIFY(std::abs(info["age"].toDouble() - 14.4) < 0.1);
     const QJsonArray next = info["next"].toArray();
     QCOMPARE(next.size(), 4);
@@ -305,6 +325,61 @@ void TestRender::infoAsJson()
     }
     QCOMPARE(next[0]["phase"].toString(), "Ultimo quarto");
     QCOMPARE(next[3]["phase"].toString(), "Luna piena");
+}
+
+void TestRender::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("english");
+
+    QTest::newRow("C") << Language{{"LANG", "C"}} << false;
+    QTest::newRow("POSIX") << Language{{"LC_ALL", "POSIX"}} << false;
+    QTest::newRow("Italian") << Language{{"LANG", "it_IT.UTF-8"}} << false;
+    QTest::newRow("English") << Language{{"LANG", "en_US.UTF-8"}} << true;
+    QTest::newRow("British, by LC_MESSAGES")
+        << Language{{"LANG", "it_IT.UTF-8"}, {"LC_MESSAGES", "en_GB.UTF-8"}} << true;
+    QTest::newRow("Italian before English") << Language{{"LANGUAGE", "it:en"}, {"LANG", "en_US.UTF-8"}} << false;
+    QTest::newRow("German first, then English")
+        << Language{{"LANGUAGE", "de:en"}, {"LANG", "de_DE.UTF-8"}} << true;
+    QTest::newRow("German alone") << Language{{"LANG", "de_DE.UTF-8"}} << false;
+}
+
+void TestRender::speaksTheUsersLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(bool, english);
+
+    const Run text = render({"90"}, language);
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.endsWith(english ? "Last quarter, 50% illuminated\n"
+                                       : "Ultimo quarto, illuminata al 50%\n"),
+             qPrintable(text.out));
+
+    const QStringList date{"--date", "2026-12-24T22:00", "--info"};
+    const Run info = render(date, language);
+    QCOMPARE(info.status, 0);
+    const QStringList expected = english
+        ? QStringList{"Instant:       2026-12-24 21:00 UTC (local time 2026-12-24 22:00 CET)",
+                      "Elongation:    191.63°", "Phase:         Waning gibbous",
+                      "Age:           15.8 days since the new moon",
+                      "  Last quarter   2026-12-30 18:59 UTC  (local time 2026-12-30 19:59 CET)"}
+        : QStringList{"Istante:       2026-12-24 21:00 UTC (ora locale 2026-12-24 22:00 CET)",
+                      "Elongazione:   191,63°", "Fase:          Gibbosa calante",
+                      "Età:           15,8 giorni dalla luna nuova",
+                      "  Ultimo quarto  2026-12-30 18:59 UTC  (ora locale 2026-12-30 19:59 CET)"};
+    for (const QString& line : expected)
+        QVERIFY2(info.out.contains(line + u'\n'), qPrintable(line + " in:\n" + info.out));
+
+    // Scripts read the same JSON whatever the language.
+    const Run json = render(date + QStringList{"--json"}, language);
+    QCOMPARE(json.status, 0);
+    QCOMPARE(json.out, render(date + QStringList{"--json"}).out);
+
+    const Run mistake = render({"--date", "2026-02-30"}, language);
+    QCOMPARE(mistake.status, 2);
+    QCOMPARE(mistake.err, english ? "luna-render: --date: «2026-02-30» is not a day of the calendar\n"
+                                  : "luna-render: --date: «2026-02-30» non è una data del calendario\n");
+    QVERIFY(render({"--help"}, language).out.startsWith(english ? "Usage: luna-render" : "Uso: luna-render"));
 }
 
 void TestRender::helpAndVersion()

@@ -2,7 +2,11 @@
 
 #include "DrawLuna.h"
 #include "PainterSurface.h"
+#include "PhasePicture.h"
+#include "PhaseTexts.h"
+#include "PictureGeometry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QSaveFile>
@@ -21,12 +25,13 @@ namespace {
 
 [[noreturn]] void failToWrite(const QString& path, const QString& why)
 {
-    throw WriteError(QStringLiteral("impossibile scrivere «%1»: %2").arg(path, why).toStdString());
+    throw WriteError(QCoreApplication::translate("luna-render", "impossibile scrivere «%1»: %2").arg(path, why).toStdString());
 }
 
 void drawWindowPhase(PictureSurface& surface, double angle, QSize size)
 {
-    drawPhase(surface, size.width() / 2.0, size.height() / 2.0, angle, size.width() / 3.0);
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    drawPhase(surface, disc.x, disc.y, angle, disc.radius);
 }
 
 void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& background)
@@ -48,18 +53,22 @@ void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& backgroun
 
 QImage renderPhase(double angle, QSize size, const QColor& background)
 {
-    // An opaque picture needs no alpha channel, which makes its PNG smaller
-    // and quicker to write.
+    // Drawn and shown as the window draws and shows it, so that the two
+    // agree pixel for pixel. An opaque picture needs no alpha channel, which
+    // makes its PNG smaller and quicker to write.
+    const QImage picture = drawnPicture(angle, size);
     QImage image(size, background.alpha() == 255 ? QImage::Format_RGB32
                                                  : QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        throw WriteError(QStringLiteral("memoria insufficiente per un'immagine %1x%2")
+    if (picture.isNull() || image.isNull())
+        throw WriteError(QCoreApplication::translate("luna-render", "memoria insufficiente per un'immagine %1x%2")
                              .arg(size.width())
                              .arg(size.height())
                              .toStdString());
-    image.fill(background);
-    PainterSurface surface(image);
-    drawWindowPhase(surface, angle, size);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        showPicture(painter, image.rect(), picture, background);
+    }
     return image;
 }
 
@@ -118,7 +127,7 @@ QString textMoon(double angle, double elongation)
             line.chop(1);
         text += line + u'\n';
     }
-    text += QString::fromStdString(phaseDescription(elongation)) + u'\n';
+    text += phaseDescription(elongation) + u'\n';
     return text;
 }
 

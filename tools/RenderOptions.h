@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "PhaseDescription.h"
-#include "PictureBox.h"
+#include "PhasePicture.h"
+#include "PictureGeometry.h"
 #include "Sky.h"
 
 #include <QColor>
@@ -10,7 +12,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <stdexcept>
 
 namespace luna {
 
@@ -28,16 +29,9 @@ struct RenderOptions {
     QString output;    // the picture file, for Task::Picture
     QString directory; // the folder of the cycle, for Task::Cycle
     PictureFormat format = PictureFormat::Png;
-    QSize size{257, 233};
-    QColor background = PictureBox::backgroundColor();
+    QSize size{windowPicture.width, windowPicture.height};
+    QColor background = pictureBackground();
     Hemisphere hemisphere = Hemisphere::North;
-};
-
-// A command line that cannot be carried out; what() is one line, in
-// Italian, naming the argument and what is wrong with it.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 inline constexpr int largestSide = 16384;

@@ -1,4 +1,6 @@
+#include "Formats.h"
 #include "Info.h"
+#include "Language.h"
 #include "Render.h"
 #include "RenderOptions.h"
 
@@ -24,9 +26,14 @@ void print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+void fail(const QString& what)
+{
+    print(stderr, QStringLiteral("luna-render: %1\n").arg(what));
+}
+
 void fail(const char* what)
 {
-    std::fprintf(stderr, "luna-render: %s\n", what);
+    fail(QString::fromUtf8(what));
 }
 
 // A bar that redraws itself in place on the terminal.
@@ -45,6 +52,7 @@ void showProgress(int done)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    speakUsersLanguage(application);
     RenderOptions options;
     try {
         options = parseRenderArguments(
@@ -73,7 +81,8 @@ int main(int argc, char* argv[])
             print(stdout, textMoon(options.angle, elongation));
             // The Moon of a date is followed by what comes next.
             if (options.when)
-                print(stdout, QStringLiteral("Prossime fasi:\n") + nextPhasesText(*options.when));
+                print(stdout, QCoreApplication::translate("Info", "Prossime fasi:\n")
+                                  + nextPhasesText(*options.when));
             return 0;
         case RenderOptions::Task::Info:
             print(stdout, phaseInfo(options));
@@ -91,7 +100,8 @@ int main(int argc, char* argv[])
             if (interrupted) {
                 if (terminal)
                     std::fputc('\n', stderr);
-                fail("interrotto: i file scritti fin qui sono interi, gli altri mancano");
+                fail(QCoreApplication::translate(
+                    "luna-render", "interrotto: i file scritti fin qui sono interi, gli altri mancano"));
                 return 130;
             }
             return 0;
@@ -101,7 +111,7 @@ int main(int argc, char* argv[])
         fail(error.what());
         return 1;
     } catch (const sky::OutOfRange& error) {
-        fail(error.what());
+        fail(describe(error));
         return 2;
     }
     return 0;

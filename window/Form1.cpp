@@ -2,7 +2,10 @@
 
 #include "CaptionLabel.h"
 #include "DrawLuna.h"
+#include "FormGeometry.h"
+#include "PhaseTexts.h"
 #include "PictureBox.h"
+#include "PictureGeometry.h"
 #include "ScrollBar.h"
 #include "TextNumber.h"
 
@@ -38,37 +41,37 @@ void fitText(QLabel* label, const QString& widest)
 Form1::Form1(QWidget* parent)
     : QWidget(parent, fixedDialogFlags)
 {
-    setWindowTitle(QStringLiteral("Visualizzazione Zelvo lunari"));
+    setWindowTitle(tr("Visualizzazione Zelvo lunari"));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     setFont(font);
     // The position is that of the client area, as the layout gives it.
-    setGeometry(228, 131, 293, 292);
-    setFixedSize(293, 292);
+    setGeometry(QRect(FormGeometry::clientOrigin, FormGeometry::client));
+    setFixedSize(FormGeometry::client);
 
     Text1 = new CaptionLabel(QStringLiteral("0"), this);
-    Text1->setGeometry(16, 16, 41, 20);
+    Text1->setGeometry(FormGeometry::Text1);
     Text1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Text1->setAlignment(Qt::AlignCenter);
     fitText(Text1, QStringLiteral("359"));
 
     HScroll1 = new ScrollBar(Qt::Horizontal, this);
-    HScroll1->setGeometry(64, 16, 81, 17);
+    HScroll1->setGeometry(FormGeometry::HScroll1);
     HScroll1->setRange(0, 359);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);
 
-    Label1 = new QLabel(QStringLiteral("Scorri per visualizzare"), this);
-    Label1->setGeometry(152, 16, 121, 17);
+    Label1 = new QLabel(tr("Scorri per visualizzare"), this);
+    Label1->setGeometry(FormGeometry::Label1);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fitText(Label1, Label1->text());
 
     PicLuna = new PictureBox(this);
-    PicLuna->setGeometry(16, 48, 257, 233);
+    PicLuna->setGeometry(FormGeometry::PicLuna);
 
-    HScroll1->setAccessibleName(QStringLiteral("Angolo di fase"));
-    Text1->setAccessibleName(QStringLiteral("Angolo in gradi"));
-    PicLuna->setAccessibleName(QStringLiteral("Luna"));
+    HScroll1->setAccessibleName(tr("Angolo di fase"));
+    Text1->setAccessibleName(tr("Angolo in gradi"));
+    PicLuna->setAccessibleName(tr("Luna"));
 
     setTabOrder(PicLuna, HScroll1);
     PicLuna->setFocus();
@@ -82,7 +85,7 @@ Form1::Form1(QWidget* parent)
 
 QString Form1::title()
 {
-    return QStringLiteral("Luna");
+    return tr("Luna");
 }
 
 void Form1::showAngle(int angle)
@@ -120,10 +123,13 @@ void Form1::onText1Change()
     const QString caption = Text1->caption();
     const float w2 = PicLuna->innerWidth();
     const double angle = numberFromText(caption);
-    DrawLuna(PicLuna->surface(), double{w1} / 2, double{h} / 2, angle, double{w2} / 3);
+    // Each drawing starts from a clean picture: drawn over the last one, the
+    // rim's blended edge would darken a little more with every redraw.
+    PicLuna->startOver();
+    const DiscPlacement disc = placeDisc(double{w1}, double{h});
+    DrawLuna(PicLuna->surface(), disc.x, disc.y, angle, placeDisc(double{w2}, double{h}).radius);
 
-    const QString description
-        = QString::fromStdString(phaseDescription(elongationOf(angle, hemisphere_)));
+    const QString description = phaseDescription(elongationOf(angle, hemisphere_));
     PicLuna->setToolTip(description);
     PicLuna->setAccessibleDescription(description);
 }
@@ -138,8 +144,7 @@ void Form1::showDrawing()
 
 void Form1::onPicLunaClick()
 {
-    QMessageBox::information(this, title(),
-                             QStringLiteral("Luna: le fasi della Luna, disegnate con Qt 6."));
+    QMessageBox::information(this, title(), tr("Luna: le fasi della Luna, disegnate con Qt 6."));
 }
 
 } // namespace luna

@@ -1,16 +1,26 @@
 #include "PictureBox.h"
 
 #include "PainterSurface.h"
+#include "PhasePicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 
 namespace luna {
 
 namespace {
 
-// A neutral grey, against which both a white and a black disc stand out.
-const QColor pictureBackground(0x8c, 0x8c, 0x8c);
+class FrameStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_DefaultFrameWidth)
+            return PictureBox::frameThickness;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -26,6 +36,10 @@ public:
                 double start, double end, double aspect) override
     {
         box_.fitCanvas();
+        if (box_.clearBeforeNextFigure_) {
+            box_.canvas_.fill(Qt::transparent);
+            box_.clearBeforeNextFigure_ = false;
+        }
         PainterSurface::circle(flags, x, y, radius, colour, start, end, aspect);
         box_.update(box_.contentsRect());
     }
@@ -38,6 +52,10 @@ PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
     , surface_(std::make_unique<Surface>(*this))
 {
+    // The style is not owned by the widget; as a child it goes with it.
+    auto* style = new FrameStyle;
+    style->setParent(this);
+    setStyle(style);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -47,6 +65,11 @@ PictureBox::~PictureBox() = default;
 PictureSurface& PictureBox::surface()
 {
     return *surface_;
+}
+
+void PictureBox::startOver()
+{
+    clearBeforeNextFigure_ = true;
 }
 
 float PictureBox::innerWidth() const
@@ -64,22 +87,15 @@ const QImage& PictureBox::image() const
     return canvas_;
 }
 
-QColor PictureBox::backgroundColor()
-{
-    return pictureBackground;
-}
-
 void PictureBox::fitCanvas()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize size = contentsRect().size() * ratio;
-    if (canvas_.size() == size && canvas_.devicePixelRatio() == ratio)
+    const QSize size = contentsRect().size();
+    if (canvas_.size() == size * ratio && canvas_.devicePixelRatio() == ratio)
         return;
 
     // A new size keeps what was drawn, anchored at the top-left corner.
-    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
-    canvas.setDevicePixelRatio(ratio);
-    canvas.fill(Qt::transparent);
+    QImage canvas = emptyPicture(size, ratio);
     if (!canvas_.isNull())
         QPainter(&canvas).drawImage(QPointF(0, 0), canvas_);
     canvas_ = std::move(canvas);
@@ -90,9 +106,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     fitCanvas();
     QPainter painter(this);
-    const QRect inside = contentsRect();
-    painter.fillRect(inside, pictureBackground);
-    painter.drawImage(inside.topLeft(), canvas_);
+    showPicture(painter, contentsRect(), canvas_, pictureBackground());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -13,10 +13,15 @@ namespace luna {
 // off-screen image the size of the area inside the frame, and the widget
 // shows that image over its background whenever it is repainted. It starts
 // with nothing drawn, and reports a left click with clicked().
+//
+// The frame is one pixel wide in every style, so the area inside it has the
+// same size on every desktop.
 class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
+    static constexpr int frameThickness = 1;
+
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
@@ -24,15 +29,17 @@ public:
     // area inside the frame. Each figure drawn schedules a repaint.
     PictureSurface& surface();
 
+    // Makes the next figure drawn begin a new picture: the picture is cleared
+    // just before it, so that until then the last one still shows, and a
+    // picture never shows traces of the ones before it.
+    void startOver();
+
     // The size of the area inside the frame, in the surface's units.
     float innerWidth() const;
     float innerHeight() const;
 
     // What has been drawn so far, transparent where nothing has.
     const QImage& image() const;
-
-    // What shows where nothing has been drawn.
-    static QColor backgroundColor();
 
 signals:
     void clicked();
@@ -50,6 +57,7 @@ private:
     QImage canvas_;
     std::unique_ptr<Surface> surface_;
     bool pressed_ = false;
+    bool clearBeforeNextFigure_ = false;
 };
 
 } // namespace luna

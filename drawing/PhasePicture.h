@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+
+namespace luna {
+
+// A neutral grey, against which both a white and a black disc stand out:
+// what a picture shows where nothing is drawn.
+QColor pictureBackground();
+
+// A transparent picture `size` logical pixels large, at `ratio` device
+// pixels to the logical one, ready to be drawn on.
+QImage emptyPicture(QSize size, qreal ratio = 1);
+
+// The phase at `angle` placed by placeDisc() on an empty picture of `size`.
+QImage drawnPicture(double angle, QSize size, qreal ratio = 1);
+
+// Shows a picture in `area`: the background, then what was drawn over it.
+// The window and the files drawn from the command line both show their
+// pictures through here, so that the two agree pixel for pixel.
+void showPicture(QPainter& painter, const QRect& area, const QImage& picture,
+                 const QColor& background);
+
+} // namespace luna

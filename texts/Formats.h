@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Sky.h"
+#include "When.h"
+
+#include <QString>
+
+namespace luna {
+
+// An instant for scripts, the same in every language: 2026-12-24T21:00:00Z.
+QString isoUtc(sky::Instant when);
+
+// An instant for people, to the minute, in UTC (2026-12-24 21:00 UTC) or on
+// the local clock with its zone (2026-12-24 22:00 CET).
+QString utcTime(sky::Instant when);
+QString localTime(sky::Instant when);
+
+// A number with `decimals` places, as the texts' locale writes it: a decimal
+// comma in Italian, a point in English.
+QString decimal(double value, int decimals);
+
+// What is wrong with a date someone wrote, or with an instant outside the
+// years Luna knows: one line, such as «2026-02-30» non è una data del
+// calendario.
+QString describe(const sky::BadDate& error);
+QString describe(const sky::OutOfRange& error);
+
+} // namespace luna

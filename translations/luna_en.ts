@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>«%1»</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1: manca il valore</source>
+        <translation>%1: the value is missing</translation>
+    </message>
+    <message>
+        <source>--hemisphere: %1 non va bene: serve north o south</source>
+        <translation>--hemisphere: %1 will not do: it takes north or south</translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>«%1»</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1 non è una data del calendario</source>
+        <translation>%1 is not a day of the calendar</translation>
+    </message>
+    <message>
+        <source>%1 non è un&apos;ora del giorno</source>
+        <translation>%1 is not a time of day</translation>
+    </message>
+    <message>
+        <source>%1 ha un fuso orario impossibile</source>
+        <translation>%1 has an impossible time zone offset</translation>
+    </message>
+    <message>
+        <source>%1 non è una data: serve now, AAAA-MM-GG o AAAA-MM-GGTHH:MM[:SS][Z|±HH:MM]</source>
+        <translation>%1 is not a date: it takes now, YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS][Z|±HH:MM]</translation>
+    </message>
+    <message>
+        <source>%1 è fuori dagli anni %2-%3</source>
+        <translation>%1 is outside the years %2-%3</translation>
+    </message>
+    <message>
+        <source>l&apos;anno %1 è fuori dagli anni %2-%3</source>
+        <translation>the year %1 is outside the years %2-%3</translation>
+    </message>
+</context>
+<context>
+    <name>Info</name>
+    <message>
+        <source>Istante:       %1 (ora locale %2)
+</source>
+        <translation>Instant:       %1 (local time %2)
+</translation>
+    </message>
+    <message>
+        <source>Elongazione:   %1°
+</source>
+        <translation>Elongation:    %1°
+</translation>
+    </message>
+    <message>
+        <source>Angolo:        %1 (il disegno, visto dall&apos;emisfero %2)
+</source>
+        <translation>Angle:         %1 (the picture, as seen from the %2)
+</translation>
+    </message>
+    <message>
+        <source>Fase:          %1
+</source>
+        <translation>Phase:         %1
+</translation>
+    </message>
+    <message>
+        <source>Illuminata:    %1%
+</source>
+        <translation>Illuminated:   %1%
+</translation>
+    </message>
+    <message>
+        <source>Età:           %1 giorni dalla luna nuova
+</source>
+        <translation>Age:           %1 days since the new moon
+</translation>
+    </message>
+    <message>
+        <source>Prossime fasi:
+</source>
+        <translation>Next phases:
+</translation>
+    </message>
+    <message>
+        <source>  %1  %2  (ora locale %3)
+</source>
+        <translation>  %1  %2  (local time %3)
+</translation>
+    </message>
+</context>
+<context>
+    <name>Phase</name>
+    <message>
+        <source>Luna nuova</source>
+        <translation>New moon</translation>
+    </message>
+    <message>
+        <source>Luna crescente</source>
+        <translation>Waxing crescent</translation>
+    </message>
+    <message>
+        <source>Primo quarto</source>
+        <translation>First quarter</translation>
+    </message>
+    <message>
+        <source>Gibbosa crescente</source>
+        <translation>Waxing gibbous</translation>
+    </message>
+    <message>
+        <source>Luna piena</source>
+        <translation>Full moon</translation>
+    </message>
+    <message>
+        <source>Gibbosa calante</source>
+        <translation>Waning gibbous</translation>
+    </message>
+    <message>
+        <source>Ultimo quarto</source>
+        <translation>Last quarter</translation>
+    </message>
+    <message>
+        <source>Luna calante</source>
+        <translation>Waning crescent</translation>
+    </message>
+    <message>
+        <source>%1, illuminata al %2%</source>
+        <translation>%1, %2% illuminated</translation>
+    </message>
+    <message>
+        <source>sud</source>
+        <translation>south</translation>
+    </message>
+    <message>
+        <source>nord</source>
+        <translation>north</translation>
+    </message>
+</context>
+<context>
+    <name>luna</name>
+    <message>
+        <source>argomento sconosciuto %1 (l&apos;uso: luna --help)</source>
+        <translation>unknown argument %1 (usage: luna --help)</translation>
+    </message>
+    <message>
+        <source>Uso: luna [--date QUANDO] [--hemisphere north|south]
+
+Mostra la fase della Luna per l&apos;angolo scelto con la barra. Senza opzioni la
+finestra si apre a 0, con il disegno vuoto.
+
+Opzioni:
+  --date QUANDO            apre la finestra sulla Luna di un istante: now,
+                           AAAA-MM-GG (mezzanotte locale) o
+                           AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o niente per
+                           l&apos;ora locale; dal 1900 al 2100
+  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito north)
+  -h, --help               mostra questo aiuto
+  --version                mostra la versione
+
+Accetta anche le opzioni di ogni programma Qt, come -style e -platform.
+
+Esempi:
+  luna --date now
+  luna --date 2026-12-24T22:00 --hemisphere south
+</source>
+        <translation>Usage: luna [--date WHEN] [--hemisphere north|south]
+
+Shows the phase of the Moon for the angle chosen with the scroll bar. Without
+options the window opens at 0, with an empty picture.
+
+Options:
+  --date WHEN              opens the window on the Moon of an instant: now,
+                           YYYY-MM-DD (local midnight) or
+                           YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM or nothing for
+                           local time; from 1900 to 2100
+  --hemisphere north|south the hemisphere the Moon is seen from (default north)
+  -h, --help               shows this help
+  --version                shows the version
+
+It also takes the options of every Qt program, such as -style and -platform.
+
+Examples:
+  luna --date now
+  luna --date 2026-12-24T22:00 --hemisphere south
+</translation>
+    </message>
+</context>
+<context>
+    <name>luna-render</name>
+    <message>
+        <source>impossibile scrivere «%1»: %2</source>
+        <translation>cannot write «%1»: %2</translation>
+    </message>
+    <message>
+        <source>memoria insufficiente per un&apos;immagine %1x%2</source>
+        <translation>not enough memory for a %1x%2 picture</translation>
+    </message>
+    <message>
+        <source>%1: la cartella %2 non esiste</source>
+        <translation>%1: the folder %2 does not exist</translation>
+    </message>
+    <message>
+        <source>%1: %2 non è una cartella</source>
+        <translation>%1: %2 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1: nella cartella %2 non si può scrivere</source>
+        <translation>%1: the folder %2 cannot be written to</translation>
+    </message>
+    <message>
+        <source>opzione sconosciuta %1 (l&apos;elenco: luna-render --help)</source>
+        <translation>unknown option %1 (the list: luna-render --help)</translation>
+    </message>
+    <message>
+        <source>argomento in più %1: serve un angolo solo</source>
+        <translation>extra argument %1: one angle only</translation>
+    </message>
+    <message>
+        <source>--size: %1 non va bene: serve LARGHEZZAxALTEZZA, ogni lato da 1 a %2 pixel</source>
+        <translation>--size: %1 will not do: it takes WIDTHxHEIGHT, each side from 1 to %2 pixels</translation>
+    </message>
+    <message>
+        <source>--background: colore sconosciuto %1: serve un nome di colore, #rrggbb o transparent</source>
+        <translation>--background: unknown colour %1: it takes a colour name, #rrggbb or transparent</translation>
+    </message>
+    <message>
+        <source>--all disegna tutti gli angoli: togliere --date e --info</source>
+        <translation>--all draws every angle: leave out --date and --info</translation>
+    </message>
+    <message>
+        <source>--all disegna tutti gli angoli: togliere %1</source>
+        <translation>--all draws every angle: leave out %1</translation>
+    </message>
+    <message>
+        <source>--all scrive nella sua cartella: togliere -o</source>
+        <translation>--all writes into its folder: leave out -o</translation>
+    </message>
+    <message>
+        <source>--format: %1 non va bene: serve png o svg</source>
+        <translation>--format: %1 will not do: it takes png or svg</translation>
+    </message>
+    <message>
+        <source>--format vale solo con --all: con -o il formato segue l&apos;estensione</source>
+        <translation>--format goes with --all only: with -o the format follows the extension</translation>
+    </message>
+    <message>
+        <source>manca l&apos;angolo, o --date (l&apos;uso: luna-render --help)</source>
+        <translation>the angle is missing, or --date (usage: luna-render --help)</translation>
+    </message>
+    <message>
+        <source>l&apos;angolo %1 non è un numero finito di gradi</source>
+        <translation>the angle %1 is not a finite number of degrees</translation>
+    </message>
+    <message>
+        <source>--info descrive e non disegna: togliere -o</source>
+        <translation>--info describes and does not draw: leave out -o</translation>
+    </message>
+    <message>
+        <source>-o: %1 ha un&apos;estensione sconosciuta: serve .png o .svg</source>
+        <translation>-o: %1 has an unknown extension: it takes .png or .svg</translation>
+    </message>
+    <message>
+        <source>-o: %1 è una cartella</source>
+        <translation>-o: %1 is a folder</translation>
+    </message>
+    <message>
+        <source>--json vale solo con --info</source>
+        <translation>--json goes with --info only</translation>
+    </message>
+    <message>
+        <source>un angolo o --date, non tutti e due: togliere %1</source>
+        <translation>an angle or --date, not both: leave out %1</translation>
+    </message>
+    <message>
+        <source>Uso: luna-render [OPZIONI] ANGOLO
+     luna-render [OPZIONI] --date QUANDO
+     luna-render [OPZIONI] --all CARTELLA
+
+Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
+a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
+bianca (luna piena), a 270 illuminata la metà destra. Senza -o la stampa come
+testo, con il nome della fase. Con --date disegna la Luna vera di quell&apos;istante.
+
+Opzioni:
+  -o, --output FILE        scrive l&apos;immagine in FILE, .png o .svg
+  --size LxA               larghezza e altezza in pixel (predefinite %1x%2,
+                           come il disegno della finestra); il disco ha per
+                           raggio un terzo della larghezza
+  --background COLORE      nome di colore, #rrggbb o transparent
+                           (predefinito il grigio della finestra, #8c8c8c)
+  --all CARTELLA           tutto il ciclo, da luna-000.png a luna-359.png
+  --format png|svg         il formato dei file di --all (predefinito png)
+  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte
+                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o
+                           niente per l&apos;ora locale; dal 1900 al 2100
+  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito north):
+                           a nord la luna crescente è illuminata a destra
+  --info                   descrive la fase invece di disegnarla: con --date
+                           anche l&apos;età e le prossime fasi
+  --json                   con --info, un oggetto JSON per gli script
+  -h, --help               mostra questo aiuto
+  --version                mostra la versione
+
+Esempi:
+  luna-render 90
+  luna-render --date now --info
+  luna-render --date 2026-12-24T22:00 -o vigilia.png
+  luna-render 135 -o gibbosa.png --size 512x512 --background transparent
+  luna-render 45 -o falce.svg
+  mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
+
+Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
+scrivere.
+</source>
+        <translation>Usage: luna-render [OPTIONS] ANGLE
+       luna-render [OPTIONS] --date WHEN
+       luna-render [OPTIONS] --all FOLDER
+
+Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
+does: all black at 0 (new moon), the left half lit at 90, all white at 180
+(full moon), the right half lit at 270. Without -o it prints it as text, with
+the name of the phase. With --date it draws the real Moon of that instant.
+
+Options:
+  -o, --output FILE        writes the picture into FILE, .png or .svg
+  --size WxH               width and height in pixels (default %1x%2, as the
+                           window&apos;s picture); the disc&apos;s radius is a third of
+                           the width
+  --background COLOUR      a colour name, #rrggbb or transparent
+                           (default the window&apos;s grey, #8c8c8c)
+  --all FOLDER             the whole cycle, from luna-000.png to luna-359.png
+  --format png|svg         the format of the files of --all (default png)
+  --date WHEN              the Moon of an instant: now, YYYY-MM-DD (local
+                           midnight) or YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM
+                           or nothing for local time; from 1900 to 2100
+  --hemisphere north|south the hemisphere the Moon is seen from (default
+                           north): in the north the waxing Moon is lit on the
+                           right
+  --info                   describes the phase instead of drawing it: with
+                           --date also the age and the next phases
+  --json                   with --info, one JSON object for scripts
+  -h, --help               shows this help
+  --version                shows the version
+
+Examples:
+  luna-render 90
+  luna-render --date now --info
+  luna-render --date 2026-12-24T22:00 -o christmas-eve.png
+  luna-render 135 -o gibbous.png --size 512x512 --background transparent
+  luna-render 45 -o crescent.svg
+  mkdir phases &amp;&amp; luna-render --all phases --size 256x256
+
+Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
+cannot write.
+</translation>
+    </message>
+    <message>
+        <source>interrotto: i file scritti fin qui sono interi, gli altri mancano</source>
+        <translation>interrupted: the files written so far are whole, the others are missing</translation>
+    </message>
+</context>
+<context>
+    <name>luna::Form1</name>
+    <message>
+        <source>Visualizzazione Zelvo lunari</source>
+        <translation>Zelvo lunar viewer</translation>
+    </message>
+    <message>
+        <source>Scorri per visualizzare</source>
+        <translation>Scroll to view</translation>
+    </message>
+    <message>
+        <source>Angolo di fase</source>
+        <translation>Phase angle</translation>
+    </message>
+    <message>
+        <source>Angolo in gradi</source>
+        <translation>Angle in degrees</translation>
+    </message>
+    <message>
+        <source>Luna</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Luna: le fasi della Luna, disegnate con Qt 6.</source>
+        <translation>Luna: the phases of the Moon, drawn with Qt 6.</translation>
+    </message>
+</context>
+</TS>
