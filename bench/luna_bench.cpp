@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Luna's speed, each figure beside its floor measured in the same run:
 //   luna_bench                      runs them all and ends with a table of ratios
 //   luna_bench --benchmark_filter=  selects some, as with any Google Benchmark

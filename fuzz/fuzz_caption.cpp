@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading of a caption as a number, from arbitrary bytes.
 
 #include "TextNumber.h"

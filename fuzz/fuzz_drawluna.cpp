@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawing with arbitrary doubles (NaN, infinities, huge, negative,
 // subnormal), on the recording surface and on the Qt surface; and the Qt
 // surface's circle() with arbitrary arguments.

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Luna developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs Luna into a temporary prefix, checks the installed files with the
-# desktop's own validators, and builds the Debian package.
+# desktop's own validators, builds the Debian package and checks it with
+# lintian, and checks the sources' licensing with reuse.
 # Arguments: the build folder, the luna-render to compare the icon with.
 set -euo pipefail
+source=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$1
 render=$2
 work=$(mktemp -d)
@@ -19,7 +26,7 @@ desktop=$share/applications/io.github.luna.Luna.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
 [ -z "$out" ] || fail "desktop-file-validate says: $out"
 grep -q '^Categories=.*Education;.*Astronomy;' "$desktop" || fail "categories"
-grep -A2 '^\[Desktop Action stasera\]' "$desktop" | grep -q '^Exec=luna --date now$' \
+grep -A3 '^\[Desktop Action stasera\]' "$desktop" | grep -q '^Exec=luna --date now$' \
     || fail "no action for tonight's Moon"
 
 out=$(appstreamcli validate --no-net "$share/metainfo/io.github.luna.Luna.metainfo.xml" 2>&1) \
@@ -33,6 +40,10 @@ grep -q '<path' "$icon" || fail "the icon has no shapes"
 
 man -l "$share/man/man1/luna-render.1.gz" 2>&1 >/dev/null | grep . && fail "man page warnings"
 
+# A command-line tool draws without the widgets.
+readelf -d "$work/usr/bin/luna-render" | grep -q 'libQt6Widgets' && fail "luna-render loads QtWidgets"
+readelf -d "$work/usr/bin/luna" | grep -q 'libQt6Widgets' || fail "luna does not link QtWidgets"
+
 # CPack reads the binaries' dependencies with dpkg-shlibdeps and file.
 out=$(cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" 2>&1) || fail "cpack: $out"
 deb=$(ls "$work"/package/luna_*.deb)
@@ -42,4 +53,12 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
 done
 dpkg-deb -c "$deb" > "$work/contents"
 grep -q './usr/bin/luna$' "$work/contents" || fail "luna is not in the package"
+grep -q './usr/share/doc/luna/copyright$' "$work/contents" || fail "no copyright file"
+
+# Debian's own checker: no errors and no warnings (information is fine).
+out=$(lintian --no-cfg "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+[ -z "$out" ] || fail "lintian says: $out"
+
+# Every source file says whose it is and under which licence.
+out=$(cd "$source" && reuse lint 2>&1) || fail "reuse lint: $out"
 echo "installed, validated and packaged: $depends"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the built program in a real X server with a window manager, through
 // real input events (xdotool), and checks what the screen shows.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ten thousand random bar events through the real widgets, with the drawing's
 // pause shortened: the window must stay alive and its label and picture must
 // agree with the bar.
