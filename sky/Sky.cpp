@@ -4,6 +4,8 @@
 
 #include "Sky.h"
 
+#include "Ephemeris.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -11,23 +13,22 @@
 
 namespace luna::sky {
 
-namespace {
+namespace detail {
 
 using namespace std::chrono;
 
-constexpr double degreesPerRadian = 180 / ERFA_DPI;
-// The mean synodic month; each search starts from it and corrects itself.
-constexpr double meanDegreesPerSecond = 360 / (29.530588 * 86400);
-// How close the elongation must come to a phase, in degrees: about 0.2 s,
-// well within the second the phases are given to.
-constexpr double phaseTolerance = 1e-4;
+Instant toInstant(Seconds when)
+{
+    return Instant{seconds(std::llround(when))};
+}
 
-// Seconds since 1970 in UTC, the clock of Instant, with a fraction.
-using Seconds = double;
+void universalTime(Seconds when, double& ut1, double& ut2)
+{
+    const double whole = std::floor(when / 86400);
+    ut1 = 2440587.5 + whole;
+    ut2 = (when - whole * 86400) / 86400;
+}
 
-// The two-part Julian date in TT. Before 1960, when UTC did not exist yet,
-// ERFA takes TAI for UTC; that is within a minute of Universal Time over the
-// years supported.
 void terrestrialTime(Seconds when, double& tt1, double& tt2)
 {
     const double wholeSeconds = std::floor(when);
@@ -43,6 +44,45 @@ void terrestrialTime(Seconds when, double& tt1, double& tt2)
     eraTaitt(tai1, tai2, &tt1, &tt2);
 }
 
+double terrestrialOffset(Seconds when)
+{
+    double tt1 = 0, tt2 = 0, ut1 = 0, ut2 = 0;
+    terrestrialTime(when, tt1, tt2);
+    universalTime(when, ut1, ut2);
+    return (tt1 - ut1) + (tt2 - ut2);
+}
+
+void moonAt(double tt1, double tt2, double (&pv)[2][3])
+{
+    eraMoon98(tt1, tt2, pv);
+}
+
+void sunAt(double tt1, double tt2, double (&sun)[3])
+{
+    double heliocentric[2][3], barycentric[2][3];
+    eraEpv00(tt1, tt2, heliocentric, barycentric);
+    // The Sun as seen from the Earth, displaced by the aberration of the
+    // Earth's motion (about 20 seconds of arc, some 40 s of a phase's time).
+    eraSxp(-1, heliocentric[0], sun);
+    const double distance = eraPm(sun);
+    for (int i = 0; i < 3; ++i)
+        sun[i] += distance * heliocentric[1][i] * ERFA_AULT / ERFA_DAYSEC;
+}
+
+} // namespace detail
+
+namespace {
+
+using namespace std::chrono;
+using namespace detail;
+
+constexpr double degreesPerRadian = 180 / ERFA_DPI;
+// The mean synodic month; each search starts from it and corrects itself.
+constexpr double meanDegreesPerSecond = 360 / (29.530588 * 86400);
+// How close the elongation must come to a phase, in degrees: about 0.2 s,
+// well within the second the phases are given to.
+constexpr double phaseTolerance = 1e-4;
+
 double eclipticLongitude(double (&rm)[3][3], double (&position)[3])
 {
     double ecliptic[3];
@@ -54,19 +94,10 @@ double elongationAt(Seconds when)
 {
     double tt1 = 0, tt2 = 0;
     terrestrialTime(when, tt1, tt2);
-
     double moon[2][3];
-    eraMoon98(tt1, tt2, moon);
-    double heliocentric[2][3], barycentric[2][3];
-    eraEpv00(tt1, tt2, heliocentric, barycentric);
-
-    // The Sun as seen from the Earth, displaced by the aberration of the
-    // Earth's motion (about 20 seconds of arc, some 40 s of a phase's time).
+    moonAt(tt1, tt2, moon);
     double sun[3];
-    eraSxp(-1, heliocentric[0], sun);
-    const double distance = eraPm(sun);
-    for (int i = 0; i < 3; ++i)
-        sun[i] += distance * heliocentric[1][i] * ERFA_AULT / ERFA_DAYSEC;
+    sunAt(tt1, tt2, sun);
 
     // Longitudes on the ecliptic and equinox of date; nutation would move
     // both alike.
@@ -104,16 +135,6 @@ Seconds solve(double target, Seconds t)
         d = dNext;
     }
     return t;
-}
-
-Instant toInstant(Seconds when)
-{
-    return Instant{seconds(std::llround(when))};
-}
-
-Seconds toSeconds(Instant when)
-{
-    return Seconds(when.time_since_epoch().count());
 }
 
 } // namespace

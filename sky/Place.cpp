@@ -1,0 +1,259 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Place.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace luna::sky {
+
+namespace {
+
+// A name as people may write it: lower case, spaces for underscores.
+std::string normalised(std::string_view name)
+{
+    std::string text;
+    for (char c : name)
+        text += c == '_' ? ' ' : char(std::tolower(static_cast<unsigned char>(c)));
+    // Blanks around the name do not count.
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+std::string lastPart(std::string_view name)
+{
+    const auto slash = name.rfind('/');
+    return std::string(slash == std::string_view::npos ? name : name.substr(slash + 1));
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+std::optional<double> number(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()
+        || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Degrees from ±DDMM[SS] (latitude, `degreeDigits` 2) or ±DDDMM[SS].
+std::optional<double> sexagesimal(std::string_view text, std::size_t degreeDigits)
+{
+    if (text.size() != degreeDigits + 3 && text.size() != degreeDigits + 5)
+        return std::nullopt;
+    if (text[0] != '+' && text[0] != '-')
+        return std::nullopt;
+    double value = 0;
+    double unit = 1;
+    std::size_t at = 1;
+    for (const std::size_t digits : {degreeDigits, std::size_t(2), std::size_t(2)}) {
+        if (at >= text.size())
+            break;
+        int part = 0;
+        for (std::size_t i = 0; i < digits; ++i) {
+            const char c = text[at + i];
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            part = part * 10 + (c - '0');
+        }
+        value += part * unit;
+        unit /= 60;
+        at += digits;
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+bool looksLikeCoordinates(std::string_view text)
+{
+    return text.find(',') != std::string_view::npos;
+}
+
+Place coordinates(std::string_view text)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const auto comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    const std::string whole(text);
+    if (parts.size() < 2 || parts.size() > 3)
+        throw BadPlace(whole, BadPlace::Reason::NotANumber);
+    std::vector<double> values;
+    for (std::string_view part : parts) {
+        const auto value = number(part);
+        if (!value)
+            throw BadPlace(whole, BadPlace::Reason::NotANumber);
+        values.push_back(*value);
+    }
+    if (values[0] < -90 || values[0] > 90)
+        throw BadPlace(whole, BadPlace::Reason::Latitude);
+    if (values[1] < -180 || values[1] > 180)
+        throw BadPlace(whole, BadPlace::Reason::Longitude);
+    if (values.size() == 3 && (values[2] < -500 || values[2] > 9000))
+        throw BadPlace(whole, BadPlace::Reason::Height);
+    return {{}, values[0], values[1], values.size() == 3 ? values[2] : 0};
+}
+
+} // namespace
+
+BadPlace::BadPlace(std::string text, Reason reason, std::vector<std::string> candidates)
+    : std::invalid_argument("not a place: " + text)
+    , text(std::move(text))
+    , reason(reason)
+    , candidates(std::move(candidates))
+{
+}
+
+std::optional<Place> placeFromIso6709(std::string_view text)
+{
+    const auto split = text.find_first_of("+-", 1);
+    if (split == std::string_view::npos)
+        return std::nullopt;
+    const auto latitude = sexagesimal(text.substr(0, split), 2);
+    const auto longitude = sexagesimal(text.substr(split), 3);
+    if (!latitude || !longitude || std::abs(*latitude) > 90 || std::abs(*longitude) > 180)
+        return std::nullopt;
+    return Place{{}, *latitude, *longitude, 0};
+}
+
+ZoneTable::ZoneTable(const std::string& folder)
+{
+    for (const char* table : {"zone1970.tab", "zone.tab"}) {
+        std::ifstream file(folder + "/" + table);
+        std::string line;
+        while (std::getline(file, line)) {
+            if (line.empty() || line[0] == '#')
+                continue;
+            std::istringstream fields(line);
+            std::string countries, where, name;
+            if (!std::getline(fields, countries, '\t') || !std::getline(fields, where, '\t')
+                || !std::getline(fields, name, '\t'))
+                continue;
+            if (!name.empty() && name.back() == '\r')
+                name.pop_back();
+            auto place = placeFromIso6709(where);
+            if (!place || exactly(name))
+                continue;
+            place->name = name;
+            zones_.push_back(*place);
+        }
+    }
+}
+
+std::optional<Place> ZoneTable::exactly(std::string_view name) const
+{
+    const auto found = std::find_if(zones_.begin(), zones_.end(),
+                                    [&](const Place& zone) { return zone.name == name; });
+    if (found == zones_.end())
+        return std::nullopt;
+    return *found;
+}
+
+Place ZoneTable::find(std::string_view name) const
+{
+    const std::string wanted = normalised(name);
+    for (const Place& zone : zones_)
+        if (normalised(zone.name) == wanted)
+            return zone;
+
+    std::vector<std::string> matches;
+    for (const Place& zone : zones_)
+        if (normalised(lastPart(zone.name)) == wanted)
+            matches.push_back(zone.name);
+    if (matches.size() == 1)
+        return *exactly(matches.front());
+    if (matches.size() > 1)
+        throw BadPlace(std::string(name), BadPlace::Reason::Ambiguous, matches);
+
+    // The closest few, by their whole name or their last part.
+    std::vector<std::pair<std::size_t, std::string>> scored;
+    for (const Place& zone : zones_) {
+        const std::size_t distance = std::min(editDistance(wanted, normalised(zone.name)),
+                                              editDistance(wanted, normalised(lastPart(zone.name))));
+        scored.emplace_back(distance, zone.name);
+    }
+    std::sort(scored.begin(), scored.end());
+    std::vector<std::string> closest;
+    for (std::size_t i = 0; i < scored.size() && i < 3; ++i)
+        closest.push_back(scored[i].second);
+    throw BadPlace(std::string(name), BadPlace::Reason::Unknown, closest);
+}
+
+Place parsePlace(std::string_view text, const ZoneTable& zones)
+{
+    if (looksLikeCoordinates(text))
+        return coordinates(text);
+    return zones.find(text);
+}
+
+std::string systemZoneName(const std::string& localtime, const std::string& timezone)
+{
+    if (const char* tz = std::getenv("TZ"); tz && *tz) {
+        std::string_view name(tz);
+        if (name.front() == ':')
+            name.remove_prefix(1);
+        // A rule such as CET-1CEST,M3.5.0,M10.5.0/3 names no zone.
+        if (name.find(',') != std::string_view::npos)
+            return {};
+        const auto marker = name.find("zoneinfo/");
+        return std::string(marker == std::string_view::npos ? name : name.substr(marker + 9));
+    }
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(localtime, error);
+    if (!error) {
+        const std::string path = target.string();
+        const auto marker = path.find("zoneinfo/");
+        if (marker != std::string::npos)
+            return path.substr(marker + 9);
+    }
+    std::ifstream file(timezone);
+    std::string name;
+    if (std::getline(file, name))
+        return name;
+    return {};
+}
+
+std::optional<Place> systemPlace(const ZoneTable& zones)
+{
+    const std::string name = systemZoneName();
+    if (name.empty())
+        return std::nullopt;
+    return zones.exactly(name);
+}
+
+} // namespace luna::sky

@@ -1,0 +1,345 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Topocentric.h"
+
+#include "Ephemeris.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <ctime>
+#include <functional>
+
+namespace luna::sky {
+
+namespace {
+
+using namespace detail;
+
+constexpr double moonRadiusKm = 1737.4;
+constexpr double auKm = ERFA_DAU / 1000;
+// The almanacs' refraction at the horizon.
+constexpr double horizonRefraction = 34.0 / 60 * ERFA_DD2R;
+// How often the day is looked at for a rise, a set or a transit: the Moon's
+// altitude changes by at most a few degrees meanwhile.
+constexpr Seconds dayStep = 900;
+// The standard atmosphere the altitudes people read are refracted through.
+constexpr double pressure = 1013.25, temperature = 10, humidity = 0.5, wavelength = 0.55;
+
+double dot(const double (&a)[3], const double (&b)[3])
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+double degrees(double radians)
+{
+    return radians * ERFA_DR2D;
+}
+
+double fullTurn(double degrees)
+{
+    const double d = std::fmod(degrees, 360);
+    return d < 0 ? d + 360 : d;
+}
+
+// A place as ERFA takes it: in radians, its position in the terrestrial
+// frame (au) and its local east, north and up.
+struct Observer {
+    Observer(const Place& place, double height)
+        : latitude(place.latitude * ERFA_DD2R)
+        , longitude(place.longitude * ERFA_DD2R)
+        , height(height)
+    {
+        double metres[3];
+        eraGd2gc(ERFA_WGS84, longitude, latitude, height, metres);
+        for (int i = 0; i < 3; ++i)
+            position[i] = metres[i] / ERFA_DAU;
+        const double sp = std::sin(latitude), cp = std::cos(latitude);
+        const double sl = std::sin(longitude), cl = std::cos(longitude);
+        east[0] = -sl, east[1] = cl, east[2] = 0;
+        north[0] = -sp * cl, north[1] = -sp * sl, north[2] = cp;
+        up[0] = cp * cl, up[1] = cp * sl, up[2] = sp;
+    }
+
+    double latitude, longitude, height;
+    double position[3];
+    double east[3], north[3], up[3];
+};
+
+// What changes slowly over a day: the celestial-to-intermediate matrix
+// (precession and nutation) and TT - UTC.
+struct Frame {
+    explicit Frame(Seconds around)
+        : ttOffset(terrestrialOffset(around))
+    {
+        double tt1 = 0, tt2 = 0;
+        terrestrialTime(around, tt1, tt2);
+        eraC2i06a(tt1, tt2, rc2i);
+    }
+
+    // ERFA takes its matrices by non-const pointer.
+    mutable double rc2i[3][3];
+    double ttOffset;
+};
+
+// The Moon from the Earth's centre (intermediate frame) and from the place
+// (terrestrial frame), in au, with the Earth's rotation angle.
+struct Sighting {
+    double geocentric[3];
+    double topocentric[3];
+    double era;
+    double tt1, tt2;
+
+    double distance() const { return std::sqrt(dot(topocentric, topocentric)); }
+};
+
+Sighting sight(Seconds when, const Frame& frame, const Observer& observer)
+{
+    Sighting s{};
+    double ut1 = 0, ut2 = 0;
+    universalTime(when, ut1, ut2);
+    s.tt1 = ut1;
+    s.tt2 = ut2 + frame.ttOffset;
+    double pv[2][3];
+    moonAt(s.tt1, s.tt2, pv);
+    eraRxp(frame.rc2i, pv[0], s.geocentric);
+    s.era = eraEra00(ut1, ut2);
+    double spin[3][3];
+    eraIr(spin);
+    eraRz(s.era, spin);
+    double terrestrial[3];
+    eraRxp(spin, s.geocentric, terrestrial);
+    for (int i = 0; i < 3; ++i)
+        s.topocentric[i] = terrestrial[i] - observer.position[i];
+    return s;
+}
+
+// Unrefracted altitude of the Moon's centre, in radians.
+double geometricAltitude(const Sighting& s, const Observer& observer)
+{
+    return std::asin(dot(observer.up, s.topocentric) / s.distance());
+}
+
+double azimuth(const Sighting& s, const Observer& observer)
+{
+    return std::atan2(dot(observer.east, s.topocentric), dot(observer.north, s.topocentric));
+}
+
+// The local hour angle of the Moon, in (-pi, pi], west positive.
+double hourAngle(const Sighting& s, const Observer& observer)
+{
+    return eraAnpm(observer.longitude - std::atan2(s.topocentric[1], s.topocentric[0]));
+}
+
+double semidiameter(const Sighting& s)
+{
+    return std::asin(moonRadiusKm / (s.distance() * auKm));
+}
+
+// The upper limb's altitude over the almanacs' horizon: zero at rise and set.
+double limbOverHorizon(const Sighting& s, const Observer& observer)
+{
+    return geometricAltitude(s, observer) + semidiameter(s) + horizonRefraction;
+}
+
+// Observed azimuth and altitude (radians) through ERFA's refraction model,
+// from the topocentric direction in the intermediate frame.
+void observed(const Sighting& s, const Observer& observer, double& az, double& alt)
+{
+    double unspin[3][3];
+    eraIr(unspin);
+    eraRz(-s.era, unspin);
+    double direction[3];
+    eraRxp(unspin, const_cast<double*>(s.topocentric), direction);
+    double ri = 0, di = 0;
+    eraC2s(direction, &ri, &di);
+    double refa = 0, refb = 0;
+    eraRefco(pressure, temperature, humidity, wavelength, &refa, &refb);
+    eraASTROM astrom{};
+    eraApio(0, s.era, observer.longitude, observer.latitude, observer.height, 0, 0, refa, refb,
+            &astrom);
+    double aob = 0, zob = 0, hob = 0, dob = 0, rob = 0;
+    eraAtioq(ri, di, &astrom, &aob, &zob, &hob, &dob, &rob);
+    az = aob;
+    alt = ERFA_DPI / 2 - zob;
+}
+
+// Where f crosses zero between a and b (f(a) and f(b) of opposite signs), to
+// within a second: the Illinois variant of the false position.
+Seconds crossing(const std::function<double(Seconds)>& f, Seconds a, double fa, Seconds b, double fb)
+{
+    int side = 0;
+    for (int step = 0; step < 40 && b - a > 1; ++step) {
+        const Seconds c = (a * fb - b * fa) / (fb - fa);
+        const double fc = f(c);
+        if ((fc > 0) == (fb > 0)) {
+            b = c;
+            fb = fc;
+            if (side == -1)
+                fa /= 2;
+            side = -1;
+        } else {
+            a = c;
+            fa = fc;
+            if (side == 1)
+                fb /= 2;
+            side = 1;
+        }
+    }
+    return (a + b) / 2;
+}
+
+// Local midnight `offset` days after the one that begins the local day
+// holding `when`.
+Seconds localMidnight(Seconds when, int offset)
+{
+    const std::time_t t = std::time_t(std::floor(when));
+    std::tm civil{};
+    localtime_r(&t, &civil);
+    civil.tm_hour = civil.tm_min = civil.tm_sec = 0;
+    civil.tm_mday += offset;
+    civil.tm_isdst = -1;
+    return Seconds(std::mktime(&civil));
+}
+
+// The sign of r.v, the rate of change of the Moon's distance.
+double receding(Seconds when)
+{
+    double tt1 = 0, tt2 = 0;
+    terrestrialTime(when, tt1, tt2);
+    double pv[2][3];
+    moonAt(tt1, tt2, pv);
+    return eraPdp(pv[0], pv[1]);
+}
+
+double distanceKmAt(Seconds when)
+{
+    double tt1 = 0, tt2 = 0;
+    terrestrialTime(when, tt1, tt2);
+    double pv[2][3];
+    moonAt(tt1, tt2, pv);
+    return eraPm(pv[0]) * auKm;
+}
+
+enum class Turn { Perigee, Apogee };
+
+Apsis nextApsis(Instant when, Turn turn)
+{
+    requireSupported(when);
+    constexpr Seconds step = 6 * 3600;
+    Seconds a = toSeconds(when);
+    double fa = receding(a);
+    // An anomalistic month is 27.55 days; one always lies within 28.
+    for (Seconds b = a + step; b < toSeconds(when) + 29 * 86400; a = b, b += step) {
+        const double fb = receding(b);
+        const bool found = turn == Turn::Perigee ? fa < 0 && fb >= 0 : fa > 0 && fb <= 0;
+        if (found) {
+            const Seconds t = crossing(receding, a, fa, b, fb);
+            return {toInstant(t), distanceKmAt(t)};
+        }
+        fa = fb;
+    }
+    return {when, distanceKmAt(toSeconds(when))};
+}
+
+} // namespace
+
+MoonView moonView(Instant when, const Place& place)
+{
+    requireSupported(when);
+    const Seconds t = toSeconds(when);
+    const Observer observer(place, place.height);
+    const Frame frame(t);
+    const Sighting s = sight(t, frame, observer);
+
+    MoonView view;
+    double az = 0, alt = 0;
+    observed(s, observer, az, alt);
+    view.altitude = degrees(alt);
+    view.azimuth = fullTurn(degrees(az));
+    view.distanceKm = eraPm(const_cast<double*>(s.geocentric)) * auKm;
+    view.diameterArcmin = degrees(2 * semidiameter(s)) * 60;
+
+    // The bright limb, from the geocentric Moon and Sun (Meeus, chapter 48).
+    double sun[3], sunIntermediate[3];
+    sunAt(s.tt1, s.tt2, sun);
+    eraRxp(frame.rc2i, sun, sunIntermediate);
+    double ra = 0, dec = 0, ra0 = 0, dec0 = 0;
+    eraC2s(const_cast<double*>(s.geocentric), &ra, &dec);
+    eraC2s(sunIntermediate, &ra0, &dec0);
+    const double chi = std::atan2(std::cos(dec0) * std::sin(ra0 - ra),
+                                  std::sin(dec0) * std::cos(dec)
+                                      - std::cos(dec0) * std::sin(dec) * std::cos(ra0 - ra));
+    view.brightLimbAngle = fullTurn(degrees(chi));
+
+    const double topocentricDec = std::asin(s.topocentric[2] / s.distance());
+    view.parallacticAngle = degrees(eraHd2pa(hourAngle(s, observer), topocentricDec, observer.latitude));
+    return view;
+}
+
+RiseSet riseTransitSet(Instant within, const Place& place)
+{
+    requireSupported(within);
+    const Seconds start = localMidnight(toSeconds(within), 0);
+    const Seconds end = localMidnight(toSeconds(within), 1);
+    const Frame frame((start + end) / 2);
+    // The almanacs' horizon is at sea level.
+    const Observer seaLevel(place, 0);
+    const Observer observer(place, place.height);
+
+    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel), seaLevel); };
+    const auto meridian = [&](Seconds t) { return hourAngle(sight(t, frame, seaLevel), seaLevel); };
+
+    RiseSet day;
+    bool everUp = false, everDown = false;
+    Seconds a = start;
+    Sighting sa = sight(a, frame, seaLevel);
+    double la = limbOverHorizon(sa, seaLevel), ha = hourAngle(sa, seaLevel);
+    while (a < end) {
+        const Seconds b = std::min(a + dayStep, end);
+        const Sighting sb = sight(b, frame, seaLevel);
+        const double lb = limbOverHorizon(sb, seaLevel), hb = hourAngle(sb, seaLevel);
+        (la > 0 ? everUp : everDown) = true;
+        if (!day.rise && la <= 0 && lb > 0) {
+            const Seconds t = crossing(limb, a, la, b, lb);
+            day.rise = toInstant(t);
+            day.riseAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel), seaLevel)));
+        }
+        if (!day.set && la > 0 && lb <= 0) {
+            const Seconds t = crossing(limb, a, la, b, lb);
+            day.set = toInstant(t);
+            day.setAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel), seaLevel)));
+        }
+        // Upper culmination: the hour angle passes zero going west; at
+        // lower culmination it jumps from +pi to -pi instead.
+        if (!day.transit && ha < 0 && hb >= 0 && hb - ha < ERFA_DPI) {
+            const Seconds t = crossing(meridian, a, ha, b, hb);
+            day.transit = toInstant(t);
+            double az = 0, alt = 0;
+            observed(sight(t, frame, observer), observer, az, alt);
+            day.transitAltitude = degrees(alt);
+        }
+        a = b;
+        la = lb;
+        ha = hb;
+    }
+    (la > 0 ? everUp : everDown) = true;
+    if (!day.rise && !day.set && everUp != everDown)
+        day.allDay = everUp ? RiseSet::AllDay::Up : RiseSet::AllDay::Down;
+    return day;
+}
+
+Apsis nextPerigee(Instant when)
+{
+    return nextApsis(when, Turn::Perigee);
+}
+
+Apsis nextApogee(Instant when)
+{
+    return nextApsis(when, Turn::Apogee);
+}
+
+} // namespace luna::sky

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Place.h"
+#include "Sky.h"
+
+#include <optional>
+
+namespace luna::sky {
+
+// The Moon as seen from a place at an instant.
+struct MoonView {
+    double altitude = 0;      // degrees above the horizon, refracted as ERFA's standard model does
+    double azimuth = 0;       // degrees from north through east
+    double distanceKm = 0;    // from the Earth's centre
+    double diameterArcmin = 0; // as seen from the place
+    // The position angle of the middle of the bright limb, from the north
+    // point of the disc through east (Meeus's chi), and the parallactic
+    // angle at the place; the lit side leans chi - q from the vertical.
+    double brightLimbAngle = 0;
+    double parallacticAngle = 0;
+};
+
+// Throws OutOfRange.
+MoonView moonView(Instant when, const Place& place);
+
+// Rise, upper culmination and set in the local day (midnight to midnight in
+// the process's time zone) that holds an instant. Rise and set are when the
+// upper limb of the topocentric Moon touches a level horizon at sea level,
+// with 34' of refraction, as the almanacs reckon them; where a day holds two,
+// the first.
+struct RiseSet {
+    enum class AllDay { Neither, Up, Down };
+
+    std::optional<Instant> rise, transit, set;
+    double riseAzimuth = 0;     // degrees from north through east
+    double setAzimuth = 0;
+    double transitAltitude = 0; // degrees, refracted
+    // With no rise and no set, whether the Moon stays up or down all day.
+    AllDay allDay = AllDay::Neither;
+};
+
+// Throws OutOfRange.
+RiseSet riseTransitSet(Instant within, const Place& place);
+
+// The Moon nearest the Earth (perigee) or farthest (apogee).
+struct Apsis {
+    Instant when;
+    double distanceKm = 0;
+};
+
+// The first perigee or apogee strictly after `when`. Throws OutOfRange.
+Apsis nextPerigee(Instant when);
+Apsis nextApogee(Instant when);
+
+// A full moon within a day of a perigee nearer than 360 000 km.
+inline constexpr double superMoonKm = 360000;
+
+} // namespace luna::sky

@@ -1,0 +1,330 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Place.h"
+#include "Topocentric.h"
+#include "When.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+using namespace luna::sky;
+using namespace std::chrono;
+
+namespace {
+
+Instant utc(const char* text)
+{
+    return parseWhen(text, Instant{});
+}
+
+void useZone(const char* zone)
+{
+    qputenv("TZ", zone);
+    tzset();
+}
+
+// One day of a U.S. Naval Observatory table: rise and set in minutes after
+// local midnight, or none; or the Moon up or down all day.
+struct TableDay {
+    int month = 0, day = 0;
+    std::optional<int> rise, set;
+    RiseSet::AllDay allDay = RiseSet::AllDay::Neither;
+};
+
+std::optional<int> minutesOf(const QString& field)
+{
+    bool ok = false;
+    const int hhmm = field.toInt(&ok);
+    return ok ? std::optional<int>(hhmm / 100 * 60 + hhmm % 100) : std::nullopt;
+}
+
+// The USNO's yearly "Rise and Set for the Moon" table: a line a day, two
+// columns (rise, set) a month; a second line for the same day lists a
+// second event, which is left out.
+QList<TableDay> readTable(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<TableDay> days;
+    int previous = 0;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).leftJustified(140);
+        bool ok = false;
+        const int day = line.left(2).toInt(&ok);
+        if (!ok || day == previous)
+            continue;
+        previous = day;
+        for (int month = 1; month <= 12; ++month) {
+            const QString rise = line.mid(4 + (month - 1) * 11, 4);
+            const QString set = line.mid(9 + (month - 1) * 11, 4);
+            if (!QDate(2023, month, day).isValid())
+                continue;
+            TableDay entry{month, day, minutesOf(rise), minutesOf(set)};
+            if (rise == "****")
+                entry.allDay = RiseSet::AllDay::Up;
+            else if (rise == "----")
+                entry.allDay = RiseSet::AllDay::Down;
+            days << entry;
+        }
+    }
+    return days;
+}
+
+// Minutes after local midnight of an instant on the local clock.
+int localMinutes(Instant when)
+{
+    const std::time_t t = when.time_since_epoch().count();
+    std::tm civil{};
+    localtime_r(&t, &civil);
+    return civil.tm_hour * 60 + civil.tm_min + (civil.tm_sec >= 30);
+}
+
+Instant localNoon(int year, int month, int day)
+{
+    std::tm civil{};
+    civil.tm_year = year - 1900;
+    civil.tm_mon = month - 1;
+    civil.tm_mday = day;
+    civil.tm_hour = 12;
+    civil.tm_isdst = -1;
+    return Instant{seconds(std::mktime(&civil))};
+}
+
+} // namespace
+
+class TestTopocentric : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void riseAndSetMatchTheAlmanac_data();
+    void riseAndSetMatchTheAlmanac();
+    void brightLimbAsMeeusWorksIt();
+    void apsidesMatchPublishedInstants_data();
+    void apsidesMatchPublishedInstants();
+    void placesAreRead_data();
+    void placesAreRead();
+    void placesAreRefused_data();
+    void placesAreRefused();
+    void theTimeZoneGivesThePlace_data();
+    void theTimeZoneGivesThePlace();
+};
+
+void TestTopocentric::cleanup()
+{
+    useZone("UTC0");
+}
+
+void TestTopocentric::riseAndSetMatchTheAlmanac_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("zone");
+
+    // The USNO's tables for 2023: a desert town, in its standard time all
+    // year, and latitude 70 on the Greenwich meridian, in UT, where the Moon
+    // stays up or down for days.
+    QTest::newRow("Fredonia, Arizona") << "usno-moon-2023-fredonia.txt" << 36 + 57 / 60.0
+                                       << -(112 + 31 / 60.0) << "MST7";
+    QTest::newRow("latitude 70 north") << "usno-moon-2023-latitude-70.txt" << 70.0 << 0.0 << "UTC0";
+}
+
+void TestTopocentric::riseAndSetMatchTheAlmanac()
+{
+    QFETCH(QString, table);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, zone);
+
+    useZone(zone.toLatin1().constData());
+    const Place place{{}, latitude, longitude, 0};
+    const QList<TableDay> days = readTable(QStringLiteral(LUNA_TEST_DATA "/") + table);
+    QCOMPARE(days.size(), 365);
+
+    int compared = 0, worst = 0;
+    QStringList wrong;
+    for (const TableDay& day : days) {
+        const RiseSet found = riseTransitSet(localNoon(2023, day.month, day.day), place);
+        const QString date = QString("2023-%1-%2").arg(day.month, 2, 10, QChar('0')).arg(day.day, 2, 10, QChar('0'));
+        if (found.allDay != day.allDay)
+            wrong << date + " up or down all day";
+        for (const auto& [published, ours, what] :
+             {std::tuple{day.rise, found.rise, "rise"}, std::tuple{day.set, found.set, "set"}}) {
+            if (published.has_value() != ours.has_value()) {
+                wrong << QString("%1 %2: %3 published, %4 found")
+                             .arg(date, what, published ? "one" : "none", ours ? "one" : "none");
+                continue;
+            }
+            if (!published)
+                continue;
+            const int off = std::abs(localMinutes(*ours) - *published);
+            worst = std::max(worst, off);
+            ++compared;
+            if (off > 2)
+                wrong << QString("%1 %2 off by %3 min").arg(date, what).arg(off);
+        }
+    }
+    qInfo("%d times compared, worst %d min", compared, worst);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+}
+
+void TestTopocentric::brightLimbAsMeeusWorksIt()
+{
+    // Meeus, Astronomical Algorithms, example 48.a: 1992 April 12, 0h TD,
+    // chi = 285.0 degrees (TD is 59 s ahead of UT then).
+    const MoonView view = moonView(utc("1992-04-11T23:59:01Z"), Place{{}, 0, 0, 0});
+    QVERIFY2(std::abs(view.brightLimbAngle - 285.0) < 0.3, qPrintable(QString::number(view.brightLimbAngle)));
+    // And example 47.a the same day: the distance is 368 409.7 km.
+    QVERIFY2(std::abs(view.distanceKm - 368409.7) < 20, qPrintable(QString::number(view.distanceKm)));
+}
+
+void TestTopocentric::apsidesMatchPublishedInstants_data()
+{
+    QTest::addColumn<bool>("perigee");
+    QTest::addColumn<Instant>("published");
+    QTest::addColumn<double>("distanceKm");
+
+    // Meeus, Astronomical Algorithms, chapter 50, in TD (about a minute
+    // ahead of UT then). Example 50.a: the apogee of 1988 October 7 at
+    // 20h30m, parallax 3240.679"; and his instants of perigee from the full
+    // theory, to a tenth of an hour (no distance given).
+    const double apogeeKm = 6378.14 / std::sin(3240.679 / 3600 * M_PI / 180);
+    QTest::newRow("apogee 1988-10-07") << false << utc("1988-10-07T20:29Z") << apogeeKm;
+    QTest::newRow("perigee 1990-12-02") << true << utc("1990-12-02T10:47Z") << 0.0;
+    QTest::newRow("perigee 1990-12-30") << true << utc("1990-12-30T23:47Z") << 0.0;
+    QTest::newRow("perigee 1997-12-09") << true << utc("1997-12-09T16:53Z") << 0.0;
+    QTest::newRow("perigee 1998-01-03") << true << utc("1998-01-03T08:29Z") << 0.0;
+}
+
+void TestTopocentric::apsidesMatchPublishedInstants()
+{
+    QFETCH(bool, perigee);
+    QFETCH(Instant, published);
+    QFETCH(double, distanceKm);
+
+    // Searched from ten days before, the first one of its kind.
+    const Instant from = published - days(10);
+    const Apsis found = perigee ? nextPerigee(from) : nextApogee(from);
+    const auto off = found.when - published;
+    QVERIFY2(abs(off) <= hours(1), qPrintable(QString("off by %1 min").arg(off.count() / 60)));
+    if (distanceKm > 0)
+        QVERIFY2(std::abs(found.distanceKm - distanceKm) < 100,
+                 qPrintable(QString::number(found.distanceKm)));
+    // Perigees lie within 356 000 - 370 500 km, apogees 404 000 - 406 800.
+    QVERIFY(perigee ? found.distanceKm > 356000 && found.distanceKm < 370500
+                    : found.distanceKm > 404000 && found.distanceKm < 406800);
+}
+
+void TestTopocentric::placesAreRead_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("height");
+
+    QTest::newRow("Rome, in degrees") << "41.9028,12.4964" << "" << 41.9028 << 12.4964 << 0.0;
+    QTest::newRow("with a height") << "46.5,11.35,262" << "" << 46.5 << 11.35 << 262.0;
+    QTest::newRow("south and west, blanks") << " -33.87 , -70.6 " << "" << -33.87 << -70.6 << 0.0;
+    QTest::newRow("a pole") << "90,0" << "" << 90.0 << 0.0 << 0.0;
+    QTest::newRow("the date line") << "0,-180" << "" << 0.0 << -180.0 << 0.0;
+    QTest::newRow("zone, whole") << "Europe/Rome" << "Europe/Rome" << 41 + 54 / 60.0 << 12 + 29 / 60.0 << 0.0;
+    QTest::newRow("zone, last part") << "Rome" << "Europe/Rome" << 41 + 54 / 60.0 << 12 + 29 / 60.0 << 0.0;
+    QTest::newRow("zone, spaces and case") << "new york" << "America/New_York"
+                                           << 40 + 42 / 60.0 + 51 / 3600.0
+                                           << -(74 + 0 / 60.0 + 23 / 3600.0) << 0.0;
+}
+
+void TestTopocentric::placesAreRead()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, height);
+
+    const ZoneTable zones;
+    QVERIFY2(!zones.empty(), "the time-zone database (tzdata) is not installed");
+    const Place place = parsePlace(text.toStdString(), zones);
+    QCOMPARE(QString::fromStdString(place.name), name);
+    QVERIFY(std::abs(place.latitude - latitude) < 1e-6);
+    QVERIFY(std::abs(place.longitude - longitude) < 1e-6);
+    QCOMPARE(place.height, height);
+}
+
+void TestTopocentric::placesAreRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("suggests");
+
+    using R = BadPlace::Reason;
+    QTest::newRow("latitude beyond the pole") << "91,12" << int(R::Latitude) << "";
+    QTest::newRow("longitude beyond the date line") << "41,180.5" << int(R::Longitude) << "";
+    QTest::newRow("not a number") << "41,est" << int(R::NotANumber) << "";
+    QTest::newRow("one number") << "41," << int(R::NotANumber) << "";
+    QTest::newRow("four numbers") << "41,12,10,5" << int(R::NotANumber) << "";
+    QTest::newRow("infinite") << "inf,12" << int(R::NotANumber) << "";
+    QTest::newRow("height in space") << "41,12,400000" << int(R::Height) << "";
+    QTest::newRow("unknown name") << "Roma" << int(R::Unknown) << "Europe/Rome";
+    QTest::newRow("misspelt") << "Europe/Rme" << int(R::Unknown) << "Europe/Rome";
+    QTest::newRow("empty") << "" << int(R::Unknown) << "";
+}
+
+void TestTopocentric::placesAreRefused()
+{
+    QFETCH(QString, text);
+    QFETCH(int, reason);
+    QFETCH(QString, suggests);
+
+    const ZoneTable zones;
+    try {
+        parsePlace(text.toStdString(), zones);
+        QFAIL("accepted");
+    } catch (const BadPlace& error) {
+        QCOMPARE(int(error.reason), reason);
+        if (!suggests.isEmpty()) {
+            QStringList candidates;
+            for (const std::string& candidate : error.candidates)
+                candidates << QString::fromStdString(candidate);
+            QVERIFY2(candidates.contains(suggests), qPrintable(candidates.join(", ")));
+        }
+    }
+}
+
+void TestTopocentric::theTimeZoneGivesThePlace_data()
+{
+    QTest::addColumn<QString>("tz");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("a zone") << "Europe/Rome" << "Europe/Rome";
+    QTest::newRow("with a colon") << ":America/New_York" << "America/New_York";
+    QTest::newRow("a path") << "/usr/share/zoneinfo/Asia/Kolkata" << "Asia/Kolkata";
+    QTest::newRow("UTC has no place") << "UTC" << "";
+    QTest::newRow("a rule has none") << "CET-1CEST,M3.5.0,M10.5.0/3" << "";
+}
+
+void TestTopocentric::theTimeZoneGivesThePlace()
+{
+    QFETCH(QString, tz);
+    QFETCH(QString, name);
+
+    useZone(tz.toLatin1().constData());
+    const auto place = systemPlace(ZoneTable());
+    QCOMPARE(place.has_value(), !name.isEmpty());
+    if (place)
+        QCOMPARE(QString::fromStdString(place->name), name);
+}
+
+QTEST_APPLESS_MAIN(TestTopocentric)
+#include "tst_topocentric.moc"
