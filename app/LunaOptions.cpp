@@ -52,13 +52,13 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
         break;
     }
     options.when = shared.when;
-    options.hemisphere = shared.hemisphere.value_or(Hemisphere::North);
+    options.hemisphere = shared.seenFrom();
     return options;
 }
 
 QString lunaUsage()
 {
-    return QCoreApplication::translate("luna", "Uso: luna [--date QUANDO] [--hemisphere north|south]\n"
+    return QCoreApplication::translate("luna", "Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]\n"
               "\n"
               "Mostra la fase della Luna per l'angolo scelto con la barra. Senza opzioni la\n"
               "finestra si apre a 0, con il disegno vuoto.\n"
@@ -68,7 +68,11 @@ QString lunaUsage()
               "                           AAAA-MM-GG (mezzanotte locale) o\n"
               "                           AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o niente per\n"
               "                           l'ora locale; dal 1900 al 2100\n"
-              "  --hemisphere north|south l'emisfero da cui si guarda (predefinito north)\n"
+              "  --hemisphere north|south l'emisfero da cui si guarda (predefinito quello del\n"
+              "                           luogo, o north)\n"
+              "  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi e metri, o un\n"
+              "                           fuso orario (Europe/Rome, Rome); predefinito quello\n"
+              "                           del fuso orario\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
               "\n"

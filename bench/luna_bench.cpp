@@ -13,6 +13,7 @@
 #include "PictureGeometry.h"
 #include "Render.h"
 #include "Sky.h"
+#include "Topocentric.h"
 
 #include <benchmark/benchmark.h>
 #include <erfa.h>
@@ -30,6 +31,8 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -124,6 +127,28 @@ void nextPhases(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(sky::nextPhases(tonight));
+}
+
+const sky::Place rome{"Europe/Rome", 41.9, 12.4833, 0};
+
+// The floor of what is seen from a place: the Moon from Rome, once.
+void topocentric(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sky::moonView(tonight, rome));
+}
+
+void riseSetDay(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sky::riseTransitSet(tonight, rome));
+}
+
+void riseSetYear(benchmark::State& state)
+{
+    for (auto _ : state)
+        for (int day = 0; day < 365; ++day)
+            benchmark::DoNotOptimize(sky::riseTransitSet(tonight + std::chrono::days(day), rome));
 }
 
 // The floor of the sky: ERFA's Moon alone, once.
@@ -231,6 +256,8 @@ public:
             "s", "< 0.8 s");
         row("elongation at an instant", "elongation", "moon98", 1e6, "us", "microseconds");
         row("next four phases", "nextPhases", "moon98", 1e6, "us", "microseconds");
+        row("rise, transit, set: a day", "riseSetDay", "topocentric", 1e6, "us", "< 30x");
+        row("rise, transit, set: a year", "riseSetYear", "topocentric", 1e3, "ms", "< 250 ms");
         row("start-up to first paint", "startup/luna", "startup/baseline",
             1e3, "ms", "< 1.05x");
         const double luna = memory["startup/luna"];
@@ -262,6 +289,9 @@ int main(int argc, char* argv[])
         return startupChild(1, argv, argv[2]);
 
     self = argv[0];
+    // Days are local days; they are Rome's here, whatever the machine's zone.
+    setenv("TZ", "Europe/Rome", 1);
+    tzset();
     // Start-up first: a child forked from a process that has held large
     // pictures would count some of their memory as its own.
     benchmark::RegisterBenchmark("startup/luna", startup, "luna")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
@@ -274,6 +304,9 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("elongation", elongation)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("nextPhases", nextPhases)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("moon98", moon98)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("topocentric", topocentric)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("riseSetDay", riseSetDay)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("riseSetYear", riseSetYear)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

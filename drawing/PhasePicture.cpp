@@ -27,15 +27,33 @@ QImage emptyPicture(QSize size, qreal ratio)
     return picture;
 }
 
-QImage drawnPicture(double angle, QSize size, qreal ratio)
+QImage drawnPicture(double angle, QSize size, qreal ratio, double turn)
 {
     QImage picture = emptyPicture(size, ratio);
     if (picture.isNull())
         return picture;
+    if (turn != 0) {
+        QPainter painter(&picture);
+        drawTurnedPhase(painter, angle, size, turn);
+        return picture;
+    }
     PainterSurface surface(picture);
     const DiscPlacement disc = placeDisc(size.width(), size.height());
     drawPhase(surface, disc.x, disc.y, angle, disc.radius);
     return picture;
+}
+
+void drawTurnedPhase(QPainter& painter, double angle, QSize size, double turn)
+{
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    painter.save();
+    // The picture's y axis points down: a positive angle turns clockwise.
+    painter.translate(disc.x, disc.y);
+    painter.rotate(-turn);
+    painter.translate(-disc.x, -disc.y);
+    PainterSurface surface(painter);
+    drawPhase(surface, disc.x, disc.y, angle, disc.radius);
+    painter.restore();
 }
 
 void showPicture(QPainter& painter, const QRect& area, const QImage& picture,

@@ -21,8 +21,13 @@ QColor pictureBackground();
 // pixels to the logical one, ready to be drawn on.
 QImage emptyPicture(QSize size, qreal ratio = 1);
 
-// The phase at `angle` placed by placeDisc() on an empty picture of `size`.
-QImage drawnPicture(double angle, QSize size, qreal ratio = 1);
+// The phase at `angle` placed by placeDisc() on an empty picture of `size`,
+// turned `turn` degrees counterclockwise about the disc's centre.
+QImage drawnPicture(double angle, QSize size, qreal ratio = 1, double turn = 0);
+
+// Draws the phase at `angle` with `painter`, placed by placeDisc() in a
+// picture of `size` and turned `turn` degrees counterclockwise.
+void drawTurnedPhase(QPainter& painter, double angle, QSize size, double turn);
 
 // Shows a picture in `area`: the background, then what was drawn over it.
 // The window and the files drawn from the command line both show their

@@ -55,6 +55,14 @@ CommandLine::CommandLine()
     addOption({QStringLiteral("version"), {}});
     addOption({QStringLiteral("date"), {}, QStringLiteral("QUANDO")});
     addOption({QStringLiteral("hemisphere"), {}, QStringLiteral("EMISFERO")});
+    addOption({QStringLiteral("place"), {}, QStringLiteral("LUOGO")});
+}
+
+Hemisphere SharedOptions::seenFrom() const
+{
+    if (hemisphere)
+        return *hemisphere;
+    return place && place->latitude < 0 ? Hemisphere::South : Hemisphere::North;
 }
 
 void CommandLine::addOption(QCommandLineOption option, Shown shown)
@@ -144,6 +152,17 @@ SharedOptions CommandLine::shared(sky::Instant now) const
             options.hemisphere = Hemisphere::South;
         else
             throw UsageError(QCoreApplication::translate("CommandLine", "--hemisphere: %1 non va bene: serve north o south").arg(quoted(value)));
+    }
+    const sky::ZoneTable zones;
+    if (isSet(QStringLiteral("place"))) {
+        try {
+            options.place = sky::parsePlace(value(QStringLiteral("place")).toStdString(), zones);
+        } catch (const sky::BadPlace& error) {
+            throw UsageError(QStringLiteral("--place: ") + describe(error));
+        }
+    } else {
+        options.place = sky::systemPlace(zones);
+        options.placeFromZone = options.place.has_value();
     }
     return options;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "PhaseDescription.h"
+#include "Place.h"
 #include "Sky.h"
 
 #include <QCommandLineOption>
@@ -39,11 +40,17 @@ struct SharedOptions {
     Request request = Request::Run;
     std::optional<sky::Instant> when; // --date
     std::optional<Hemisphere> hemisphere; // --hemisphere, when given
+    // --place, or else the place of the time zone when its zone has one.
+    std::optional<sky::Place> place;
+    bool placeFromZone = false;
+
+    // The hemisphere asked for; else the place's; else the north.
+    Hemisphere seenFrom() const;
 };
 
 // The reader of Luna's command lines, on QCommandLineParser: the options
-// both programs share (-h/--help, --version, --date, --hemisphere), and each
-// program's own. Options are long ones, with one dash or two, and a value
+// both programs share (-h/--help, --version, --date, --hemisphere, --place),
+// and each program's own. Options are long ones, with one dash or two, and a value
 // follows its option as the next argument or after '='. An argument that
 // reads as a negative number is a positional one, not an option.
 class CommandLine {
@@ -65,7 +72,8 @@ public:
     QStringList positionalArguments() const;
 
     // What the shared options ask for; `now` is what --date now means.
-    // Throws UsageError for a date or a hemisphere that cannot be read.
+    // Throws UsageError for a date, a hemisphere or a place that cannot be
+    // read.
     SharedOptions shared(sky::Instant now) const;
 
 private:

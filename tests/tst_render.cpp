@@ -6,6 +6,7 @@
 #include "PictureGeometry.h"
 #include "Render.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QImageReader>
 #include <QJsonArray>
@@ -17,13 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <csignal>
 
 using namespace luna;
 
 namespace {
 
-// Language variables, LANG, LANGUAGE and the like, with their values.
+// Language variables, LANG, LANGUAGE and the like, with their values; and
+// TZ, Europe/Rome unless given.
 using Language = QMap<QString, QString>;
 
 struct Run {
@@ -39,9 +42,9 @@ Run render(const QStringList& arguments, const Language& language = {})
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Rome"));
     for (auto variable = language.begin(); variable != language.end(); ++variable)
         environment.insert(variable.key(), variable.value());
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Rome"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUNA_RENDER), arguments);
     process.waitForFinished(60000);
@@ -76,6 +79,8 @@ private slots:
     void badInputIsRefused();
     void infoAsJson_data();
     void infoAsJson();
+    void asSeenTurnsTheBrightLimb_data();
+    void asSeenTurnsTheBrightLimb();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
     void helpAndVersion();
@@ -255,6 +260,13 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("before 1900") << QStringList{"--date", "1899-12-31T12:00Z", "-o", "@/out.png"} << "1900";
     QTest::newRow("after 2100 once in UTC") << QStringList{"--date", "2100-12-31T23:00-05:00", "-o", "@/out.png"} << "--date: l'anno 2101";
     QTest::newRow("angle and date") << QStringList{"90", "--date", "now", "-o", "@/out.png"} << "«90»";
+    QTest::newRow("latitude beyond the pole") << QStringList{"90", "--place", "91,12", "-o", "@/out.png"} << "--place: «91,12»";
+    QTest::newRow("place not a number") << QStringList{"--date", "now", "--info", "--place", "41,est"} << "--place";
+    QTest::newRow("unknown place, with the closest") << QStringList{"--date", "now", "--info", "--place", "Rme"} << "Europe/Rome";
+    QTest::newRow("place missing") << QStringList{"--date", "now", "--info", "--place"} << "--place: manca il valore";
+    QTest::newRow("as seen, without a place")
+        << QStringList{"TZ=UTC", "--date", "now", "--as-seen", "-o", "@/out.png"} << "--place";
+    QTest::newRow("as seen, without a date") << QStringList{"90", "--as-seen", "-o", "@/out.png"} << "--date";
 }
 
 void TestRender::badInputIsRefused()
@@ -264,7 +276,11 @@ void TestRender::badInputIsRefused()
 
     for (QString& argument : arguments)
         argument.replace(u'@', folder->path());
-    const Run run = render(arguments);
+    // A leading TZ=... sets the time zone.
+    Language zone;
+    if (arguments.first().startsWith("TZ="))
+        zone.insert("TZ", arguments.takeFirst().mid(3));
+    const Run run = render(arguments, zone);
     QCOMPARE(run.status, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.startsWith("luna-render: ") && run.err.count(u'\n') == 1
@@ -283,9 +299,17 @@ void TestRender::infoAsJson_data()
     const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase",
                                 "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
-    QTest::newRow("a full moon")
-        << QStringList{"--date", "2000-01-21T05:40:31+01:00"}
-        << angleKeys + QStringList{"age", "date", "next"} << 180;
+    const QStringList dateKeys = angleKeys + QStringList{"age", "date", "next"};
+    const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth",
+                                "distance_km", "diameter_arcmin", "bright_limb_angle",
+                                "parallactic_angle", "next_perigee", "next_apogee"};
+    QTest::newRow("a full moon, nowhere")
+        << QStringList{"TZ=UTC", "--date", "2000-01-21T04:40:31Z"} << dateKeys << 180;
+    QTest::newRow("a full moon, in Rome by the time zone")
+        << QStringList{"--date", "2000-01-21T05:40:31+01:00"} << dateKeys + placeKeys << 180;
+    QTest::newRow("a full moon, in Sydney by --place: south")
+        << QStringList{"TZ=UTC", "--date", "2000-01-21T04:40:31Z", "--place", "Sydney"}
+        << dateKeys + placeKeys << 180;
 }
 
 void TestRender::infoAsJson()
@@ -294,7 +318,10 @@ void TestRender::infoAsJson()
     QFETCH(QStringList, keys);
     QFETCH(int, angle);
 
-    const Run run = render(arguments + QStringList{"--info", "--json"});
+    Language zone;
+    if (arguments.first().startsWith("TZ="))
+        zone.insert("TZ", arguments.takeFirst().mid(3));
+    const Run run = render(arguments + QStringList{"--info", "--json"}, zone);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.count(u'\n'), 1);
     QJsonParseError error;
@@ -308,7 +335,8 @@ void TestRender::infoAsJson()
     QVERIFY(info["elongation"].isDouble());
     QCOMPARE(info["angle"].toVariant().userType(), QMetaType::LongLong);
     QCOMPARE(info["angle"].toInt(), angle);
-    QCOMPARE(info["hemisphere"].toString(), "north");
+    const bool south = arguments.contains("Sydney");
+    QCOMPARE(info["hemisphere"].toString(), south ? "south" : "north");
     QVERIFY(info["phase"].isString());
     QVERIFY(info["illumination"].toDouble(-1) >= 0 && info["illumination"].toDouble() <= 1);
     if (!info.contains("date"))
@@ -329,6 +357,69 @@ void TestRender::infoAsJson()
     }
     QCOMPARE(next[0]["phase"].toString(), "Ultimo quarto");
     QCOMPARE(next[3]["phase"].toString(), "Luna piena");
+    if (!info.contains("place"))
+        return;
+
+    const QJsonObject place = info["place"].toObject();
+    QCOMPARE(place["name"].toString(), south ? "Australia/Sydney" : "Europe/Rome");
+    QVERIFY(place["latitude"].toDouble() < 0 == south);
+    // A full moon rises near sunset and sets near sunrise, opposite the Sun.
+    const QDateTime rise = QDateTime::fromString(info["rise"].toString(), Qt::ISODate);
+    const QDateTime set = QDateTime::fromString(info["set"].toString(), Qt::ISODate);
+    QVERIFY2(rise.isValid() && set.isValid(), qPrintable(info["rise"].toString()));
+    QVERIFY(info["transit"].toString().endsWith(u'Z'));
+    QVERIFY(info["distance_km"].toDouble() > 356000 && info["distance_km"].toDouble() < 407000);
+    QVERIFY(info["diameter_arcmin"].toDouble() > 29 && info["diameter_arcmin"].toDouble() < 34);
+    QVERIFY(info["altitude"].toDouble() >= -90 && info["altitude"].toDouble() <= 90);
+    QVERIFY(info["azimuth"].toDouble() >= 0 && info["azimuth"].toDouble() < 360);
+    for (const char* apsis : {"next_perigee", "next_apogee"}) {
+        const QJsonObject object = info[apsis].toObject();
+        QCOMPARE(object.keys(), (QStringList{"date", "distance_km"}));
+        QVERIFY(object["date"].toString() > info["date"].toString());
+    }
+}
+
+void TestRender::asSeenTurnsTheBrightLimb_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("place");
+
+    QTest::newRow("gibbous rising in Rome") << "2026-12-20T18:00" << "Rome";
+    QTest::newRow("crescent setting in Sydney") << "2026-12-14T21:00" << "Sydney";
+    QTest::newRow("waning high over Quito") << "2026-12-31T04:00" << "-0.22,-78.51,2850";
+}
+
+void TestRender::asSeenTurnsTheBrightLimb()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, place);
+
+    const QStringList when{"--date", date, "--place", place};
+    const Run json = render(when + QStringList{"--info", "--json"});
+    QCOMPARE(json.status, 0);
+    const QJsonObject info = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const double expected = info["bright_limb_angle"].toDouble() - info["parallactic_angle"].toDouble();
+
+    const QString file = folder->filePath("seen.png");
+    QCOMPARE(render(when + QStringList{"--as-seen", "-o", file, "--size", "300x300"}).status, 0);
+    const QImage image = QImage(file).convertToFormat(QImage::Format_RGB32);
+    // The lit pixels' centroid lies from the centre toward the middle of
+    // the bright limb.
+    const QPointF centre(150, 150);
+    QPointF sum;
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 240) {
+                sum += QPointF(x + 0.5, y + 0.5) - centre;
+                ++lit;
+            }
+    QVERIFY(lit > 100);
+    const QPointF towards = sum / lit;
+    // Counterclockwise from the top, on a picture whose y axis points down.
+    const double found = std::atan2(-towards.x(), -towards.y()) * 180 / M_PI;
+    const double off = std::remainder(found - expected, 360.0);
+    QVERIFY2(std::abs(off) < 5, qPrintable(QString("lit side at %1, the sky says %2").arg(found).arg(expected)));
 }
 
 void TestRender::speaksTheUsersLanguage_data()

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QStringList>
+
+#include <cmath>
 
 namespace luna {
 
@@ -78,6 +81,53 @@ QString describe(const sky::OutOfRange& error)
         .arg(error.year)
         .arg(sky::firstYear)
         .arg(sky::lastYear);
+}
+
+QString describe(const sky::BadPlace& error)
+{
+    const QString text = quoted(error.text);
+    QStringList names;
+    for (const std::string& name : error.candidates)
+        names << QString::fromStdString(name);
+    switch (error.reason) {
+    case sky::BadPlace::Reason::NotANumber:
+        return QCoreApplication::translate("Formats", "%1 non va bene: serve LAT,LON[,ALTEZZA] in gradi e metri, o il nome di un fuso orario").arg(text);
+    case sky::BadPlace::Reason::Latitude:
+        return QCoreApplication::translate("Formats", "%1: la latitudine va da -90 a 90").arg(text);
+    case sky::BadPlace::Reason::Longitude:
+        return QCoreApplication::translate("Formats", "%1: la longitudine va da -180 a 180").arg(text);
+    case sky::BadPlace::Reason::Height:
+        return QCoreApplication::translate("Formats", "%1: l'altezza va da -500 a 9000 metri").arg(text);
+    case sky::BadPlace::Reason::Ambiguous:
+        return QCoreApplication::translate("Formats", "%1 è ambiguo: può essere %2").arg(text, names.join(QStringLiteral(", ")));
+    case sky::BadPlace::Reason::Unknown:
+        break;
+    }
+    if (names.isEmpty())
+        return QCoreApplication::translate("Formats", "luogo sconosciuto %1").arg(text);
+    return QCoreApplication::translate("Formats", "luogo sconosciuto %1; forse %2").arg(text, names.join(QStringLiteral(", ")));
+}
+
+QString degreesText(double value, int decimals)
+{
+    return decimal(value, decimals) + u'°';
+}
+
+QString placeText(const sky::Place& place, bool fromZone)
+{
+    const QString coordinates = QCoreApplication::translate("Formats", "%1 %2, %3 %4")
+        .arg(degreesText(std::abs(place.latitude), 2),
+             place.latitude < 0 ? QCoreApplication::translate("Formats", "S")
+                                : QCoreApplication::translate("Formats", "N"),
+             degreesText(std::abs(place.longitude), 2),
+             place.longitude < 0 ? QCoreApplication::translate("Formats", "O")
+                                 : QCoreApplication::translate("Formats", "E"));
+    if (place.name.empty())
+        return coordinates;
+    const QString name = QString::fromStdString(place.name);
+    if (fromZone)
+        return QCoreApplication::translate("Formats", "%1, dal fuso orario (%2)").arg(name, coordinates);
+    return QCoreApplication::translate("Formats", "%1 (%2)").arg(name, coordinates);
 }
 
 } // namespace luna

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Place.h"
 #include "Sky.h"
 #include "When.h"
 
@@ -28,5 +29,14 @@ QString decimal(double value, int decimals);
 // calendario.
 QString describe(const sky::BadDate& error);
 QString describe(const sky::OutOfRange& error);
+QString describe(const sky::BadPlace& error);
+
+// A place for people: its zone's name (noting when it comes from the time
+// zone) and its coordinates, such as "Europe/Rome, dal fuso orario
+// (41,90° N, 12,48° E)".
+QString placeText(const sky::Place& place, bool fromZone);
+
+// An angle in degrees with `decimals` places: "45,2°".
+QString degreesText(double value, int decimals);
 
 } // namespace luna

@@ -6,6 +6,7 @@
 
 #include "Formats.h"
 #include "PhaseTexts.h"
+#include "Topocentric.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -22,6 +23,127 @@ namespace {
 QString hemisphereKey(Hemisphere hemisphere)
 {
     return hemisphere == Hemisphere::South ? QStringLiteral("south") : QStringLiteral("north");
+}
+
+QJsonValue isoOrNull(const std::optional<sky::Instant>& when)
+{
+    return when ? QJsonValue(isoUtc(*when)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject apsisObject(const sky::Apsis& apsis)
+{
+    return {{"date", isoUtc(apsis.when)}, {"distance_km", apsis.distanceKm}};
+}
+
+// Whether a full moon falls within a day of a perigee nearer than
+// sky::superMoonKm.
+bool isSuperMoon(sky::Instant fullMoon)
+{
+    const sky::Apsis perigee = sky::nextPerigee(fullMoon - std::chrono::days(1));
+    return perigee.distanceKm < sky::superMoonKm
+        && std::chrono::abs(perigee.when - fullMoon) <= std::chrono::days(1);
+}
+
+bool isSuperPerigee(const sky::Apsis& perigee, sky::Instant after)
+{
+    if (perigee.distanceKm >= sky::superMoonKm)
+        return false;
+    for (const sky::PhaseEvent& event : sky::nextPhases(perigee.when - std::chrono::days(1)))
+        if (event.phase == sky::Phase::Full && event.when > after
+            && std::chrono::abs(event.when - perigee.when) <= std::chrono::days(1))
+            return true;
+    return false;
+}
+
+QString kilometres(double km)
+{
+    return QLocale().toString(qlonglong(std::llround(km)));
+}
+
+QString superMoonMark()
+{
+    return QCoreApplication::translate("Info", " (superluna)");
+}
+
+// The lines about the Moon over a place at an instant.
+QString placeText(const RenderOptions& options)
+{
+    const sky::Instant when = *options.when;
+    if (!options.place)
+        return QCoreApplication::translate(
+            "Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
+    const sky::Place& place = *options.place;
+    const sky::RiseSet day = sky::riseTransitSet(when, place);
+    const sky::MoonView view = sky::moonView(when, place);
+
+    QString text = QCoreApplication::translate("Info", "Luogo:         %1\n")
+                       .arg(luna::placeText(place, options.placeFromZone));
+    const auto event = [&](const char* label, const std::optional<sky::Instant>& at,
+                           const QString& where) {
+        QString value;
+        if (at)
+            value = QStringLiteral("%1, %2").arg(localTime(*at), where);
+        else if (day.allDay == sky::RiseSet::AllDay::Up)
+            value = QCoreApplication::translate("Info", "mai: sopra l'orizzonte tutto il giorno");
+        else if (day.allDay == sky::RiseSet::AllDay::Down)
+            value = QCoreApplication::translate("Info", "mai: sotto l'orizzonte tutto il giorno");
+        else
+            value = QCoreApplication::translate("Info", "non in questo giorno");
+        return QCoreApplication::translate("Info", label).arg(value);
+    };
+    text += event(QT_TRANSLATE_NOOP("Info", "Sorge:         %1\n"), day.rise,
+                  QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.riseAzimuth, 0)));
+    text += event(QT_TRANSLATE_NOOP("Info", "Culmina:       %1\n"), day.transit,
+                  QCoreApplication::translate("Info", "altezza %1").arg(degreesText(day.transitAltitude, 0)));
+    text += event(QT_TRANSLATE_NOOP("Info", "Tramonta:      %1\n"), day.set,
+                  QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.setAzimuth, 0)));
+    text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
+                .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
+    return text;
+}
+
+// Distance, size and the next perigee and apogee: about the Moon, wherever
+// it is seen from.
+QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
+{
+    const sky::MoonView view = sky::moonView(when, place.value_or(sky::Place{}));
+    QString text = QCoreApplication::translate("Info", "Distanza:      %1 km\n").arg(kilometres(view.distanceKm));
+    if (place)
+        text += QCoreApplication::translate("Info", "Diametro:      %1′\n").arg(decimal(view.diameterArcmin, 1));
+    const sky::Apsis perigee = sky::nextPerigee(when);
+    const sky::Apsis apogee = sky::nextApogee(when);
+    text += QCoreApplication::translate("Info", "Perigeo:       %1, %2 km%3\n")
+                .arg(localTime(perigee.when), kilometres(perigee.distanceKm),
+                     isSuperPerigee(perigee, when) ? superMoonMark() : QString());
+    text += QCoreApplication::translate("Info", "Apogeo:        %1, %2 km\n")
+                .arg(localTime(apogee.when), kilometres(apogee.distanceKm));
+    return text;
+}
+
+void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
+{
+    const sky::Instant when = *options.when;
+    object.insert("next_perigee", apsisObject(sky::nextPerigee(when)));
+    object.insert("next_apogee", apsisObject(sky::nextApogee(when)));
+    if (!options.place)
+        return;
+    const sky::Place& place = *options.place;
+    const sky::RiseSet day = sky::riseTransitSet(when, place);
+    const sky::MoonView view = sky::moonView(when, place);
+    object.insert("place", QJsonObject{{"name", place.name.empty()
+                                                    ? QJsonValue(QJsonValue::Null)
+                                                    : QJsonValue(QString::fromStdString(place.name))},
+                                       {"latitude", place.latitude},
+                                       {"longitude", place.longitude}});
+    object.insert("rise", isoOrNull(day.rise));
+    object.insert("transit", isoOrNull(day.transit));
+    object.insert("set", isoOrNull(day.set));
+    object.insert("altitude", view.altitude);
+    object.insert("azimuth", view.azimuth);
+    object.insert("distance_km", view.distanceKm);
+    object.insert("diameter_arcmin", view.diameterArcmin);
+    object.insert("bright_limb_angle", view.brightLimbAngle);
+    object.insert("parallactic_angle", view.parallacticAngle);
 }
 
 } // namespace
@@ -50,6 +172,8 @@ QString phaseInfo(const RenderOptions& options)
                 next.append(QJsonObject{{"phase", phaseSourceName(PhaseId(2 * int(event.phase)))},
                                         {"date", isoUtc(event.when)}});
             object.insert("next", next);
+            if (options.place)
+                addPlaceKeys(object, options);
         }
         return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
     }
@@ -66,6 +190,8 @@ QString phaseInfo(const RenderOptions& options)
     text += QCoreApplication::translate("Info", "Illuminata:    %1%\n").arg(QLocale().toString(qlonglong(std::lround(lit * 100))));
     if (options.when) {
         text += QCoreApplication::translate("Info", "Età:           %1 giorni dalla luna nuova\n").arg(decimal(sky::age(*options.when), 1));
+        text += placeText(options);
+        text += distanceText(*options.when, options.place);
         text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when);
     }
     return text;
@@ -74,10 +200,13 @@ QString phaseInfo(const RenderOptions& options)
 QString nextPhasesText(sky::Instant when)
 {
     QString text;
-    for (const sky::PhaseEvent& event : sky::nextPhases(when))
-        text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)\n")
+    for (const sky::PhaseEvent& event : sky::nextPhases(when)) {
+        const bool super = event.phase == sky::Phase::Full && isSuperMoon(event.when);
+        text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcTime(event.when), localTime(event.when));
+                    .arg(utcTime(event.when), localTime(event.when),
+                         super ? superMoonMark() : QString());
+    }
     return text;
 }
 

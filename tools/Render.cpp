@@ -17,6 +17,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <mutex>
 #include <optional>
@@ -32,13 +33,7 @@ namespace {
     throw WriteError(QCoreApplication::translate("luna-render", "impossibile scrivere «%1»: %2").arg(path, why).toStdString());
 }
 
-void drawWindowPhase(PictureSurface& surface, double angle, QSize size)
-{
-    const DiscPlacement disc = placeDisc(size.width(), size.height());
-    drawPhase(surface, disc.x, disc.y, angle, disc.radius);
-}
-
-void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& background)
+void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& background, double turn)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -49,18 +44,17 @@ void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& backgroun
     QPainter painter(&svg);
     if (background.alpha() != 0)
         painter.fillRect(QRect(QPoint(0, 0), size), background);
-    PainterSurface surface(painter);
-    drawWindowPhase(surface, angle, size);
+    drawTurnedPhase(painter, angle, size, turn);
 }
 
 } // namespace
 
-QImage renderPhase(double angle, QSize size, const QColor& background)
+QImage renderPhase(double angle, QSize size, const QColor& background, double turn)
 {
     // Drawn and shown as the window draws and shows it, so that the two
     // agree pixel for pixel. An opaque picture needs no alpha channel, which
     // makes its PNG smaller and quicker to write.
-    const QImage picture = drawnPicture(angle, size);
+    const QImage picture = drawnPicture(angle, size, 1, turn);
     QImage image(size, background.alpha() == 255 ? QImage::Format_RGB32
                                                  : QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull() || image.isNull())
@@ -77,13 +71,13 @@ QImage renderPhase(double angle, QSize size, const QColor& background)
 }
 
 void writePhase(const QString& path, PictureFormat format, double angle, QSize size,
-                const QColor& background)
+                const QColor& background, double turn)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         failToWrite(path, file.errorString());
     if (format == PictureFormat::Png) {
-        QImage image = renderPhase(angle, size, background);
+        QImage image = renderPhase(angle, size, background, turn);
         // The Moon is black, white and their blends with the background; over
         // an opaque grey every pixel is grey, and a grey PNG holds it exactly
         // in a third of the data, written in half the time.
@@ -93,13 +87,13 @@ void writePhase(const QString& path, PictureFormat format, double angle, QSize s
         if (!image.save(&file, "PNG"))
             failToWrite(path, file.errorString());
     } else {
-        writeSvg(file, angle, size, background);
+        writeSvg(file, angle, size, background, turn);
     }
     if (!file.commit())
         failToWrite(path, file.errorString());
 }
 
-QString textMoon(double angle, double elongation)
+QString textMoon(double angle, double elongation, double turn)
 {
     // A terminal cell is about twice as tall as it is wide.
     constexpr int columns = 40, rows = 20;
@@ -107,9 +101,16 @@ QString textMoon(double angle, double elongation)
     constexpr QSize size(columns * cellWidth, rows * cellHeight);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    PainterSurface surface(image);
-    // The rim lies just outside the radius; keep it inside the picture.
-    drawPhase(surface, size.width() / 2.0, size.height() / 2.0, angle, size.width() / 2.0 - 1);
+    {
+        QPainter painter(&image);
+        const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+        painter.translate(centre);
+        painter.rotate(-turn);
+        painter.translate(-centre);
+        PainterSurface surface(painter);
+        // The rim lies just outside the radius; keep it inside the picture.
+        drawPhase(surface, centre.x(), centre.y(), angle, size.width() / 2.0 - 1);
+    }
 
     QString text;
     for (int row = 0; row < rows; ++row) {
@@ -133,6 +134,14 @@ QString textMoon(double angle, double elongation)
     }
     text += phaseDescription(elongation) + u'\n';
     return text;
+}
+
+double asSeenTurn(double elongation, double brightLimb, double parallactic)
+{
+    // Counterclockwise from the top, the right side is at 270 degrees.
+    const double drawn = elongation < 180 ? 270 : 90;
+    const double turn = std::fmod(brightLimb - parallactic - drawn, 360);
+    return turn < 0 ? turn + 360 : turn;
 }
 
 QString cycleFileName(int angle, PictureFormat format)

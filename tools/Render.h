@@ -26,15 +26,22 @@ public:
 
 // The phase at `angle` as the window draws it: centred, radius a third of
 // the width, over `background`.
-QImage renderPhase(double angle, QSize size, const QColor& background);
+// `turn` is in degrees, counterclockwise.
+QImage renderPhase(double angle, QSize size, const QColor& background, double turn = 0);
 
 // Writes the phase into `path`, whole or not at all. Throws WriteError.
 void writePhase(const QString& path, PictureFormat format, double angle, QSize size,
-                const QColor& background);
+                const QColor& background, double turn = 0);
 
 // The phase as text, about 40 columns by 20 rows: '@' lit, '.' dark, ' '
 // outside the disc; then a line describing the Moon at `elongation`.
-QString textMoon(double angle, double elongation);
+QString textMoon(double angle, double elongation, double turn = 0);
+
+// How far (degrees, counterclockwise) to turn the picture of elongation
+// `elongation` as seen from the north, lit on the right while waxing and on
+// the left while waning, so that the middle of its bright limb lies at
+// brightLimb - parallactic from the top.
+double asSeenTurn(double elongation, double brightLimb, double parallactic);
 
 // The file of the cycle for angle 0..359: luna-000.png and so on.
 QString cycleFileName(int angle, PictureFormat format);

@@ -57,6 +57,7 @@ struct Request {
     QString directory;
     bool info = false;
     bool json = false;
+    bool asSeen = false;
     std::optional<QSize> size;
     std::optional<QColor> background;
 };
@@ -70,6 +71,7 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("background"), {}, QStringLiteral("COLORE")});
     line.addOption({QStringLiteral("info"), {}});
     line.addOption({QStringLiteral("json"), {}});
+    line.addOption({QStringLiteral("as-seen"), {}});
 }
 
 Request collect(const QStringList& arguments, sky::Instant now)
@@ -95,6 +97,7 @@ Request collect(const QStringList& arguments, sky::Instant now)
     request.directory = line.value(QStringLiteral("all"));
     request.info = line.isSet(QStringLiteral("info"));
     request.json = line.isSet(QStringLiteral("json"));
+    request.asSeen = line.isSet(QStringLiteral("as-seen"));
 
     if (line.isSet(QStringLiteral("size"))) {
         const QString value = line.value(QStringLiteral("size"));
@@ -120,6 +123,8 @@ RenderOptions cycle(const Request& request, RenderOptions options)
 {
     if (request.shared.when || request.info)
         fail(QCoreApplication::translate("luna-render", "--all disegna tutti gli angoli: togliere --date e --info"));
+    if (request.asSeen)
+        fail(QCoreApplication::translate("luna-render", "--all disegna tutti gli angoli: togliere --as-seen"));
     if (request.angle)
         fail(QCoreApplication::translate("luna-render", "--all disegna tutti gli angoli: togliere %1").arg(quoted(*request.angle)));
     if (!request.output.isEmpty())
@@ -145,6 +150,16 @@ RenderOptions onePicture(const Request& request, RenderOptions options)
         if (!angle)
             fail(QCoreApplication::translate("luna-render", "l'angolo %1 non è un numero finito di gradi").arg(quoted(*request.angle)));
         options.angle = *angle;
+    }
+
+    if (request.asSeen) {
+        if (!options.place)
+            fail(QCoreApplication::translate("luna-render", "--as-seen mostra la Luna nel cielo di un luogo: serve --place (o un fuso orario con coordinate)"));
+        if (!options.when)
+            fail(QCoreApplication::translate("luna-render", "--as-seen mostra la Luna di un istante: serve --date"));
+        if (request.info)
+            fail(QCoreApplication::translate("luna-render", "--as-seen vale per i disegni: togliere --info"));
+        options.asSeen = true;
     }
 
     if (request.info) {
@@ -232,7 +247,9 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     if (request.shared.when && request.angle)
         fail(QCoreApplication::translate("luna-render", "un angolo o --date, non tutti e due: togliere %1").arg(quoted(*request.angle)));
     options.when = request.shared.when;
-    options.hemisphere = request.shared.hemisphere.value_or(Hemisphere::North);
+    options.hemisphere = request.shared.seenFrom();
+    options.place = request.shared.place;
+    options.placeFromZone = request.shared.placeFromZone;
     options.json = request.json;
     options.size = request.size.value_or(options.size);
     options.background = request.background.value_or(options.background);
@@ -265,20 +282,28 @@ QString renderUsage()
               "  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte\n"
               "                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o\n"
               "                           niente per l'ora locale; dal 1900 al 2100\n"
-              "  --hemisphere north|south l'emisfero da cui si guarda (predefinito north):\n"
-              "                           a nord la luna crescente è illuminata a destra\n"
+              "  --hemisphere north|south l'emisfero da cui si guarda (predefinito quello del\n"
+              "                           luogo, o north): a nord la luna crescente è\n"
+              "                           illuminata a destra\n"
+              "  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi (nord ed est\n"
+              "                           positivi) e metri, o un fuso orario (Europe/Rome,\n"
+              "                           Rome); predefinito quello del fuso orario\n"
               "  --info                   descrive la fase invece di disegnarla: con --date\n"
-              "                           anche l'età e le prossime fasi\n"
+              "                           anche l'età, le prossime fasi e, con un luogo,\n"
+              "                           quando sorge e tramonta, dove sta, la distanza\n"
+              "  --as-seen                con --date, la Luna girata come sta nel cielo del\n"
+              "                           luogo: in alto lo zenit\n"
               "  --json                   con --info, un oggetto JSON per gli script\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
               "\n"
               "Esempi:\n"
               "  luna-render 90\n"
-              "  luna-render --date now --info\n"
+              "  luna-render --date now --info --place Rome\n"
               "  luna-render --date 2026-12-24T22:00 -o vigilia.png\n"
               "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
               "  luna-render 45 -o falce.svg\n"
+              "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
               "  mkdir fasi && luna-render --all fasi --size 256x256\n"
               "\n"
               "Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a\n"

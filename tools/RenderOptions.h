@@ -36,6 +36,9 @@ struct RenderOptions {
     QSize size{windowPicture.width, windowPicture.height};
     QColor background = pictureBackground();
     Hemisphere hemisphere = Hemisphere::North;
+    std::optional<sky::Place> place; // --place, or the time zone's
+    bool placeFromZone = false;
+    bool asSeen = false; // --as-seen: turned as it stands in the place's sky
 };
 
 inline constexpr int largestSide = 16384;

@@ -7,6 +7,7 @@
 #include "Language.h"
 #include "Render.h"
 #include "RenderOptions.h"
+#include "Topocentric.h"
 
 #include <QCoreApplication>
 
@@ -73,6 +74,14 @@ int main(int argc, char* argv[])
                                                : elongationOf(options.angle, options.hemisphere);
         if (options.when)
             options.angle = angleOfElongation(elongation, options.hemisphere);
+        double turn = 0;
+        if (options.asSeen) {
+            // Drawn as seen from the north, then turned so that the middle
+            // of the bright limb leans chi - q from the zenith.
+            options.angle = angleOfElongation(elongation, Hemisphere::North);
+            const sky::MoonView view = sky::moonView(*options.when, *options.place);
+            turn = asSeenTurn(elongation, view.brightLimbAngle, view.parallacticAngle);
+        }
 
         switch (options.task) {
         case RenderOptions::Task::Help:
@@ -82,7 +91,7 @@ int main(int argc, char* argv[])
             std::printf("luna-render %s\n", LUNA_VERSION);
             return 0;
         case RenderOptions::Task::Text:
-            print(stdout, textMoon(options.angle, elongation));
+            print(stdout, textMoon(options.angle, elongation, turn));
             // The Moon of a date is followed by what comes next.
             if (options.when)
                 print(stdout, QCoreApplication::translate("Info", "Prossime fasi:\n")
@@ -93,7 +102,7 @@ int main(int argc, char* argv[])
             return 0;
         case RenderOptions::Task::Picture:
             writePhase(options.output, options.format, options.angle, options.size,
-                       options.background);
+                       options.background, turn);
             return 0;
         case RenderOptions::Task::Cycle: {
             std::signal(SIGINT, interrupt);

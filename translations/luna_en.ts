@@ -46,6 +46,62 @@
         <source>l&apos;anno %1 è fuori dagli anni %2-%3</source>
         <translation>the year %1 is outside the years %2-%3</translation>
     </message>
+    <message>
+        <source>%1 non va bene: serve LAT,LON[,ALTEZZA] in gradi e metri, o il nome di un fuso orario</source>
+        <translation>%1 will not do: it takes LAT,LON[,HEIGHT] in degrees and metres, or the name of a time zone</translation>
+    </message>
+    <message>
+        <source>%1: la latitudine va da -90 a 90</source>
+        <translation>%1: the latitude runs from -90 to 90</translation>
+    </message>
+    <message>
+        <source>%1: la longitudine va da -180 a 180</source>
+        <translation>%1: the longitude runs from -180 to 180</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;altezza va da -500 a 9000 metri</source>
+        <translation>%1: the height runs from -500 to 9000 metres</translation>
+    </message>
+    <message>
+        <source>%1 è ambiguo: può essere %2</source>
+        <translation>%1 is ambiguous: it may be %2</translation>
+    </message>
+    <message>
+        <source>luogo sconosciuto %1</source>
+        <translation>unknown place %1</translation>
+    </message>
+    <message>
+        <source>luogo sconosciuto %1; forse %2</source>
+        <translation>unknown place %1; perhaps %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>%1, dal fuso orario (%2)</source>
+        <translation>%1, from the time zone (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
@@ -92,9 +148,93 @@
 </translation>
     </message>
     <message>
-        <source>  %1  %2  (ora locale %3)
+        <source> (superluna)</source>
+        <translation> (supermoon)</translation>
+    </message>
+    <message>
+        <source>Luogo:         nessuno: sorge, tramonta e il resto con --place
 </source>
-        <translation>  %1  %2  (local time %3)
+        <translation>Place:         none: rise, set and the rest with --place
+</translation>
+    </message>
+    <message>
+        <source>Luogo:         %1
+</source>
+        <translation>Place:         %1
+</translation>
+    </message>
+    <message>
+        <source>mai: sopra l&apos;orizzonte tutto il giorno</source>
+        <translation>never: above the horizon all day</translation>
+    </message>
+    <message>
+        <source>mai: sotto l&apos;orizzonte tutto il giorno</source>
+        <translation>never: below the horizon all day</translation>
+    </message>
+    <message>
+        <source>non in questo giorno</source>
+        <translation>not on this day</translation>
+    </message>
+    <message>
+        <source>Sorge:         %1
+</source>
+        <translation>Rises:         %1
+</translation>
+    </message>
+    <message>
+        <source>azimut %1</source>
+        <translation>azimuth %1</translation>
+    </message>
+    <message>
+        <source>Culmina:       %1
+</source>
+        <translation>Culminates:    %1
+</translation>
+    </message>
+    <message>
+        <source>altezza %1</source>
+        <translation>altitude %1</translation>
+    </message>
+    <message>
+        <source>Tramonta:      %1
+</source>
+        <translation>Sets:          %1
+</translation>
+    </message>
+    <message>
+        <source>Altezza:       %1, azimut %2
+</source>
+        <translation>Altitude:      %1, azimuth %2
+</translation>
+    </message>
+    <message>
+        <source>Distanza:      %1 km
+</source>
+        <translation>Distance:      %1 km
+</translation>
+    </message>
+    <message>
+        <source>Diametro:      %1′
+</source>
+        <translation>Diameter:      %1′
+</translation>
+    </message>
+    <message>
+        <source>Perigeo:       %1, %2 km%3
+</source>
+        <translation>Perigee:       %1, %2 km%3
+</translation>
+    </message>
+    <message>
+        <source>Apogeo:        %1, %2 km
+</source>
+        <translation>Apogee:        %1, %2 km
+</translation>
+    </message>
+    <message>
+        <source>  %1  %2  (ora locale %3)%4
+</source>
+        <translation>  %1  %2  (local time %3)%4
 </translation>
     </message>
 </context>
@@ -152,7 +292,7 @@
         <translation>unknown argument %1 (usage: luna --help)</translation>
     </message>
     <message>
-        <source>Uso: luna [--date QUANDO] [--hemisphere north|south]
+        <source>Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]
 
 Mostra la fase della Luna per l&apos;angolo scelto con la barra. Senza opzioni la
 finestra si apre a 0, con il disegno vuoto.
@@ -162,7 +302,11 @@ Opzioni:
                            AAAA-MM-GG (mezzanotte locale) o
                            AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o niente per
                            l&apos;ora locale; dal 1900 al 2100
-  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito north)
+  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
+                           luogo, o north)
+  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi e metri, o un
+                           fuso orario (Europe/Rome, Rome); predefinito quello
+                           del fuso orario
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
@@ -172,7 +316,7 @@ Esempi:
   luna --date now
   luna --date 2026-12-24T22:00 --hemisphere south
 </source>
-        <translation>Usage: luna [--date WHEN] [--hemisphere north|south]
+        <translation>Usage: luna [--date WHEN] [--hemisphere north|south] [--place PLACE]
 
 Shows the phase of the Moon for the angle chosen with the scroll bar. Without
 options the window opens at 0, with an empty picture.
@@ -182,7 +326,11 @@ Options:
                            YYYY-MM-DD (local midnight) or
                            YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM or nothing for
                            local time; from 1900 to 2100
-  --hemisphere north|south the hemisphere the Moon is seen from (default north)
+  --hemisphere north|south the hemisphere the Moon is seen from (default the
+                           place&apos;s, or north)
+  --place PLACE            the place: LAT,LON[,HEIGHT] in degrees and metres,
+                           or a time zone (Europe/Rome, Rome); by default the
+                           time zone&apos;s
   -h, --help               shows this help
   --version                shows the version
 
@@ -281,6 +429,26 @@ Examples:
         <translation>an angle or --date, not both: leave out %1</translation>
     </message>
     <message>
+        <source>interrotto: i file scritti fin qui sono interi, gli altri mancano</source>
+        <translation>interrupted: the files written so far are whole, the others are missing</translation>
+    </message>
+    <message>
+        <source>--all disegna tutti gli angoli: togliere --as-seen</source>
+        <translation>--all draws every angle: leave out --as-seen</translation>
+    </message>
+    <message>
+        <source>--as-seen mostra la Luna nel cielo di un luogo: serve --place (o un fuso orario con coordinate)</source>
+        <translation>--as-seen shows the Moon in a place&apos;s sky: it takes --place (or a time zone with coordinates)</translation>
+    </message>
+    <message>
+        <source>--as-seen mostra la Luna di un istante: serve --date</source>
+        <translation>--as-seen shows the Moon of an instant: it takes --date</translation>
+    </message>
+    <message>
+        <source>--as-seen vale per i disegni: togliere --info</source>
+        <translation>--as-seen goes with pictures: leave out --info</translation>
+    </message>
+    <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
      luna-render [OPZIONI] --date QUANDO
      luna-render [OPZIONI] --all CARTELLA
@@ -302,20 +470,28 @@ Opzioni:
   --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte
                            locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o
                            niente per l&apos;ora locale; dal 1900 al 2100
-  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito north):
-                           a nord la luna crescente è illuminata a destra
+  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
+                           luogo, o north): a nord la luna crescente è
+                           illuminata a destra
+  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi (nord ed est
+                           positivi) e metri, o un fuso orario (Europe/Rome,
+                           Rome); predefinito quello del fuso orario
   --info                   descrive la fase invece di disegnarla: con --date
-                           anche l&apos;età e le prossime fasi
+                           anche l&apos;età, le prossime fasi e, con un luogo,
+                           quando sorge e tramonta, dove sta, la distanza
+  --as-seen                con --date, la Luna girata come sta nel cielo del
+                           luogo: in alto lo zenit
   --json                   con --info, un oggetto JSON per gli script
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
 Esempi:
   luna-render 90
-  luna-render --date now --info
+  luna-render --date now --info --place Rome
   luna-render --date 2026-12-24T22:00 -o vigilia.png
   luna-render 135 -o gibbosa.png --size 512x512 --background transparent
   luna-render 45 -o falce.svg
+  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
 
 Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
@@ -342,30 +518,34 @@ Options:
   --date WHEN              the Moon of an instant: now, YYYY-MM-DD (local
                            midnight) or YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM
                            or nothing for local time; from 1900 to 2100
-  --hemisphere north|south the hemisphere the Moon is seen from (default
-                           north): in the north the waxing Moon is lit on the
-                           right
+  --hemisphere north|south the hemisphere the Moon is seen from (default the
+                           place&apos;s, or north): in the north the waxing Moon is
+                           lit on the right
+  --place PLACE            the place: LAT,LON[,HEIGHT] in degrees (north and
+                           east positive) and metres, or a time zone
+                           (Europe/Rome, Rome); by default the time zone&apos;s
   --info                   describes the phase instead of drawing it: with
-                           --date also the age and the next phases
+                           --date also the age, the next phases and, with a
+                           place, when it rises and sets, where it stands, how
+                           far it is
+  --as-seen                with --date, the Moon turned as it stands in the
+                           place&apos;s sky: the zenith at the top
   --json                   with --info, one JSON object for scripts
   -h, --help               shows this help
   --version                shows the version
 
 Examples:
   luna-render 90
-  luna-render --date now --info
+  luna-render --date now --info --place Rome
   luna-render --date 2026-12-24T22:00 -o christmas-eve.png
   luna-render 135 -o gibbous.png --size 512x512 --background transparent
   luna-render 45 -o crescent.svg
+  luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
 
 Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
 cannot write.
 </translation>
-    </message>
-    <message>
-        <source>interrotto: i file scritti fin qui sono interi, gli altri mancano</source>
-        <translation>interrupted: the files written so far are whole, the others are missing</translation>
     </message>
 </context>
 <context>
