@@ -280,6 +280,22 @@ MoonView moonView(Instant when, const Place& place)
     return view;
 }
 
+std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Place& place)
+{
+    std::vector<double> altitudes;
+    if (instants.empty())
+        return altitudes;
+    requireSupported(instants.front());
+    const Observer observer(place, place.height);
+    const Frame frame(toSeconds(instants.front()));
+    for (const Instant when : instants) {
+        double az = 0, alt = 0;
+        observed(sight(toSeconds(when), frame, observer), observer, az, alt);
+        altitudes.push_back(degrees(alt));
+    }
+    return altitudes;
+}
+
 RiseSet riseTransitSet(Instant within, const Place& place)
 {
     requireSupported(within);

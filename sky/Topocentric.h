@@ -8,6 +8,7 @@
 #include "Sky.h"
 
 #include <optional>
+#include <vector>
 
 namespace luna::sky {
 
@@ -26,6 +27,10 @@ struct MoonView {
 
 // Throws OutOfRange.
 MoonView moonView(Instant when, const Place& place);
+
+// The Moon's altitude in degrees, refracted as in MoonView, at each of
+// `instants`, which lie within a day or so of one another. Throws OutOfRange.
+std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Place& place);
 
 // Rise, upper culmination and set in the local day (midnight to midnight in
 // the process's time zone) that holds an instant. Rise and set are when the

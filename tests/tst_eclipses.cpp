@@ -1,0 +1,246 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Eclipses.h"
+#include "When.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+
+using namespace luna::sky;
+using namespace std::chrono;
+
+Q_DECLARE_METATYPE(luna::sky::EclipseKind)
+
+namespace {
+
+Instant utc(const char* text)
+{
+    return parseWhen(text, Instant{});
+}
+
+// One row of the Five Millennium Canon, as tests/data keeps them.
+struct CanonRow {
+    EclipseKind kind;
+    QString date;
+    Instant greatest; // in UT: the canon's TD less its Delta T
+    QChar type;       // N, P, T, A or H
+    double gamma = 0;
+    double magnitude = 0;          // umbral for the Moon
+    double penumbralMagnitude = 0; // the Moon only
+    // The Moon only: the penumbral, partial and total phases, minutes (0:
+    // none).
+    double phases[3] = {0, 0, 0};
+};
+
+QList<CanonRow> canon(EclipseKind kind)
+{
+    QFile file(QStringLiteral(LUNA_TEST_DATA "/")
+               + (kind == EclipseKind::Lunar ? "canon-lunar-eclipses.txt" : "canon-solar-eclipses.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    QList<CanonRow> rows;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
+        CanonRow row{kind, f[1] + "-" + f[2] + "-" + f[3]};
+        const QTime td = QTime::fromString(f[4], "HH:mm:ss");
+        const sys_days day = year(f[1].toInt()) / int(months.indexOf(f[2]) + 1) / f[3].toInt();
+        row.greatest = Instant{day} + seconds(td.msecsSinceStartOfDay() / 1000) - seconds(f[5].toInt());
+        row.type = f[8][0];
+        row.gamma = f[10].toDouble();
+        if (kind == EclipseKind::Lunar) {
+            row.penumbralMagnitude = f[11].toDouble();
+            row.magnitude = f[12].toDouble();
+            for (int i = 0; i < 3; ++i)
+                row.phases[i] = f[13 + i] == "-" ? 0 : f[13 + i].toDouble();
+        } else {
+            row.magnitude = f[11].toDouble();
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+QChar letter(EclipseType type)
+{
+    switch (type) {
+    case EclipseType::Penumbral: return u'N';
+    case EclipseType::Partial: return u'P';
+    case EclipseType::Total: return u'T';
+    case EclipseType::Annular: return u'A';
+    case EclipseType::Hybrid: return u'H';
+    }
+    return u'?';
+}
+
+double minutesBetween(const std::optional<Instant>& a, const std::optional<Instant>& b)
+{
+    return a && b ? double((*b - *a).count()) / 60 : 0;
+}
+
+} // namespace
+
+class TestEclipses : public QObject {
+    Q_OBJECT
+
+private slots:
+    void matchTheCanon_data();
+    void matchTheCanon();
+    void noneMissingNoneExtra_data();
+    void noneMissingNoneExtra();
+    void centuriesCountAsTheCanon_data();
+    void centuriesCountAsTheCanon();
+    void nextOnesStopAtTheEndOfTheYears();
+    void visibilityFollowsTheMoon();
+};
+
+void TestEclipses::matchTheCanon_data()
+{
+    QTest::addColumn<EclipseKind>("kind");
+    QTest::newRow("lunar") << EclipseKind::Lunar;
+    QTest::newRow("solar") << EclipseKind::Solar;
+}
+
+// Every row the canon gives here, 1990 to 2047, hybrids among them: the same
+// type, greatest eclipse within 3 minutes, gamma and magnitudes within 0.01,
+// and for the Moon the phases within 2 minutes and the contacts in order.
+void TestEclipses::matchTheCanon()
+{
+    QFETCH(EclipseKind, kind);
+    const QList<CanonRow> rows = canon(kind);
+    QVERIFY(rows.size() > 50);
+
+    double worstTime = 0, worstGamma = 0, worstMagnitude = 0, worstPhase = 0;
+    for (const CanonRow& row : rows) {
+        const auto found = eclipsesBetween(row.greatest - days(1), row.greatest + days(1),
+                                           kind == EclipseKind::Lunar ? EclipseKinds::Lunar : EclipseKinds::Solar);
+        QVERIFY2(found.size() == 1, qPrintable(row.date));
+        const Eclipse& e = found.front();
+        QVERIFY2(letter(e.type) == row.type, qPrintable(row.date + ": " + letter(e.type)));
+        worstTime = std::max(worstTime, std::abs(double((e.greatest - row.greatest).count())));
+        worstGamma = std::max(worstGamma, std::abs(e.gamma - row.gamma));
+        worstMagnitude = std::max(worstMagnitude, std::abs(e.magnitude - row.magnitude));
+        if (kind == EclipseKind::Solar)
+            continue;
+        worstMagnitude = std::max(worstMagnitude, std::abs(e.penumbralMagnitude - row.penumbralMagnitude));
+        const double phases[3] = {minutesBetween(e.contact(Contact::P1), e.contact(Contact::P4)),
+                                  minutesBetween(e.contact(Contact::U1), e.contact(Contact::U4)),
+                                  minutesBetween(e.contact(Contact::U2), e.contact(Contact::U3))};
+        for (int i = 0; i < 3; ++i)
+            worstPhase = std::max(worstPhase, std::abs(phases[i] - row.phases[i]));
+        Instant previous = Instant::min();
+        for (const auto& contact : e.contacts) {
+            if (!contact)
+                continue;
+            QVERIFY2(*contact > previous, qPrintable(row.date));
+            previous = *contact;
+        }
+    }
+    qInfo("worst: greatest %.0f s, gamma %.4f, magnitude %.4f, phases %.1f min", worstTime,
+          worstGamma, worstMagnitude, worstPhase);
+    QVERIFY(worstTime <= 180);
+    QVERIFY(worstGamma <= 0.01);
+    QVERIFY(worstMagnitude <= 0.01);
+    QVERIFY(worstPhase <= 2);
+}
+
+void TestEclipses::noneMissingNoneExtra_data()
+{
+    QTest::addColumn<EclipseKind>("kind");
+    QTest::newRow("lunar") << EclipseKind::Lunar;
+    QTest::newRow("solar") << EclipseKind::Solar;
+}
+
+// From 2025 to 2040 the canon's rows here are every one there is.
+void TestEclipses::noneMissingNoneExtra()
+{
+    QFETCH(EclipseKind, kind);
+    QList<CanonRow> rows = canon(kind);
+    const Instant from = utc("2025-01-01T00:00Z"), to = utc("2041-01-01T00:00Z");
+    rows.removeIf([&](const CanonRow& row) { return row.greatest < from || row.greatest >= to; });
+    const auto found = eclipsesBetween(from, to, kind == EclipseKind::Lunar ? EclipseKinds::Lunar : EclipseKinds::Solar);
+    QCOMPARE(qsizetype(found.size()), rows.size());
+    for (std::size_t i = 0; i < found.size(); ++i)
+        QVERIFY2(abs(found[i].greatest - rows[qsizetype(i)].greatest) < minutes(3), qPrintable(rows[qsizetype(i)].date));
+}
+
+void TestEclipses::centuriesCountAsTheCanon_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<EclipseKind>("kind");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("exceptions");
+
+    // The canon's statistics for the century: N, P, T for the Moon; P, A, T,
+    // H for the Sun. In 1948 May 09 the canon's annular eclipse, its
+    // diameter ratio 0.9999, has its umbra's vertex just under the surface
+    // here, and reads as hybrid.
+    QTest::newRow("lunar, 21st century") << 2001 << EclipseKind::Lunar << "N86 P57 T85" << 0;
+    QTest::newRow("solar, 21st century") << 2001 << EclipseKind::Solar << "P77 A72 T68 H7" << 0;
+    QTest::newRow("solar, 20th century") << 1901 << EclipseKind::Solar << "P78 A73 T71 H6" << 1;
+}
+
+void TestEclipses::centuriesCountAsTheCanon()
+{
+    QFETCH(int, first);
+    QFETCH(EclipseKind, kind);
+    QFETCH(QString, counts);
+    QFETCH(int, exceptions);
+
+    const auto found = eclipsesBetween(Instant{sys_days(year(first) / 1 / 1)},
+                                       Instant{sys_days(year(first + 100) / 1 / 1)},
+                                       kind == EclipseKind::Lunar ? EclipseKinds::Lunar : EclipseKinds::Solar);
+    int total = 0, differ = 0;
+    for (const QString& count : counts.split(u' ')) {
+        const QChar type = count[0];
+        const int expected = count.mid(1).toInt();
+        total += expected;
+        const auto n = std::count_if(found.begin(), found.end(), [&](const Eclipse& e) { return letter(e.type) == type; });
+        differ += std::abs(int(n) - expected);
+    }
+    QCOMPARE(int(found.size()), total);
+    // Each eclipse read as another type counts twice here.
+    QVERIFY2(differ <= 2 * exceptions, qPrintable(QString::number(differ)));
+}
+
+void TestEclipses::nextOnesStopAtTheEndOfTheYears()
+{
+    // 2025: the total lunar eclipses of 14 March and 7 September.
+    const auto lunar = nextEclipses(utc("2025-01-01T00:00Z"), 2, EclipseKinds::Lunar);
+    QCOMPARE(lunar.size(), std::size_t(2));
+    QVERIFY(lunar[0].type == EclipseType::Total && lunar[1].type == EclipseType::Total);
+    QVERIFY(abs(lunar[0].greatest - utc("2025-03-14T06:58:45Z")) < minutes(3));
+    QVERIFY(abs(lunar[1].greatest - utc("2025-09-07T18:11:43Z")) < minutes(3));
+
+    const auto all = nextEclipses(utc("2025-01-01T00:00Z"), 10, EclipseKinds::All);
+    QCOMPARE(all.size(), std::size_t(10));
+    for (std::size_t i = 1; i < all.size(); ++i)
+        QVERIFY(all[i].greatest > all[i - 1].greatest);
+
+    const auto last = nextEclipses(utc("2100-06-01T00:00Z"), 20, EclipseKinds::All);
+    QVERIFY(!last.empty() && last.size() < 20);
+    QVERIFY(last.back().greatest < utc("2100-12-31T23:59:59Z"));
+    QVERIFY_THROWS_EXCEPTION(OutOfRange, nextEclipses(utc("2100-12-31T23:59:59Z") + seconds(1), 1, EclipseKinds::All));
+}
+
+void TestEclipses::visibilityFollowsTheMoon()
+{
+    // 2025 Sep 07, greatest at 18:12 UT: the Moon stands over the Indian
+    // Ocean, high from Delhi, below the horizon in New York.
+    const Eclipse eclipse = nextEclipses(utc("2025-09-01T00:00Z"), 1, EclipseKinds::Lunar).front();
+    const Visibility delhi = visibility(eclipse, Place{{}, 28.61, 77.21, 0});
+    QVERIFY(delhi.atGreatest && delhi.total && delhi.partial && delhi.penumbral);
+    const Visibility newYork = visibility(eclipse, Place{{}, 40.71, -74.01, 0});
+    QVERIFY(!newYork.atGreatest && !newYork.total && !newYork.partial);
+}
+
+QTEST_APPLESS_MAIN(TestEclipses)
+#include "tst_eclipses.moc"
