@@ -12,6 +12,7 @@
 #include "FormGeometry.h"
 #include "PictureGeometry.h"
 #include "Render.h"
+#include "Eclipses.h"
 #include "Sky.h"
 #include "Topocentric.h"
 
@@ -151,6 +152,16 @@ void riseSetYear(benchmark::State& state)
             benchmark::DoNotOptimize(sky::riseTransitSet(tonight + std::chrono::days(day), rome));
 }
 
+// Every eclipse of 1900-2100, on one thread.
+void allEclipses(benchmark::State& state)
+{
+    using namespace std::chrono;
+    const sky::Instant from{sys_days(year(sky::firstYear) / 1 / 1)};
+    const sky::Instant to{sys_days(year(sky::lastYear + 1) / 1 / 1)};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sky::eclipsesBetween(from, to, sky::EclipseKinds::All));
+}
+
 // The floor of the sky: ERFA's Moon alone, once.
 void moon98(benchmark::State& state)
 {
@@ -258,6 +269,7 @@ public:
         row("next four phases", "nextPhases", "moon98", 1e6, "us", "microseconds");
         row("rise, transit, set: a day", "riseSetDay", "topocentric", 1e6, "us", "< 30x");
         row("rise, transit, set: a year", "riseSetYear", "topocentric", 1e3, "ms", "< 250 ms");
+        row("every eclipse, 1900-2100", "allEclipses", "elongation", 1e3, "ms", "< 1000 ms");
         row("start-up to first paint", "startup/luna", "startup/baseline",
             1e3, "ms", "< 1.05x");
         const double luna = memory["startup/luna"];
@@ -307,6 +319,7 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("topocentric", topocentric)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("riseSetDay", riseSetDay)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("riseSetYear", riseSetYear)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("allEclipses", allEclipses)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -79,6 +79,7 @@ private slots:
     void badInputIsRefused();
     void infoAsJson_data();
     void infoAsJson();
+    void eclipsesAreListed();
     void asSeenTurnsTheBrightLimb_data();
     void asSeenTurnsTheBrightLimb();
     void speaksTheUsersLanguage_data();
@@ -267,6 +268,12 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("as seen, without a place")
         << QStringList{"TZ=UTC", "--date", "now", "--as-seen", "-o", "@/out.png"} << "--place";
     QTest::newRow("as seen, without a date") << QStringList{"90", "--as-seen", "-o", "@/out.png"} << "--date";
+    QTest::newRow("no eclipses") << QStringList{"--eclipses", "--count", "0"} << "--count: «0»";
+    QTest::newRow("too many eclipses") << QStringList{"--eclipses", "--count", "1001"} << "--count";
+    QTest::newRow("count in words") << QStringList{"--eclipses", "--count", "dieci"} << "--count";
+    QTest::newRow("unknown kind") << QStringList{"--eclipses", "--kind", "moon"} << "--kind: «moon»";
+    QTest::newRow("eclipses after 2100") << QStringList{"--eclipses", "--date", "2101-01-01"} << "2101";
+    QTest::newRow("count without eclipses") << QStringList{"90", "--count", "3"} << "--eclipses";
 }
 
 void TestRender::badInputIsRefused()
@@ -299,7 +306,8 @@ void TestRender::infoAsJson_data()
     const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase",
                                 "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
-    const QStringList dateKeys = angleKeys + QStringList{"age", "date", "next"};
+    const QStringList dateKeys = angleKeys + QStringList{"age", "date", "next", "next_lunar_eclipse",
+                                                           "next_solar_eclipse"};
     const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth",
                                 "distance_km", "diameter_arcmin", "bright_limb_angle",
                                 "parallactic_angle", "next_perigee", "next_apogee"};
@@ -362,7 +370,7 @@ void TestRender::infoAsJson()
 
     const QJsonObject place = info["place"].toObject();
     QCOMPARE(place["name"].toString(), south ? "Australia/Sydney" : "Europe/Rome");
-    QVERIFY(place["latitude"].toDouble() < 0 == south);
+    QCOMPARE(place["latitude"].toDouble() < 0, south);
     // A full moon rises near sunset and sets near sunrise, opposite the Sun.
     const QDateTime rise = QDateTime::fromString(info["rise"].toString(), Qt::ISODate);
     const QDateTime set = QDateTime::fromString(info["set"].toString(), Qt::ISODate);
@@ -377,6 +385,53 @@ void TestRender::infoAsJson()
         QCOMPARE(object.keys(), (QStringList{"date", "distance_km"}));
         QVERIFY(object["date"].toString() > info["date"].toString());
     }
+}
+
+void TestRender::eclipsesAreListed()
+{
+    const Language utc{{"TZ", "UTC"}};
+    // The canon's two total lunar eclipses of 2025, greatest at 06:58:45
+    // and 18:11:43 UT.
+    const QStringList lunar2025{"--eclipses", "--kind", "lunar", "--date", "2025-01-01", "--count", "2"};
+    const Run text = render(lunar2025, utc);
+    QCOMPARE(text.status, 0);
+    const QStringList lines = text.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith("2025-03-14 06:5") && lines[0].contains("eclissi totale di Luna"), qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith("2025-09-07 18:1") && lines[1].contains("totale dalle"), qPrintable(lines[1]));
+
+    const Run json = render(lunar2025 + QStringList{"--json"}, utc);
+    QCOMPARE(json.status, 0);
+    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(list.size(), 2);
+    const QJsonObject first = list[0].toObject();
+    QCOMPARE(first["kind"].toString(), "lunar");
+    QCOMPARE(first["type"].toString(), "total");
+    QVERIFY(!first.contains("visible"));
+    QStringList contacts = first["contacts"].toObject().keys();
+    QCOMPARE(contacts, (QStringList{"P1", "P4", "U1", "U2", "U3", "U4"}));
+    QString previous;
+    for (const char* contact : {"P1", "U1", "U2", "U3", "U4", "P4"}) {
+        const QString at = first["contacts"].toObject()[contact].toString();
+        QVERIFY2(at > previous && at.endsWith(u'Z'), qPrintable(at));
+        previous = at;
+    }
+    QVERIFY(std::abs(first["magnitude"].toDouble() - 1.1784) < 0.01);
+
+    // A place says whether each lunar eclipse is seen; solar ones carry no
+    // contacts.
+    const Run rome = render({"--eclipses", "--date", "2025-01-01", "--count", "4", "--json"});
+    for (const QJsonValue& value : QJsonDocument::fromJson(rome.out.toUtf8()).array()) {
+        const QJsonObject eclipse = value.toObject();
+        QCOMPARE(eclipse.contains("visible"), eclipse["kind"] == "lunar");
+        QCOMPARE(eclipse.contains("contacts"), eclipse["kind"] == "lunar");
+    }
+
+    // The list ends with 2100, fewer than asked, and that is no failure.
+    const Run last = render({"--eclipses", "--date", "2100-06-01", "--count", "10"}, utc);
+    QCOMPARE(last.status, 0);
+    QVERIFY(last.out.count(u'\n') < 10);
+    QVERIFY(last.out.trimmed().endsWith("2100."));
 }
 
 void TestRender::asSeenTurnsTheBrightLimb_data()

@@ -4,6 +4,7 @@
 
 #include "Info.h"
 
+#include "EclipseTexts.h"
 #include "Formats.h"
 #include "PhaseTexts.h"
 #include "Topocentric.h"
@@ -120,6 +121,49 @@ QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
     return text;
 }
 
+QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
+{
+    QJsonObject object{{"kind", eclipseKindKey(eclipse.kind)},
+                       {"type", eclipseTypeKey(eclipse.type)},
+                       {"greatest", isoUtc(eclipse.greatest)},
+                       {"magnitude", eclipse.magnitude},
+                       {"gamma", eclipse.gamma}};
+    if (eclipse.kind == sky::EclipseKind::Solar)
+        return object;
+    object.insert("penumbral_magnitude", eclipse.penumbralMagnitude);
+    QJsonObject contacts;
+    const char* names[] = {"P1", "U1", "U2", "U3", "U4", "P4"};
+    for (std::size_t i = 0; i < sky::contactCount; ++i)
+        if (eclipse.contacts[i])
+            contacts.insert(QLatin1String(names[i]), isoUtc(*eclipse.contacts[i]));
+    object.insert("contacts", contacts);
+    if (place)
+        object.insert("visible", sky::visibility(eclipse, *place).any());
+    return object;
+}
+
+std::optional<sky::Eclipse> nextEclipse(sky::Instant when, sky::EclipseKinds kind)
+{
+    const auto found = sky::nextEclipses(when, 1, kind);
+    if (found.empty())
+        return std::nullopt;
+    return found.front();
+}
+
+QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& place)
+{
+    QString text;
+    for (const auto& [label, kind] :
+         {std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Luna: %1\n"), sky::EclipseKinds::Lunar},
+          std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Sole: %1\n"), sky::EclipseKinds::Solar}}) {
+        const auto eclipse = nextEclipse(when, kind);
+        text += QCoreApplication::translate("Info", label)
+                    .arg(eclipse ? eclipseText(*eclipse, place)
+                                 : QCoreApplication::translate("Info", "nessuna fino alla fine del 2100"));
+    }
+    return text;
+}
+
 void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
 {
     const sky::Instant when = *options.when;
@@ -172,6 +216,12 @@ QString phaseInfo(const RenderOptions& options)
                 next.append(QJsonObject{{"phase", phaseSourceName(PhaseId(2 * int(event.phase)))},
                                         {"date", isoUtc(event.when)}});
             object.insert("next", next);
+            for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
+                                            std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {
+                const auto eclipse = nextEclipse(*options.when, kind);
+                object.insert(QLatin1String(key), eclipse ? QJsonValue(eclipseObject(*eclipse, options.place))
+                                                          : QJsonValue(QJsonValue::Null));
+            }
             if (options.place)
                 addPlaceKeys(object, options);
         }
@@ -193,7 +243,25 @@ QString phaseInfo(const RenderOptions& options)
         text += placeText(options);
         text += distanceText(*options.when, options.place);
         text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when);
+        text += nextEclipsesText(*options.when, options.place);
     }
+    return text;
+}
+
+QString eclipsesReport(const RenderOptions& options)
+{
+    const auto found = sky::nextEclipses(*options.when, std::size_t(options.count), options.kinds);
+    if (options.json) {
+        QJsonArray list;
+        for (const sky::Eclipse& eclipse : found)
+            list.append(eclipseObject(eclipse, options.place));
+        return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + u'\n';
+    }
+    QString text;
+    for (const sky::Eclipse& eclipse : found)
+        text += eclipseText(eclipse, options.place) + u'\n';
+    if (found.size() < std::size_t(options.count))
+        text += QCoreApplication::translate("Info", "Nessun'altra eclissi fino alla fine del %1.\n").arg(sky::lastYear);
     return text;
 }
 

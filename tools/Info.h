@@ -16,6 +16,10 @@ namespace luna {
 // as one JSON object. Throws sky::OutOfRange.
 QString phaseInfo(const RenderOptions& options);
 
+// The next eclipses of RenderOptions::Task::Eclipses, a line each, or as a
+// JSON array. Throws sky::OutOfRange.
+QString eclipsesReport(const RenderOptions& options);
+
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and local time.
 QString nextPhasesText(sky::Instant when);

@@ -58,6 +58,9 @@ struct Request {
     bool info = false;
     bool json = false;
     bool asSeen = false;
+    bool eclipses = false;
+    std::optional<QString> count;
+    std::optional<QString> kind;
     std::optional<QSize> size;
     std::optional<QColor> background;
 };
@@ -72,6 +75,9 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("info"), {}});
     line.addOption({QStringLiteral("json"), {}});
     line.addOption({QStringLiteral("as-seen"), {}});
+    line.addOption({QStringLiteral("eclipses"), {}});
+    line.addOption({QStringLiteral("count"), {}, QStringLiteral("N")});
+    line.addOption({QStringLiteral("kind"), {}, QStringLiteral("TIPO")});
 }
 
 Request collect(const QStringList& arguments, sky::Instant now)
@@ -98,6 +104,11 @@ Request collect(const QStringList& arguments, sky::Instant now)
     request.info = line.isSet(QStringLiteral("info"));
     request.json = line.isSet(QStringLiteral("json"));
     request.asSeen = line.isSet(QStringLiteral("as-seen"));
+    request.eclipses = line.isSet(QStringLiteral("eclipses"));
+    if (line.isSet(QStringLiteral("count")))
+        request.count = line.value(QStringLiteral("count"));
+    if (line.isSet(QStringLiteral("kind")))
+        request.kind = line.value(QStringLiteral("kind"));
 
     if (line.isSet(QStringLiteral("size"))) {
         const QString value = line.value(QStringLiteral("size"));
@@ -135,6 +146,37 @@ RenderOptions cycle(const Request& request, RenderOptions options)
     options.directory = request.directory;
     checkFolder(QStringLiteral("--all"), options.directory);
     options.task = RenderOptions::Task::Cycle;
+    return options;
+}
+
+// The next eclipses after an instant, as text or JSON.
+RenderOptions eclipses(const Request& request, RenderOptions options, sky::Instant now)
+{
+    if (request.angle)
+        fail(QCoreApplication::translate("luna-render", "--eclipses elenca le eclissi dopo --date: togliere %1").arg(quoted(*request.angle)));
+    if (!request.output.isEmpty() || request.info || request.asSeen || request.format)
+        fail(QCoreApplication::translate("luna-render", "--eclipses elenca e non disegna: togliere -o, --info, --as-seen e --format"));
+    if (request.count) {
+        bool ok = false;
+        options.count = request.count->toInt(&ok);
+        if (!ok || options.count < 1 || options.count > mostEclipses)
+            fail(QCoreApplication::translate("luna-render", "--count: %1 non va bene: serve un numero da 1 a %2")
+                     .arg(quoted(*request.count))
+                     .arg(mostEclipses));
+    }
+    if (request.kind) {
+        if (*request.kind == u"lunar")
+            options.kinds = sky::EclipseKinds::Lunar;
+        else if (*request.kind == u"solar")
+            options.kinds = sky::EclipseKinds::Solar;
+        else if (*request.kind == u"all")
+            options.kinds = sky::EclipseKinds::All;
+        else
+            fail(QCoreApplication::translate("luna-render", "--kind: %1 non va bene: serve lunar, solar o all").arg(quoted(*request.kind)));
+    }
+    if (!options.when)
+        options.when = now;
+    options.task = RenderOptions::Task::Eclipses;
     return options;
 }
 
@@ -242,7 +284,7 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
         break;
     }
 
-    if (request.json && !request.info)
+    if (request.json && !request.info && !request.eclipses)
         fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
     if (request.shared.when && request.angle)
         fail(QCoreApplication::translate("luna-render", "un angolo o --date, non tutti e due: togliere %1").arg(quoted(*request.angle)));
@@ -254,6 +296,13 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     options.size = request.size.value_or(options.size);
     options.background = request.background.value_or(options.background);
 
+    if ((request.count || request.kind) && !request.eclipses)
+        fail(QCoreApplication::translate("luna-render", "--count e --kind valgono solo con --eclipses"));
+    if (request.eclipses) {
+        if (!request.directory.isEmpty())
+            fail(QCoreApplication::translate("luna-render", "--eclipses elenca e non disegna: togliere --all"));
+        return eclipses(request, options, now);
+    }
     if (!request.directory.isEmpty())
         return cycle(request, options);
     return onePicture(request, options);
@@ -264,6 +313,7 @@ QString renderUsage()
     return QCoreApplication::translate("luna-render", "Uso: luna-render [OPZIONI] ANGOLO\n"
               "     luna-render [OPZIONI] --date QUANDO\n"
               "     luna-render [OPZIONI] --all CARTELLA\n"
+              "     luna-render [OPZIONI] --eclipses\n"
               "\n"
               "Disegna la fase della Luna all'angolo dato, in gradi, come la finestra di Luna:\n"
               "a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta\n"
@@ -293,7 +343,11 @@ QString renderUsage()
               "                           quando sorge e tramonta, dove sta, la distanza\n"
               "  --as-seen                con --date, la Luna girata come sta nel cielo del\n"
               "                           luogo: in alto lo zenit\n"
-              "  --json                   con --info, un oggetto JSON per gli script\n"
+              "  --eclipses               le prossime eclissi dopo --date (predefinito adesso),\n"
+              "                           fino al 2100; con un luogo, se si vedono di lì\n"
+              "  --count N                quante eclissi, da 1 a 1000 (predefinito 4)\n"
+              "  --kind lunar|solar|all   quali eclissi (predefinito all)\n"
+              "  --json                   con --info o --eclipses, JSON per gli script\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
               "\n"
@@ -304,6 +358,7 @@ QString renderUsage()
               "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
               "  luna-render 45 -o falce.svg\n"
               "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
+              "  luna-render --eclipses --kind lunar --count 10\n"
               "  mkdir fasi && luna-render --all fasi --size 256x256\n"
               "\n"
               "Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a\n"

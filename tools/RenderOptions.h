@@ -8,6 +8,7 @@
 #include "PhaseDescription.h"
 #include "PhasePicture.h"
 #include "PictureGeometry.h"
+#include "Eclipses.h"
 #include "Sky.h"
 
 #include <QColor>
@@ -24,7 +25,7 @@ enum class PictureFormat { Png, Svg };
 
 // What luna-render was asked to do, read from its command line.
 struct RenderOptions {
-    enum class Task { Help, Version, Text, Picture, Cycle, Info };
+    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses };
 
     Task task = Task::Text;
     double angle = 0;
@@ -39,9 +40,13 @@ struct RenderOptions {
     std::optional<sky::Place> place; // --place, or the time zone's
     bool placeFromZone = false;
     bool asSeen = false; // --as-seen: turned as it stands in the place's sky
+    // --eclipses: how many, and of which kinds.
+    int count = 4;
+    sky::EclipseKinds kinds = sky::EclipseKinds::All;
 };
 
 inline constexpr int largestSide = 16384;
+inline constexpr int mostEclipses = 1000;
 
 // "WxH" with each side a whole number of pixels from 1 to largestSide.
 std::optional<QSize> sizeFromText(QStringView text);

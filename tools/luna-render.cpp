@@ -100,6 +100,9 @@ int main(int argc, char* argv[])
         case RenderOptions::Task::Info:
             print(stdout, phaseInfo(options));
             return 0;
+        case RenderOptions::Task::Eclipses:
+            print(stdout, eclipsesReport(options));
+            return 0;
         case RenderOptions::Task::Picture:
             writePhase(options.output, options.format, options.angle, options.size,
                        options.background, turn);

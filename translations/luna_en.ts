@@ -17,6 +17,85 @@
     </message>
 </context>
 <context>
+    <name>Eclipses</name>
+    <message>
+        <source>dalle %1 alle %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>eclissi penombrale di Luna</source>
+        <translation>penumbral lunar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi totale di Luna</source>
+        <translation>total lunar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi parziale di Luna</source>
+        <translation>partial lunar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi totale di Sole</source>
+        <translation>total solar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi anulare di Sole</source>
+        <translation>annular solar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi ibrida di Sole</source>
+        <translation>hybrid solar eclipse</translation>
+    </message>
+    <message>
+        <source>eclissi parziale di Sole</source>
+        <translation>partial solar eclipse</translation>
+    </message>
+    <message>
+        <source>%1  %2, magnitudine di penombra %3</source>
+        <translation>%1  %2, penumbral magnitude %3</translation>
+    </message>
+    <message>
+        <source>%1  %2, magnitudine %3</source>
+        <translation>%1  %2, magnitude %3</translation>
+    </message>
+    <message>
+        <source>parziale %1</source>
+        <translation>partial %1</translation>
+    </message>
+    <message>
+        <source>totale %1</source>
+        <translation>total %1</translation>
+    </message>
+    <message>
+        <source>penombra %1</source>
+        <translation>penumbral %1</translation>
+    </message>
+    <message>
+        <source>penombra</source>
+        <translation>penumbral</translation>
+    </message>
+    <message>
+        <source>parziale</source>
+        <translation>partial</translation>
+    </message>
+    <message>
+        <source>totale</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>; non visibile: la Luna è sotto l&apos;orizzonte</source>
+        <translation>; not seen: the Moon is below the horizon</translation>
+    </message>
+    <message>
+        <source>; visibile al massimo (fasi: %1)</source>
+        <translation>; seen at greatest (phases: %1)</translation>
+    </message>
+    <message>
+        <source>; non visibile al massimo, solo in parte (fasi: %1)</source>
+        <translation>; not seen at greatest, only in part (phases: %1)</translation>
+    </message>
+</context>
+<context>
     <name>Formats</name>
     <message>
         <source>«%1»</source>
@@ -237,6 +316,28 @@
         <translation>  %1  %2  (local time %3)%4
 </translation>
     </message>
+    <message>
+        <source>Eclissi di Luna: %1
+</source>
+        <translation>Lunar eclipse: %1
+</translation>
+    </message>
+    <message>
+        <source>Eclissi di Sole: %1
+</source>
+        <translation>Solar eclipse: %1
+</translation>
+    </message>
+    <message>
+        <source>nessuna fino alla fine del 2100</source>
+        <translation>none until the end of 2100</translation>
+    </message>
+    <message>
+        <source>Nessun&apos;altra eclissi fino alla fine del %1.
+</source>
+        <translation>No more eclipses until the end of %1.
+</translation>
+    </message>
 </context>
 <context>
     <name>Phase</name>
@@ -449,9 +550,34 @@ Examples:
         <translation>--as-seen goes with pictures: leave out --info</translation>
     </message>
     <message>
+        <source>--eclipses elenca le eclissi dopo --date: togliere %1</source>
+        <translation>--eclipses lists the eclipses after --date: leave out %1</translation>
+    </message>
+    <message>
+        <source>--eclipses elenca e non disegna: togliere -o, --info, --as-seen e --format</source>
+        <translation>--eclipses lists and does not draw: leave out -o, --info, --as-seen and --format</translation>
+    </message>
+    <message>
+        <source>--count: %1 non va bene: serve un numero da 1 a %2</source>
+        <translation>--count: %1 will not do: it takes a number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>--kind: %1 non va bene: serve lunar, solar o all</source>
+        <translation>--kind: %1 will not do: it takes lunar, solar or all</translation>
+    </message>
+    <message>
+        <source>--count e --kind valgono solo con --eclipses</source>
+        <translation>--count and --kind go with --eclipses only</translation>
+    </message>
+    <message>
+        <source>--eclipses elenca e non disegna: togliere --all</source>
+        <translation>--eclipses lists and does not draw: leave out --all</translation>
+    </message>
+    <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
      luna-render [OPZIONI] --date QUANDO
      luna-render [OPZIONI] --all CARTELLA
+     luna-render [OPZIONI] --eclipses
 
 Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
 a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
@@ -481,7 +607,11 @@ Opzioni:
                            quando sorge e tramonta, dove sta, la distanza
   --as-seen                con --date, la Luna girata come sta nel cielo del
                            luogo: in alto lo zenit
-  --json                   con --info, un oggetto JSON per gli script
+  --eclipses               le prossime eclissi dopo --date (predefinito adesso),
+                           fino al 2100; con un luogo, se si vedono di lì
+  --count N                quante eclissi, da 1 a 1000 (predefinito 4)
+  --kind lunar|solar|all   quali eclissi (predefinito all)
+  --json                   con --info o --eclipses, JSON per gli script
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
@@ -492,6 +622,7 @@ Esempi:
   luna-render 135 -o gibbosa.png --size 512x512 --background transparent
   luna-render 45 -o falce.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
+  luna-render --eclipses --kind lunar --count 10
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
 
 Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
@@ -500,6 +631,7 @@ scrivere.
         <translation>Usage: luna-render [OPTIONS] ANGLE
        luna-render [OPTIONS] --date WHEN
        luna-render [OPTIONS] --all FOLDER
+       luna-render [OPTIONS] --eclipses
 
 Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
 does: all black at 0 (new moon), the left half lit at 90, all white at 180
@@ -530,7 +662,11 @@ Options:
                            far it is
   --as-seen                with --date, the Moon turned as it stands in the
                            place&apos;s sky: the zenith at the top
-  --json                   with --info, one JSON object for scripts
+  --eclipses               the next eclipses after --date (default now), until
+                           2100; with a place, whether they are seen from there
+  --count N                how many eclipses, from 1 to 1000 (default 4)
+  --kind lunar|solar|all   which eclipses (default all)
+  --json                   with --info or --eclipses, JSON for scripts
   -h, --help               shows this help
   --version                shows the version
 
@@ -541,6 +677,7 @@ Examples:
   luna-render 135 -o gibbous.png --size 512x512 --background transparent
   luna-render 45 -o crescent.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
+  luna-render --eclipses --kind lunar --count 10
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
 
 Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it

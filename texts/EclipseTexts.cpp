@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "EclipseTexts.h"
+
+#include "Formats.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QStringList>
+
+namespace luna {
+
+namespace {
+
+QDateTime local(sky::Instant when)
+{
+    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
+}
+
+QString clock(sky::Instant when)
+{
+    return QLocale().toString(local(when), QStringLiteral("HH:mm"));
+}
+
+// A phase that begins at `from` and ends at `to`: "dalle 06:09 alle 09:47".
+QString span(const std::optional<sky::Instant>& from, const std::optional<sky::Instant>& to)
+{
+    return QCoreApplication::translate("Eclipses", "dalle %1 alle %2").arg(clock(*from), clock(*to));
+}
+
+} // namespace
+
+QString eclipseName(const sky::Eclipse& eclipse)
+{
+    using sky::EclipseType;
+    if (eclipse.kind == sky::EclipseKind::Lunar) {
+        switch (eclipse.type) {
+        case EclipseType::Penumbral:
+            return QCoreApplication::translate("Eclipses", "eclissi penombrale di Luna");
+        case EclipseType::Total:
+            return QCoreApplication::translate("Eclipses", "eclissi totale di Luna");
+        default:
+            return QCoreApplication::translate("Eclipses", "eclissi parziale di Luna");
+        }
+    }
+    switch (eclipse.type) {
+    case EclipseType::Total:
+        return QCoreApplication::translate("Eclipses", "eclissi totale di Sole");
+    case EclipseType::Annular:
+        return QCoreApplication::translate("Eclipses", "eclissi anulare di Sole");
+    case EclipseType::Hybrid:
+        return QCoreApplication::translate("Eclipses", "eclissi ibrida di Sole");
+    default:
+        return QCoreApplication::translate("Eclipses", "eclissi parziale di Sole");
+    }
+}
+
+QString eclipseTypeKey(sky::EclipseType type)
+{
+    switch (type) {
+    case sky::EclipseType::Penumbral:
+        return QStringLiteral("penumbral");
+    case sky::EclipseType::Partial:
+        return QStringLiteral("partial");
+    case sky::EclipseType::Total:
+        return QStringLiteral("total");
+    case sky::EclipseType::Annular:
+        return QStringLiteral("annular");
+    case sky::EclipseType::Hybrid:
+        return QStringLiteral("hybrid");
+    }
+    return {};
+}
+
+QString eclipseKindKey(sky::EclipseKind kind)
+{
+    return kind == sky::EclipseKind::Lunar ? QStringLiteral("lunar") : QStringLiteral("solar");
+}
+
+QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
+{
+    using sky::Contact;
+    const QString when = QLocale().toString(local(eclipse.greatest), QStringLiteral("yyyy-MM-dd HH:mm t"));
+    // A penumbral eclipse has no umbral magnitude worth the name.
+    QString text = eclipse.type == sky::EclipseType::Penumbral
+        ? QCoreApplication::translate("Eclipses", "%1  %2, magnitudine di penombra %3")
+              .arg(when, eclipseName(eclipse), decimal(eclipse.penumbralMagnitude, 3))
+        : QCoreApplication::translate("Eclipses", "%1  %2, magnitudine %3")
+              .arg(when, eclipseName(eclipse), decimal(eclipse.magnitude, 3));
+    if (eclipse.kind == sky::EclipseKind::Solar)
+        return text;
+
+    QStringList phases;
+    if (eclipse.contact(Contact::U1))
+        phases << QCoreApplication::translate("Eclipses", "parziale %1")
+                      .arg(span(eclipse.contact(Contact::U1), eclipse.contact(Contact::U4)));
+    if (eclipse.contact(Contact::U2))
+        phases << QCoreApplication::translate("Eclipses", "totale %1")
+                      .arg(span(eclipse.contact(Contact::U2), eclipse.contact(Contact::U3)));
+    if (phases.isEmpty())
+        phases << QCoreApplication::translate("Eclipses", "penombra %1")
+                      .arg(span(eclipse.contact(Contact::P1), eclipse.contact(Contact::P4)));
+    text += QStringLiteral("; ") + phases.join(QStringLiteral(", "));
+
+    if (place) {
+        const sky::Visibility seen = sky::visibility(eclipse, *place);
+        QStringList during;
+        if (seen.penumbral)
+            during << QCoreApplication::translate("Eclipses", "penombra");
+        if (seen.partial)
+            during << QCoreApplication::translate("Eclipses", "parziale");
+        if (seen.total)
+            during << QCoreApplication::translate("Eclipses", "totale");
+        if (!seen.any())
+            text += QCoreApplication::translate("Eclipses", "; non visibile: la Luna è sotto l'orizzonte");
+        else if (seen.atGreatest)
+            text += QCoreApplication::translate("Eclipses", "; visibile al massimo (fasi: %1)").arg(during.join(QStringLiteral(", ")));
+        else
+            text += QCoreApplication::translate("Eclipses", "; non visibile al massimo, solo in parte (fasi: %1)").arg(during.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+} // namespace luna

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Eclipses.h"
+#include "Place.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace luna {
+
+// "eclissi totale di Luna", "eclissi anulare di Sole" and so on.
+QString eclipseName(const sky::Eclipse& eclipse);
+
+// The English words scripts read: "penumbral", "partial", "total",
+// "annular" or "hybrid"; "lunar" or "solar".
+QString eclipseTypeKey(sky::EclipseType type);
+QString eclipseKindKey(sky::EclipseKind kind);
+
+// One eclipse for people: when its greatest eclipse falls on the local
+// clock, what it is and its magnitude; for the Moon the times of the partial
+// and total phases, and with a place whether it can be seen there.
+QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place);
+
+} // namespace luna
