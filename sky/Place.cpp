@@ -200,7 +200,10 @@ Place ZoneTable::find(std::string_view name) const
     if (matches.size() > 1)
         throw BadPlace(std::string(name), BadPlace::Reason::Ambiguous, matches);
 
-    // The closest few, by their whole name or their last part.
+    // The closest few, by their whole name or their last part; a name far
+    // longer than any zone's resembles none.
+    if (wanted.size() > 64)
+        throw BadPlace(std::string(name), BadPlace::Reason::Unknown);
     std::vector<std::pair<std::size_t, std::string>> scored;
     for (const Place& zone : zones_) {
         const std::size_t distance = std::min(editDistance(wanted, normalised(zone.name)),
