@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QScrollBar>
@@ -98,6 +99,35 @@ void renderAll(benchmark::State& state)
         state.SetIterationTime(clock.nsecsElapsed() / 1e9);
         if (status != 0)
             state.SkipWithError("luna-render failed");
+    }
+}
+
+// A year of the lunario as a PDF of twelve pages, and as an iCalendar file:
+// the whole program.
+void calendarYear(benchmark::State& state, const char* file)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        QElapsedTimer clock;
+        clock.start();
+        const int status = QProcess::execute(QString::fromStdString(renderTool),
+                                             {"--calendar", "2027", "--place", "Rome", "-o",
+                                              folder.filePath(QString::fromLatin1(file))});
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        if (status != 0)
+            state.SkipWithError("luna-render failed");
+        state.counters["kB"] = double(QFileInfo(folder.filePath(QString::fromLatin1(file))).size()) / 1024;
+    }
+}
+
+// The floor of a program's run: luna-render printing its version.
+void renderVersion(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        QProcess::execute(QString::fromStdString(renderTool), {"--version"});
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
     }
 }
 
@@ -253,6 +283,8 @@ public:
                 : run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             if (const auto peak = run.counters.find("peak_MiB"); peak != run.counters.end())
                 memory[name] = peak->second;
+            if (const auto kB = run.counters.find("kB"); kB != run.counters.end())
+                sizes[name] = kB->second;
         }
     }
 
@@ -270,6 +302,10 @@ public:
         row("rise, transit, set: a day", "riseSetDay", "topocentric", 1e6, "us", "< 30x");
         row("rise, transit, set: a year", "riseSetYear", "topocentric", 1e3, "ms", "< 250 ms");
         row("every eclipse, 1900-2100", "allEclipses", "elongation", 1e3, "ms", "< 1000 ms");
+        row("a year's lunario, PDF", "calendarYear/pdf", "renderVersion", 1, "s", "< 1.5 s, < 500 kB");
+        row("a year's lunario, iCalendar", "calendarYear/ics", "renderVersion", 1, "s", "< 0.5 s");
+        if (sizes.count("calendarYear/pdf"))
+            std::printf("%-34s %9.1f kB\n", "  the PDF's size", sizes["calendarYear/pdf"]);
         row("start-up to first paint", "startup/luna", "startup/baseline",
             1e3, "ms", "< 1.05x");
         const double luna = memory["startup/luna"];
@@ -291,6 +327,7 @@ private:
 
     std::map<std::string, double> seconds;
     std::map<std::string, double> memory;
+    std::map<std::string, double> sizes;
 };
 
 } // namespace
@@ -320,6 +357,9 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("riseSetDay", riseSetDay)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("riseSetYear", riseSetYear)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("allEclipses", allEclipses)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("calendarYear/pdf", calendarYear, "lunario.pdf")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("calendarYear/ics", calendarYear, "luna.ics")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("renderVersion", renderVersion)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// luna-render's size, colour and angle arguments, from arbitrary bytes.
+// luna-render's size, colour, angle and calendar arguments, from arbitrary
+// bytes.
 
 #include "RenderOptions.h"
 
@@ -20,6 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto colour = luna::colourFromText(text); colour && !colour->isValid())
         __builtin_trap();
     if (const auto angle = luna::angleFromText(text); angle && !std::isfinite(*angle))
+        __builtin_trap();
+    // A calendar's month is a month of the supported years.
+    if (const auto span = luna::calendarSpanFromText(text);
+        span && (span->year < 1900 || span->year > 2100 || span->month > 12))
         __builtin_trap();
     return 0;
 }

@@ -40,4 +40,7 @@ void moonAt(double tt1, double tt2, double (&pv)[2][3]);
 // aberration of the Earth's motion, at TT.
 void sunAt(double tt1, double tt2, double (&position)[3]);
 
+// The elongation, in degrees, unchecked.
+double elongationAt(Seconds when);
+
 } // namespace luna::sky::detail

@@ -90,7 +90,9 @@ double eclipticLongitude(double (&rm)[3][3], double (&position)[3])
     return std::atan2(ecliptic[1], ecliptic[0]);
 }
 
-double elongationAt(Seconds when)
+} // namespace
+
+double detail::elongationAt(Seconds when)
 {
     double tt1 = 0, tt2 = 0;
     terrestrialTime(when, tt1, tt2);
@@ -108,6 +110,8 @@ double elongationAt(Seconds when)
     const double e = std::fmod(difference + 720, 360);
     return e >= 360 ? 0 : e;
 }
+
+namespace {
 
 // The difference target - e folded into (-180, 180].
 double towards(double target, double e)
@@ -138,6 +142,14 @@ Seconds solve(double target, Seconds t)
 }
 
 } // namespace
+
+void requireNearSupported(Instant when)
+{
+    const Instant first{sys_days(year(firstYear) / 1 / 1) - margin};
+    const Instant last{sys_days(year(lastYear + 1) / 1 / 1) + margin};
+    if (when < first || when >= last)
+        throw OutOfRange(int(year_month_day(floor<days>(when)).year()));
+}
 
 void requireSupported(Instant when)
 {
@@ -184,6 +196,28 @@ std::array<PhaseEvent, 4> nextPhases(Instant when)
         event = {Phase(quarter % 4), toInstant(t)};
     }
     return phases;
+}
+
+std::vector<PhaseEvent> phasesBetween(Instant from, Instant to)
+{
+    requireNearSupported(from);
+    requireNearSupported(to);
+    std::vector<PhaseEvent> phases;
+    Seconds t = toSeconds(from);
+    double e = elongationAt(t);
+    for (;;) {
+        int quarter = int(std::floor(e / 90)) + 1;
+        if (quarter * 90 - e < phaseTolerance)
+            ++quarter;
+        const double target = quarter * 90 % 360;
+        t = solve(target, t + (quarter * 90 - e) / meanDegreesPerSecond);
+        e = target;
+        const Instant when = toInstant(t);
+        if (when >= to)
+            return phases;
+        if (when >= from)
+            phases.push_back({Phase(quarter % 4), when});
+    }
 }
 
 } // namespace luna::sky

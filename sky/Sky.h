@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <stdexcept>
+#include <vector>
 #include <string>
 
 namespace luna::sky {
@@ -56,5 +57,16 @@ double age(Instant when);
 // The next four principal phases after `when`, in time order. Throws
 // OutOfRange.
 std::array<PhaseEvent, 4> nextPhases(Instant when);
+
+// The principal phases in [from, to), in time order. The sky reaches
+// `margin` beyond the supported years, so that what runs past their edges
+// (a local day, the half of a lunation) can be told; throws OutOfRange
+// beyond that.
+inline constexpr std::chrono::days margin{62};
+std::vector<PhaseEvent> phasesBetween(Instant from, Instant to);
+
+// Throws OutOfRange unless `when` lies within `margin` of the supported
+// years.
+void requireNearSupported(Instant when);
 
 } // namespace luna::sky

@@ -228,7 +228,7 @@ enum class Turn { Perigee, Apogee };
 
 Apsis nextApsis(Instant when, Turn turn)
 {
-    requireSupported(when);
+    requireNearSupported(when);
     constexpr Seconds step = 6 * 3600;
     Seconds a = toSeconds(when);
     double fa = receding(a);
@@ -285,7 +285,7 @@ std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Pl
     std::vector<double> altitudes;
     if (instants.empty())
         return altitudes;
-    requireSupported(instants.front());
+    requireNearSupported(instants.front());
     const Observer observer(place, place.height);
     const Frame frame(toSeconds(instants.front()));
     for (const Instant when : instants) {
@@ -298,7 +298,7 @@ std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Pl
 
 RiseSet riseTransitSet(Instant within, const Place& place)
 {
-    requireSupported(within);
+    requireNearSupported(within);
     const Seconds start = localMidnight(toSeconds(within), 0);
     const Seconds end = localMidnight(toSeconds(within), 1);
     const Frame frame((start + end) / 2);

@@ -24,7 +24,7 @@ Instant utc(const char* text)
 
 // One row of the Five Millennium Canon, as tests/data keeps them.
 struct CanonRow {
-    EclipseKind kind;
+    EclipseKind kind = EclipseKind::Lunar;
     QString date;
     Instant greatest; // in UT: the canon's TD less its Delta T
     QChar type;       // N, P, T, A or H
@@ -50,7 +50,9 @@ QList<CanonRow> canon(EclipseKind kind)
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
-        CanonRow row{kind, f[1] + "-" + f[2] + "-" + f[3]};
+        CanonRow row;
+        row.kind = kind;
+        row.date = f[1] + "-" + f[2] + "-" + f[3];
         const QTime td = QTime::fromString(f[4], "HH:mm:ss");
         const sys_days day = year(f[1].toInt()) / int(months.indexOf(f[2]) + 1) / f[3].toInt();
         row.greatest = Instant{day} + seconds(td.msecsSinceStartOfDay() / 1000) - seconds(f[5].toInt());

@@ -61,6 +61,7 @@ struct Request {
     bool eclipses = false;
     std::optional<QString> count;
     std::optional<QString> kind;
+    std::optional<QString> calendar;
     std::optional<QSize> size;
     std::optional<QColor> background;
 };
@@ -78,6 +79,7 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("eclipses"), {}});
     line.addOption({QStringLiteral("count"), {}, QStringLiteral("N")});
     line.addOption({QStringLiteral("kind"), {}, QStringLiteral("TIPO")});
+    line.addOption({QStringLiteral("calendar"), {}, QStringLiteral("MESE")});
 }
 
 Request collect(const QStringList& arguments, sky::Instant now)
@@ -109,6 +111,8 @@ Request collect(const QStringList& arguments, sky::Instant now)
         request.count = line.value(QStringLiteral("count"));
     if (line.isSet(QStringLiteral("kind")))
         request.kind = line.value(QStringLiteral("kind"));
+    if (line.isSet(QStringLiteral("calendar")))
+        request.calendar = line.value(QStringLiteral("calendar"));
 
     if (line.isSet(QStringLiteral("size"))) {
         const QString value = line.value(QStringLiteral("size"));
@@ -177,6 +181,33 @@ RenderOptions eclipses(const Request& request, RenderOptions options, sky::Insta
     if (!options.when)
         options.when = now;
     options.task = RenderOptions::Task::Eclipses;
+    return options;
+}
+
+// A month or a year of the lunario, as text or a file.
+RenderOptions calendar(const Request& request, RenderOptions options)
+{
+    const auto span = calendarSpanFromText(*request.calendar);
+    if (!span)
+        fail(QCoreApplication::translate("luna-render", "--calendar: %1 non va bene: serve AAAA-MM o AAAA, dal %2 al %3")
+                 .arg(quoted(*request.calendar))
+                 .arg(sky::firstYear)
+                 .arg(sky::lastYear));
+    if (request.angle || request.shared.when || request.info || request.asSeen || request.format
+        || !request.directory.isEmpty() || request.eclipses)
+        fail(QCoreApplication::translate("luna-render", "--calendar va da solo, con -o, --place e --hemisphere"));
+    options.calendar = *span;
+    if (!request.output.isEmpty()) {
+        options.calendarFormat = calendarFormatOfFile(request.output);
+        if (!options.calendarFormat)
+            fail(QCoreApplication::translate("luna-render", "-o: %1 ha un'estensione sconosciuta: serve .pdf, .svg, .png o .ics")
+                     .arg(quoted(request.output)));
+        if (QFileInfo(request.output).isDir())
+            fail(QCoreApplication::translate("luna-render", "-o: %1 è una cartella").arg(quoted(request.output)));
+        checkFolder(QStringLiteral("-o"), QFileInfo(request.output).absolutePath());
+        options.output = request.output;
+    }
+    options.task = RenderOptions::Task::Calendar;
     return options;
 }
 
@@ -296,6 +327,11 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     options.size = request.size.value_or(options.size);
     options.background = request.background.value_or(options.background);
 
+    if (request.calendar) {
+        if (request.json)
+            fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
+        return calendar(request, options);
+    }
     if ((request.count || request.kind) && !request.eclipses)
         fail(QCoreApplication::translate("luna-render", "--count e --kind valgono solo con --eclipses"));
     if (request.eclipses) {
@@ -314,6 +350,7 @@ QString renderUsage()
               "     luna-render [OPZIONI] --date QUANDO\n"
               "     luna-render [OPZIONI] --all CARTELLA\n"
               "     luna-render [OPZIONI] --eclipses\n"
+              "     luna-render [OPZIONI] --calendar AAAA-MM|AAAA\n"
               "\n"
               "Disegna la fase della Luna all'angolo dato, in gradi, come la finestra di Luna:\n"
               "a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta\n"
@@ -347,6 +384,11 @@ QString renderUsage()
               "                           fino al 2100; con un luogo, se si vedono di lì\n"
               "  --count N                quante eclissi, da 1 a 1000 (predefinito 4)\n"
               "  --kind lunar|solar|all   quali eclissi (predefinito all)\n"
+              "  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come\n"
+              "                           testo; con -o FILE.pdf (una pagina A4 al mese),\n"
+              "                           .svg o .png (un file al mese, FILE-01 ...) o .ics\n"
+              "                           (le fasi, il perigeo e l'apogeo, le eclissi per\n"
+              "                           un programma di calendario)\n"
               "  --json                   con --info o --eclipses, JSON per gli script\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
@@ -359,6 +401,7 @@ QString renderUsage()
               "  luna-render 45 -o falce.svg\n"
               "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
               "  luna-render --eclipses --kind lunar --count 10\n"
+              "  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome\n"
               "  mkdir fasi && luna-render --all fasi --size 256x256\n"
               "\n"
               "Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a\n"

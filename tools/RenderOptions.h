@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Calendar.h"
 #include "CommandLine.h"
 #include "PhaseDescription.h"
 #include "PhasePicture.h"
@@ -25,7 +26,7 @@ enum class PictureFormat { Png, Svg };
 
 // What luna-render was asked to do, read from its command line.
 struct RenderOptions {
-    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses };
+    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses, Calendar };
 
     Task task = Task::Text;
     double angle = 0;
@@ -43,6 +44,9 @@ struct RenderOptions {
     // --eclipses: how many, and of which kinds.
     int count = 4;
     sky::EclipseKinds kinds = sky::EclipseKinds::All;
+    // --calendar: the month or year, and the file's format when -o is given.
+    CalendarSpan calendar;
+    std::optional<CalendarFormat> calendarFormat;
 };
 
 inline constexpr int largestSide = 16384;

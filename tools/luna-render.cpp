@@ -10,6 +10,11 @@
 #include "Topocentric.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include <csignal>
 #include <cstdio>
@@ -52,12 +57,34 @@ void showProgress(int done)
         std::fputc('\n', stderr);
 }
 
+// Qt's word that the session has no runtime folder (as under cron or a
+// container) says nothing about the pages drawn off screen: it is dropped,
+// so that what luna-render says on standard error is its own.
+void quietAboutRuntime(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    speakUsersLanguage(application);
+    // Pages of the lunario set text, which takes a QGuiApplication; it draws
+    // off screen, needing no display.
+    const bool pages = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strncmp(argument, "--calendar", 10) == 0;
+    });
+    std::unique_ptr<QCoreApplication> application;
+    if (pages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietAboutRuntime);
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    speakUsersLanguage(*application);
     RenderOptions options;
     try {
         options = parseRenderArguments(
@@ -103,6 +130,16 @@ int main(int argc, char* argv[])
         case RenderOptions::Task::Eclipses:
             print(stdout, eclipsesReport(options));
             return 0;
+        case RenderOptions::Task::Calendar: {
+            const auto months = calendarFacts(options.calendar, options.place);
+            if (!options.calendarFormat) {
+                print(stdout, calendarText(months, options.hemisphere));
+                return 0;
+            }
+            writeCalendar(options.output, *options.calendarFormat, months, options.hemisphere,
+                          options.place ? placeText(*options.place, options.placeFromZone) : QString());
+            return 0;
+        }
         case RenderOptions::Task::Picture:
             writePhase(options.output, options.format, options.angle, options.size,
                        options.background, turn);

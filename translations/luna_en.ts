@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>↑%1 ↓%2</source>
+        <translation>↑%1 ↓%2</translation>
+    </message>
+    <message>
+        <source>nessun luogo: senza sorgere e tramontare</source>
+        <translation>no place: without rise and set</translation>
+    </message>
+    <message>
+        <source>%1 · fuso orario %2 · %3</source>
+        <translation>%1 · time zone %2 · %3</translation>
+    </message>
+    <message>
+        <source>d MMMM, HH:mm</source>
+        <translation>d MMMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Lu Ma Me Gi Ve Sa Do</source>
+        <translation>Mo Tu We Th Fr Sa Su</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM, HH:mm</source>
+        <translation>dddd d MMMM, HH:mm</translation>
+    </message>
+    <message>
+        <source> (superluna)</source>
+        <translation> (supermoon)</translation>
+    </message>
+    <message>
+        <source>%1: %2%3</source>
+        <translation>%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Perigeo: %1, %2 km%3</source>
+        <translation>Perigee: %1, %2 km%3</translation>
+    </message>
+    <message>
+        <source>Apogeo: %1, %2 km</source>
+        <translation>Apogee: %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: %2, magnitudine %3</source>
+        <translation>%1: %2, magnitude %3</translation>
+    </message>
+    <message>
+        <source>crescente dal %1 al %2</source>
+        <translation>waxing from %1 to %2</translation>
+    </message>
+    <message>
+        <source>calante dal %1 al %2</source>
+        <translation>waning from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Luna alle %1</source>
+        <translation>Moon at %1</translation>
+    </message>
+    <message>
+        <source>Illuminata al %1%</source>
+        <translation>%1% illuminated</translation>
+    </message>
+    <message>
+        <source>Perigeo</source>
+        <translation>Perigee</translation>
+    </message>
+    <message>
+        <source>La Luna a %1 km dalla Terra</source>
+        <translation>The Moon %1 km from the Earth</translation>
+    </message>
+    <message>
+        <source>Apogeo</source>
+        <translation>Apogee</translation>
+    </message>
+    <message>
+        <source>Magnitudine %1</source>
+        <translation>Magnitude %1</translation>
+    </message>
+    <message>
+        <source>Lunario %1</source>
+        <translation>Lunar calendar %1</translation>
+    </message>
+    <message>
+        <source>Lunario</source>
+        <translation>Lunar calendar</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>«%1»</source>
@@ -574,10 +665,23 @@ Examples:
         <translation>--eclipses lists and does not draw: leave out --all</translation>
     </message>
     <message>
+        <source>--calendar: %1 non va bene: serve AAAA-MM o AAAA, dal %2 al %3</source>
+        <translation>--calendar: %1 will not do: it takes YYYY-MM or YYYY, from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--calendar va da solo, con -o, --place e --hemisphere</source>
+        <translation>--calendar goes alone, with -o, --place and --hemisphere</translation>
+    </message>
+    <message>
+        <source>-o: %1 ha un&apos;estensione sconosciuta: serve .pdf, .svg, .png o .ics</source>
+        <translation>-o: %1 has an unknown extension: it takes .pdf, .svg, .png or .ics</translation>
+    </message>
+    <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
      luna-render [OPZIONI] --date QUANDO
      luna-render [OPZIONI] --all CARTELLA
      luna-render [OPZIONI] --eclipses
+     luna-render [OPZIONI] --calendar AAAA-MM|AAAA
 
 Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
 a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
@@ -611,6 +715,11 @@ Opzioni:
                            fino al 2100; con un luogo, se si vedono di lì
   --count N                quante eclissi, da 1 a 1000 (predefinito 4)
   --kind lunar|solar|all   quali eclissi (predefinito all)
+  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
+                           testo; con -o FILE.pdf (una pagina A4 al mese),
+                           .svg o .png (un file al mese, FILE-01 ...) o .ics
+                           (le fasi, il perigeo e l&apos;apogeo, le eclissi per
+                           un programma di calendario)
   --json                   con --info o --eclipses, JSON per gli script
   -h, --help               mostra questo aiuto
   --version                mostra la versione
@@ -623,6 +732,7 @@ Esempi:
   luna-render 45 -o falce.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
   luna-render --eclipses --kind lunar --count 10
+  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
 
 Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
@@ -632,6 +742,7 @@ scrivere.
        luna-render [OPTIONS] --date WHEN
        luna-render [OPTIONS] --all FOLDER
        luna-render [OPTIONS] --eclipses
+       luna-render [OPTIONS] --calendar YYYY-MM|YYYY
 
 Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
 does: all black at 0 (new moon), the left half lit at 90, all white at 180
@@ -666,6 +777,11 @@ Options:
                            2100; with a place, whether they are seen from there
   --count N                how many eclipses, from 1 to 1000 (default 4)
   --kind lunar|solar|all   which eclipses (default all)
+  --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
+                           as text; with -o FILE.pdf (an A4 page a month),
+                           .svg or .png (a file a month, FILE-01 ...) or .ics
+                           (the phases, perigee and apogee, the eclipses for a
+                           calendar program)
   --json                   with --info or --eclipses, JSON for scripts
   -h, --help               shows this help
   --version                shows the version
@@ -678,6 +794,7 @@ Examples:
   luna-render 45 -o crescent.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
   luna-render --eclipses --kind lunar --count 10
+  luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
 
 Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it

@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MonthPage.h"
+
+#include "CalendarTexts.h"
+#include "DrawLuna.h"
+#include "Formats.h"
+#include "PainterSurface.h"
+#include "PhasePicture.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+
+#include <cmath>
+
+namespace luna {
+
+namespace {
+
+constexpr double margin = 36;
+constexpr double titleHeight = 44;
+constexpr double headerHeight = 18;
+constexpr double cellHeight = 92;
+// The waxing days are shaded warm, the waning ones cool.
+const QColor waxingShade(0xfb, 0xf3, 0xdc);
+const QColor waningShade(0xe4, 0xea, 0xf4);
+const QColor ink(0x20, 0x20, 0x20);
+const QColor faint(0x60, 0x60, 0x60);
+
+QFont font(double points, QFont::Weight weight = QFont::Normal)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(points);
+    f.setWeight(weight);
+    return f;
+}
+
+QDate toQDate(const std::chrono::year_month_day& date)
+{
+    return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
+}
+
+} // namespace
+
+MonthPage::MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place)
+    : facts_(facts)
+    , hemisphere_(hemisphere)
+    , place_(std::move(place))
+{
+}
+
+void MonthPage::setToday(const std::optional<QDate>& today)
+{
+    today_ = today;
+}
+
+int MonthPage::firstColumn() const
+{
+    return QDate(facts_.year, int(facts_.month), 1).dayOfWeek() - 1;
+}
+
+int MonthPage::rows() const
+{
+    return (firstColumn() + int(facts_.days.size()) + 6) / 7;
+}
+
+QRectF MonthPage::cell(int index) const
+{
+    const double width = (a4.width() - 2 * margin) / 7;
+    const int slot = firstColumn() + index;
+    return {margin + (slot % 7) * width, margin + titleHeight + headerHeight + (slot / 7) * cellHeight,
+            width, cellHeight};
+}
+
+std::optional<QDate> MonthPage::dayAt(const QRectF& page, QPointF point) const
+{
+    const QPointF onA4((point.x() - page.left()) * a4.width() / page.width(),
+                       (point.y() - page.top()) * a4.height() / page.height());
+    for (std::size_t i = 0; i < facts_.days.size(); ++i)
+        if (cell(int(i)).contains(onA4))
+            return toQDate(facts_.days[i].date);
+    return std::nullopt;
+}
+
+void MonthPage::paint(QPainter& painter, const QRectF& page) const
+{
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(page.width() / a4.width(), page.height() / a4.height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(QPointF(0, 0), a4), Qt::white);
+
+    painter.setPen(ink);
+    painter.setFont(font(20, QFont::Bold));
+    painter.drawText(QRectF(margin, margin, a4.width() - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
+                     monthTitle(facts_.year, facts_.month));
+
+    const double width = (a4.width() - 2 * margin) / 7;
+    painter.setFont(font(9, QFont::Bold));
+    const QStringList initials = weekdayInitials();
+    for (int column = 0; column < 7 && column < initials.size(); ++column)
+        painter.drawText(QRectF(margin + column * width, margin + titleHeight, width, headerHeight),
+                         Qt::AlignCenter, initials[column]);
+
+    // Which days hold a principal phase, and at what time.
+    const auto phaseOn = [&](const sky::DayFacts& day) -> const sky::MonthEvent* {
+        for (const sky::MonthEvent& event : facts_.events) {
+            if (event.kind != sky::MonthEvent::Kind::Phase)
+                continue;
+            const QDateTime local = QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::LocalTime);
+            if (local.date() == toQDate(day.date))
+                return &event;
+        }
+        return nullptr;
+    };
+
+    for (std::size_t i = 0; i < facts_.days.size(); ++i) {
+        const sky::DayFacts& day = facts_.days[i];
+        const QRectF box = cell(int(i));
+        painter.fillRect(box, day.waxing ? waxingShade : waningShade);
+        painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0.5));
+        painter.drawRect(box);
+        if (today_ && *today_ == toQDate(day.date)) {
+            painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
+            painter.drawRect(box.adjusted(1.5, 1.5, -1.5, -1.5));
+        }
+
+        painter.setPen(ink);
+        painter.setFont(font(10, QFont::Bold));
+        painter.drawText(box.adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop,
+                         QString::number(unsigned(day.date.day())));
+        if (const sky::MonthEvent* phase = phaseOn(day)) {
+            painter.setFont(font(8));
+            painter.drawText(box.adjusted(4, 3, -4, 0), Qt::AlignRight | Qt::AlignTop,
+                             phaseSymbol(phase->phase, hemisphere_) + u' ' + timeOfDay(phase->when));
+        }
+
+        // The Moon at 21:00, drawn as the window draws it.
+        const double radius = 17;
+        const QPointF centre(box.center().x(), box.top() + 20 + radius);
+        {
+            PainterSurface surface(painter);
+            drawPhase(surface, centre.x(), centre.y(), angleOfElongation(day.elongation, hemisphere_), radius);
+        }
+
+        painter.setPen(faint);
+        painter.setFont(font(7));
+        QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
+        if (day.riseSet) {
+            const auto time = [](const std::optional<sky::Instant>& at) {
+                return at ? timeOfDay(*at) : QStringLiteral("—");
+            };
+            lines += u'\n' + QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
+        }
+        painter.drawText(QRectF(box.left(), centre.y() + radius + 3, box.width(), box.bottom() - centre.y() - radius - 3),
+                         Qt::AlignHCenter | Qt::AlignTop, lines);
+    }
+
+    // The month's events, then the halves.
+    double y = margin + titleHeight + headerHeight + rows() * cellHeight + 14;
+    painter.setPen(ink);
+    painter.setFont(font(9));
+    const QFontMetricsF metrics(painter.font());
+    const double line = metrics.lineSpacing();
+    const double footerTop = a4.height() - margin - 2 * line;
+    for (const sky::MonthEvent& event : facts_.events) {
+        if (y + line > footerTop)
+            break;
+        QString text = eventText(event);
+        if (event.kind == sky::MonthEvent::Kind::Phase)
+            text = phaseSymbol(event.phase, hemisphere_) + u' ' + text;
+        painter.drawText(QPointF(margin, y + metrics.ascent()), text);
+        y += line;
+    }
+    y += line / 2;
+    for (const sky::Half& half : facts_.halves) {
+        if (y + line > footerTop)
+            break;
+        painter.fillRect(QRectF(margin, y + 2, 10, line - 4), half.waxing ? waxingShade : waningShade);
+        painter.drawText(QPointF(margin + 16, y + metrics.ascent()), halfText(half));
+        y += line;
+    }
+
+    // The footer: where, in which time zone, and when the Moons are drawn.
+    painter.setPen(faint);
+    painter.setFont(font(8));
+    const sky::Instant middle = facts_.days[facts_.days.size() / 2].evening;
+    const QString where = place_.isEmpty() ? QCoreApplication::translate("Calendar", "nessun luogo: senza sorgere e tramontare")
+                                           : place_;
+    painter.drawText(QRectF(margin, footerTop, a4.width() - 2 * margin, 2 * line), Qt::AlignLeft | Qt::AlignBottom,
+                     QCoreApplication::translate("Calendar", "%1 · fuso orario %2 · %3")
+                         .arg(where, zoneName(middle), eveningNote()));
+    painter.restore();
+}
+
+} // namespace luna

@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "CalendarTexts.h"
+
+#include "EclipseTexts.h"
+#include "Formats.h"
+#include "PhaseTexts.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+
+#include <cmath>
+
+namespace luna {
+
+namespace {
+
+QDateTime local(sky::Instant when)
+{
+    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
+}
+
+// Times are given to the minute, rounded to the nearest.
+sky::Instant nearestMinute(sky::Instant when)
+{
+    const auto s = when.time_since_epoch().count();
+    const auto floor = s - ((s % 60) + 60) % 60;
+    return sky::Instant{std::chrono::seconds(s - floor >= 30 ? floor + 60 : floor)};
+}
+
+QString dayOnly(sky::Instant when)
+{
+    return QLocale().toString(local(nearestMinute(when)), QCoreApplication::translate("Calendar", "d MMMM, HH:mm"));
+}
+
+} // namespace
+
+QString monthTitle(int year, unsigned month)
+{
+    return QCoreApplication::translate("Calendar", "%1 %2")
+        .arg(QLocale().standaloneMonthName(int(month), QLocale::LongFormat))
+        .arg(year);
+}
+
+QStringList weekdayInitials()
+{
+    return QCoreApplication::translate("Calendar", "Lu Ma Me Gi Ve Sa Do").split(u' ');
+}
+
+QString phaseSymbol(sky::Phase phase, Hemisphere hemisphere)
+{
+    const bool south = hemisphere == Hemisphere::South;
+    switch (phase) {
+    case sky::Phase::New:
+        return QStringLiteral("●");
+    case sky::Phase::FirstQuarter:
+        return south ? QStringLiteral("◑") : QStringLiteral("◐");
+    case sky::Phase::Full:
+        return QStringLiteral("○");
+    case sky::Phase::LastQuarter:
+        return south ? QStringLiteral("◐") : QStringLiteral("◑");
+    }
+    return {};
+}
+
+QString dayAndTime(sky::Instant when)
+{
+    return QLocale().toString(local(nearestMinute(when)),
+                              QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"));
+}
+
+QString timeOfDay(sky::Instant when)
+{
+    return QLocale().toString(local(nearestMinute(when)), QStringLiteral("HH:mm"));
+}
+
+QString eventText(const sky::MonthEvent& event)
+{
+    using Kind = sky::MonthEvent::Kind;
+    const QString superMoon = event.superMoon ? QCoreApplication::translate("Calendar", " (superluna)") : QString();
+    switch (event.kind) {
+    case Kind::Phase:
+        return QCoreApplication::translate("Calendar", "%1: %2%3")
+            .arg(principalPhaseName(int(event.phase)), dayAndTime(event.when), superMoon);
+    case Kind::Perigee:
+        return QCoreApplication::translate("Calendar", "Perigeo: %1, %2 km%3")
+            .arg(dayAndTime(event.when), QLocale().toString(qlonglong(std::llround(event.distanceKm))), superMoon);
+    case Kind::Apogee:
+        return QCoreApplication::translate("Calendar", "Apogeo: %1, %2 km")
+            .arg(dayAndTime(event.when), QLocale().toString(qlonglong(std::llround(event.distanceKm))));
+    case Kind::Eclipse: {
+        const double magnitude = event.eclipse.type == sky::EclipseType::Penumbral
+            ? event.eclipse.penumbralMagnitude
+            : event.eclipse.magnitude;
+        QString name = eclipseName(event.eclipse);
+        name[0] = name[0].toUpper();
+        return QCoreApplication::translate("Calendar", "%1: %2, magnitudine %3")
+            .arg(name, dayAndTime(event.when), decimal(magnitude, 3));
+    }
+    }
+    return {};
+}
+
+QString halfText(const sky::Half& half)
+{
+    return (half.waxing ? QCoreApplication::translate("Calendar", "crescente dal %1 al %2")
+                        : QCoreApplication::translate("Calendar", "calante dal %1 al %2"))
+        .arg(dayOnly(half.from), dayOnly(half.to));
+}
+
+QString eveningNote()
+{
+    return QCoreApplication::translate("Calendar", "Luna alle %1")
+        .arg(QStringLiteral("%1:00").arg(sky::eveningHour.count(), 2, 10, QLatin1Char('0')));
+}
+
+QString zoneName(sky::Instant when)
+{
+    return local(when).timeZoneAbbreviation();
+}
+
+} // namespace luna
