@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "MoonReport.h"
 #include "RenderOptions.h"
 
 #include <QString>
@@ -20,8 +21,5 @@ QString phaseInfo(const RenderOptions& options);
 // JSON array. Throws sky::OutOfRange.
 QString eclipsesReport(const RenderOptions& options);
 
-// The next four principal phases after `when`, a line each, with their times
-// in UTC and local time.
-QString nextPhasesText(sky::Instant when);
 
 } // namespace luna

@@ -6,6 +6,7 @@
 
 #include "PhaseDescription.h"
 #include "RenderOptions.h"
+#include "WriteError.h"
 
 #include <QColor>
 #include <QImage>
@@ -17,12 +18,6 @@
 #include <stdexcept>
 
 namespace luna {
-
-// A picture that could not be written; what() names the file and why.
-class WriteError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The phase at `angle` as the window draws it: centred, radius a third of
 // the width, over `background`.

@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MoonReport.h"
+
+#include "EclipseTexts.h"
+#include "Formats.h"
+#include "PhaseTexts.h"
+#include "Topocentric.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+
+namespace luna {
+
+namespace {
+
+QString kilometres(double km)
+{
+    return QLocale().toString(qlonglong(std::llround(km)));
+}
+
+QString superMoonMark()
+{
+    return QCoreApplication::translate("Info", " (superluna)");
+}
+
+bool isSuperMoonAt(sky::Instant fullMoon)
+{
+    const sky::Apsis perigee = sky::nextPerigee(fullMoon - std::chrono::days(1));
+    return perigee.distanceKm < sky::superMoonKm
+        && std::chrono::abs(perigee.when - fullMoon) <= std::chrono::days(1);
+}
+
+bool isSuperPerigee(const sky::Apsis& perigee, sky::Instant after)
+{
+    if (perigee.distanceKm >= sky::superMoonKm)
+        return false;
+    for (const sky::PhaseEvent& event : sky::nextPhases(perigee.when - std::chrono::days(1)))
+        if (event.phase == sky::Phase::Full && event.when > after
+            && std::chrono::abs(event.when - perigee.when) <= std::chrono::days(1))
+            return true;
+    return false;
+}
+
+// The lines about the Moon over a place at an instant.
+QString placeLines(const MoonReportRequest& options)
+{
+    const sky::Instant when = *options.when;
+    if (!options.place)
+        return QCoreApplication::translate(
+            "Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
+    const sky::Place& place = *options.place;
+    const sky::RiseSet day = sky::riseTransitSet(when, place);
+    const sky::MoonView view = sky::moonView(when, place);
+
+    QString text = QCoreApplication::translate("Info", "Luogo:         %1\n")
+                       .arg(placeText(place, options.placeFromZone));
+    const auto event = [&](const char* label, const std::optional<sky::Instant>& at,
+                           const QString& where) {
+        QString value;
+        if (at)
+            value = QStringLiteral("%1, %2").arg(localTime(*at), where);
+        else if (day.allDay == sky::RiseSet::AllDay::Up)
+            value = QCoreApplication::translate("Info", "mai: sopra l'orizzonte tutto il giorno");
+        else if (day.allDay == sky::RiseSet::AllDay::Down)
+            value = QCoreApplication::translate("Info", "mai: sotto l'orizzonte tutto il giorno");
+        else
+            value = QCoreApplication::translate("Info", "non in questo giorno");
+        return QCoreApplication::translate("Info", label).arg(value);
+    };
+    text += event(QT_TRANSLATE_NOOP("Info", "Sorge:         %1\n"), day.rise,
+                  QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.riseAzimuth, 0)));
+    text += event(QT_TRANSLATE_NOOP("Info", "Culmina:       %1\n"), day.transit,
+                  QCoreApplication::translate("Info", "altezza %1").arg(degreesText(day.transitAltitude, 0)));
+    text += event(QT_TRANSLATE_NOOP("Info", "Tramonta:      %1\n"), day.set,
+                  QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.setAzimuth, 0)));
+    text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
+                .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
+    return text;
+}
+
+// Distance, size and the next perigee and apogee: about the Moon, wherever
+// it is seen from.
+QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
+{
+    const sky::MoonView view = sky::moonView(when, place.value_or(sky::Place{}));
+    QString text = QCoreApplication::translate("Info", "Distanza:      %1 km\n").arg(kilometres(view.distanceKm));
+    if (place)
+        text += QCoreApplication::translate("Info", "Diametro:      %1′\n").arg(decimal(view.diameterArcmin, 1));
+    const sky::Apsis perigee = sky::nextPerigee(when);
+    const sky::Apsis apogee = sky::nextApogee(when);
+    text += QCoreApplication::translate("Info", "Perigeo:       %1, %2 km%3\n")
+                .arg(localTime(perigee.when), kilometres(perigee.distanceKm),
+                     isSuperPerigee(perigee, when) ? superMoonMark() : QString());
+    text += QCoreApplication::translate("Info", "Apogeo:        %1, %2 km\n")
+                .arg(localTime(apogee.when), kilometres(apogee.distanceKm));
+    return text;
+}
+
+std::optional<sky::Eclipse> firstEclipse(sky::Instant when, sky::EclipseKinds kind)
+{
+    const auto found = sky::nextEclipses(when, 1, kind);
+    if (found.empty())
+        return std::nullopt;
+    return found.front();
+}
+
+QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& place)
+{
+    QString text;
+    for (const auto& [label, kind] :
+         {std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Luna: %1\n"), sky::EclipseKinds::Lunar},
+          std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Sole: %1\n"), sky::EclipseKinds::Solar}}) {
+        const auto eclipse = firstEclipse(when, kind);
+        text += QCoreApplication::translate("Info", label)
+                    .arg(eclipse ? eclipseText(*eclipse, place)
+                                 : QCoreApplication::translate("Info", "nessuna fino alla fine del 2100"));
+    }
+    return text;
+}
+
+} // namespace
+
+bool isSuperMoon(sky::Instant fullMoon)
+{
+    return isSuperMoonAt(fullMoon);
+}
+
+QString moonReport(const MoonReportRequest& options)
+{
+    const double e = options.when ? sky::elongation(*options.when)
+                                  : elongationOf(options.angle, options.hemisphere);
+    const int angle = angleOfElongation(e, options.hemisphere);
+    const double lit = illuminatedFraction(e);
+    const PhaseId phase = phaseOf(e);
+
+    QString text;
+    if (options.when)
+        text += QCoreApplication::translate("Info", "Istante:       %1 (ora locale %2)\n")
+                    .arg(utcTime(*options.when), localTime(*options.when));
+    text += QCoreApplication::translate("Info", "Elongazione:   %1°\n").arg(decimal(e, 2));
+    text += QCoreApplication::translate("Info", "Angolo:        %1 (il disegno, visto dall'emisfero %2)\n")
+                .arg(angle)
+                .arg(hemisphereName(options.hemisphere));
+    text += QCoreApplication::translate("Info", "Fase:          %1\n").arg(phaseName(phase));
+    text += QCoreApplication::translate("Info", "Illuminata:    %1%\n").arg(QLocale().toString(qlonglong(std::lround(lit * 100))));
+    if (options.when) {
+        text += QCoreApplication::translate("Info", "Età:           %1 giorni dalla luna nuova\n").arg(decimal(sky::age(*options.when), 1));
+        text += placeLines(options);
+        text += distanceText(*options.when, options.place);
+        text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when);
+        text += nextEclipsesText(*options.when, options.place);
+    }
+    return text;
+}
+
+QString nextPhasesText(sky::Instant when)
+{
+    QString text;
+    for (const sky::PhaseEvent& event : sky::nextPhases(when)) {
+        const bool super = event.phase == sky::Phase::Full && isSuperMoonAt(event.when);
+        text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
+                    .arg(principalPhaseName(int(event.phase)), -13)
+                    .arg(utcTime(event.when), localTime(event.when),
+                         super ? superMoonMark() : QString());
+    }
+    return text;
+}
+
+} // namespace luna

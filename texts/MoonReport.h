@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "PhaseDescription.h"
+#include "Place.h"
+#include "Sky.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace luna {
+
+// What to tell of the Moon: a bare angle, or the Moon of an instant, seen
+// from a hemisphere and, when there is one, a place.
+struct MoonReportRequest {
+    std::optional<sky::Instant> when;
+    double angle = 0;
+    Hemisphere hemisphere = Hemisphere::North;
+    std::optional<sky::Place> place;
+    bool placeFromZone = false;
+};
+
+// The Moon for people, a fact a line: for an angle, the elongation, the
+// picture's angle, the phase and its lit part; for an instant also its age,
+// rise, transit and set at the place, where it stands, its distance and
+// size, the next perigee and apogee, the next four phases and the next
+// eclipses. luna-render --info prints it, and the window copies it. Throws
+// sky::OutOfRange.
+QString moonReport(const MoonReportRequest& request);
+
+// The next four principal phases after `when`, a line each, with their times
+// in UTC and local time.
+QString nextPhasesText(sky::Instant when);
+
+// A full moon within a day of a perigee nearer than sky::superMoonKm.
+bool isSuperMoon(sky::Instant fullMoon);
+
+} // namespace luna
