@@ -52,7 +52,9 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
         break;
     }
     options.when = shared.when;
-    options.hemisphere = shared.seenFrom();
+    options.hemisphere = shared.hemisphere;
+    if (!shared.placeFromZone)
+        options.place = shared.place;
     return options;
 }
 

@@ -6,6 +6,7 @@
 
 #include "CommandLine.h"
 #include "PhaseDescription.h"
+#include "Place.h"
 #include "Sky.h"
 
 #include <QString>
@@ -21,7 +22,10 @@ struct LunaOptions {
 
     Task task = Task::Window;
     std::optional<sky::Instant> when; // open on the Moon of this instant
-    Hemisphere hemisphere = Hemisphere::North;
+    // Given on the command line, for this run; otherwise the window's own
+    // remembered choices.
+    std::optional<Hemisphere> hemisphere;
+    std::optional<sky::Place> place;
 };
 
 // Reads the arguments after the program's name; `now` is what --date now

@@ -55,10 +55,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     luna::speakUsersLanguage(application);
     luna::Form1 form;
-    form.setHemisphere(options->hemisphere);
+    if (options->place)
+        form.setPlace(*options->place);
+    if (options->hemisphere)
+        form.setHemisphere(*options->hemisphere);
     if (options->when)
-        form.showAngle(luna::angleOfElongation(luna::sky::elongation(*options->when),
-                                               options->hemisphere));
+        form.showInstant(*options->when);
     form.show();
     return application.exec();
 }

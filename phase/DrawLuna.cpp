@@ -17,6 +17,7 @@ namespace luna {
 namespace {
 
 std::atomic<std::chrono::microseconds> pause{LunaPause};
+std::atomic<PauseWaiter> waiter{nullptr};
 
 // The drawing's own approximation of pi; the half-discs are placed with it.
 constexpr double pi = 3.1415;
@@ -117,9 +118,17 @@ void DrawLuna(PictureSurface& surface, double x, double y, double angle, double 
     const int a = normalisedAngle(angle);
     checkPlacement(x, y, r);
     const auto deadline = std::chrono::steady_clock::now() + pause.load();
+    if (const PauseWaiter wait = waiter.load())
+        wait(deadline);
+    // However the wait was spent, it lasts the whole pause.
     while (std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_until(deadline);
     drawFigures(surface, x, y, a, r);
+}
+
+void setPauseWaiter(PauseWaiter wait)
+{
+    waiter = wait;
 }
 
 void setPauseForTesting(std::chrono::microseconds shorter)

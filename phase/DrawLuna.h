@@ -32,6 +32,13 @@ void drawPhase(PictureSurface& surface, double x, double y, double angle, double
 // drawPhase(). Invalid arguments are reported before the wait.
 void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r);
 
+// How DrawLuna() spends its wait: a function that returns at `until` or
+// later. By default it sleeps; a program with windows may handle meanwhile
+// whatever is not the user's input, so that its other windows stay alive.
+// Null restores the default.
+using PauseWaiter = void (*)(std::chrono::steady_clock::time_point until);
+void setPauseWaiter(PauseWaiter waiter);
+
 // Shortens (or restores) the wait of DrawLuna(), for tests that drive the
 // window with more input than a person could give. The program never calls
 // it.

@@ -14,6 +14,7 @@
 #include "PictureBox.h"
 #include "PictureGeometry.h"
 #include "ScrollBar.h"
+#include "Topocentric.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,12 +23,18 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTimeZone>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QClipboard>
+#include <QRegularExpression>
 
 namespace {
 
 const QString windowName = QStringLiteral("^Visualizzazione Zelvo lunari$");
+// With an instant shown, the title names it after the original one.
+const QString datedWindowName = QStringLiteral("^Visualizzazione Zelvo lunari — ");
 using namespace luna;
 
 constexpr QPoint clientOrigin = FormGeometry::clientOrigin;
@@ -167,6 +174,7 @@ private slots:
     void opensOnTheMoonOfADate();
     void answersOptionsWithoutAWindow_data();
     void answersOptionsWithoutAWindow();
+    void menuShowsTheMoonOfNowAndItsFacts();
 
 private:
     QImage screenshot(const QString& name);
@@ -175,6 +183,7 @@ private:
     QProcess windowManager;
     QProcess luna;
     QString window;
+    QTemporaryDir configuration;
 };
 
 void TestEndToEnd::initTestCase()
@@ -191,6 +200,11 @@ void TestEndToEnd::initTestCase()
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The program's remembered choices go to a folder of the test's own,
+    // and its day is Rome's.
+    QVERIFY(configuration.isValid());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Rome"));
     luna.setProcessEnvironment(environment);
     luna.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     luna.start(QStringLiteral(LUNA_EXECUTABLE), {});
@@ -472,7 +486,7 @@ void TestEndToEnd::opensOnTheMoonOfADate()
         dated.waitForFinished();
     });
     QTRY_VERIFY_WITH_TIMEOUT(
-        !xdotool({"search", "--onlyvisible", "--name", windowName}).isEmpty(), 10000);
+        !xdotool({"search", "--onlyvisible", "--name", datedWindowName}).isEmpty(), 10000);
     QTest::qWait(500);
     const QImage shown = screenshot(QStringLiteral("13-date-%1").arg(angle));
 
@@ -527,6 +541,111 @@ void TestEndToEnd::answersOptionsWithoutAWindow()
     QVERIFY2(out.startsWith(start), qPrintable(out));
     if (status != 0)
         QCOMPARE(out.count(u'\n'), 1);
+}
+
+// The window's menu, in a program of its own: right click, "La Luna di
+// adesso" shows tonight's Moon with its date in the title; the facts window
+// ("La Luna", Ctrl+I) tells when the Moon rises in Rome; and a key held on
+// the bar moves it live and stops on release while the facts window's clock
+// goes on ticking.
+void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
+{
+    QProcess sky;
+    QProcessEnvironment environment = luna.processEnvironment();
+    sky.setProcessEnvironment(environment);
+    sky.start(QStringLiteral(LUNA_EXECUTABLE), {"--place", "Rome"});
+    QVERIFY(sky.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        sky.kill();
+        sky.waitForFinished();
+    });
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(main = xdotool({"search", "--onlyvisible", "--name", windowName})).isEmpty(), 10000);
+    main = main.section(u'\n', 0, 0);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(300);
+
+    // The first item of the menu opened on the picture.
+    const QPoint onPicture = onScreen(FormGeometry::PicLuna).center();
+    xdotool({"mousemove", "--sync", QString::number(onPicture.x()), QString::number(onPicture.y()), "click", "3"});
+    QTest::qWait(500);
+    const QImage withMenu = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    withMenu.copy(QRect(clientOrigin - QPoint(20, 40), QSize(560, 420)))
+        .save(QStringLiteral(LUNA_SCREENSHOTS "/20-menu.png"));
+    const sky::Instant before = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    xdotool({"key", "Down", "Return"});
+    QString title;
+    QTRY_VERIFY_WITH_TIMEOUT(!(title = xdotool({"search", "--onlyvisible", "--name", datedWindowName})).isEmpty(), 5000);
+    title = xdotool({"getwindowname", main});
+    const QDate today = QDate::currentDate();
+    QVERIFY2(title.contains(QString::number(today.year())) && title.contains(QString::number(today.day())),
+             qPrintable(title));
+    QTest::qWait(500);
+    const QImage now = screenshot(QStringLiteral("21-now"));
+    Reference reference;
+    const int angle = reference.pictureAngle(now);
+    const int expected = angleOfElongation(sky::elongation(before), Hemisphere::North);
+    QVERIFY2(std::abs(angle - expected) <= 1, qPrintable(QString("%1 against %2").arg(angle).arg(expected)));
+    QVERIFY(reference.labelDifference(now, angle) < reference.labelDifference(now, (angle + 1) % 360) / 4 + 1);
+
+    // The facts: their text, copied, says when the Moon rises.
+    xdotool({"key", "ctrl+i"});
+    QString facts;
+    QTRY_VERIFY_WITH_TIMEOUT(!(facts = xdotool({"search", "--onlyvisible", "--name", "^La Luna$"})).isEmpty(), 5000);
+    facts = facts.section(u'\n', 0, 0);
+    xdotool({"windowactivate", "--sync", facts});
+    QTest::qWait(500);
+    xdotool({"key", "alt+c"});
+    QString copied;
+    QTRY_VERIFY_WITH_TIMEOUT((copied = QGuiApplication::clipboard()->text()).contains("Sorge:"), 5000);
+    const QRegularExpression rises(QStringLiteral("Sorge: +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d) CE"));
+    const auto match = rises.match(copied);
+    const sky::RiseSet day = sky::riseTransitSet(before, sky::Place{"Europe/Rome", 41.9, 12.4833, 0});
+    if (day.rise) {
+        QVERIFY2(match.hasMatch(), qPrintable(copied));
+        const QDateTime rise = QDateTime::fromSecsSinceEpoch(day.rise->time_since_epoch().count(), QTimeZone("Europe/Rome"));
+        QCOMPARE(match.captured(1), rise.toString("yyyy-MM-dd HH:mm"));
+    }
+    const QString geometry = xdotool({"getwindowgeometry", "--shell", facts});
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
+    };
+    const QRect factsArea(field("X"), field("Y"), field("WIDTH"), field("HEIGHT"));
+    QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(factsArea)
+        .save(QStringLiteral(LUNA_SCREENSHOTS "/22-facts.png"));
+
+    // A key held on the bar, the facts window's clock in sight: both go on.
+    xdotool({"windowactivate", "--sync", main});
+    const QRect label = reference.label(), inner = reference.picture();
+    const QRect clock = factsArea.intersected(QRect(0, 0, 1024, 768)).adjusted(0, 0, 0, -factsArea.height() + 40);
+    xdotool({"mousemove", "--sync", QString::number(onScreen(FormGeometry::HScroll1).center().x()),
+             QString::number(onScreen(FormGeometry::HScroll1).center().y()), "click", "1"});
+    QTest::qWait(300);
+    xdotool({"keydown", "Right"});
+    QList<QImage> whileHeld;
+    for (int sample = 0; sample < 3; ++sample) {
+        QTest::qWait(1100);
+        whileHeld << QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    }
+    xdotool({"keyup", "Right"});
+    for (int sample = 1; sample < whileHeld.size(); ++sample) {
+        QVERIFY2(whileHeld[sample].copy(label) != whileHeld[sample - 1].copy(label), "the label froze");
+        QVERIFY2(whileHeld[sample].copy(clock) != whileHeld[sample - 1].copy(clock), "the facts window's clock froze");
+    }
+    QTest::qWait(600);
+    const QImage stopped = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QTest::qWait(2500);
+    const QImage later = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QVERIFY2(later.copy(label) == stopped.copy(label), "the label went on after release");
+    QVERIFY2(later.copy(inner) == stopped.copy(inner), "the picture went on after release");
+
+    // The month window, for the record.
+    xdotool({"key", "ctrl+k"});
+    QString month;
+    QTRY_VERIFY_WITH_TIMEOUT(!(month = xdotool({"search", "--onlyvisible", "--name", "^Calendario lunare$"})).isEmpty(), 5000);
+    QTest::qWait(800);
+    QGuiApplication::primaryScreen()->grabWindow(0).toImage().save(QStringLiteral(LUNA_SCREENSHOTS "/23-month.png"));
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -803,6 +803,48 @@ cannot write.
     </message>
 </context>
 <context>
+    <name>luna::DateDialog</name>
+    <message>
+        <source>Scegli data e ora</source>
+        <translation>Choose date and time</translation>
+    </message>
+    <message>
+        <source>&amp;Ora:</source>
+        <translation>&amp;Time:</translation>
+    </message>
+    <message>
+        <source>&amp;Adesso</source>
+        <translation>&amp;Now</translation>
+    </message>
+</context>
+<context>
+    <name>luna::FactsWindow</name>
+    <message>
+        <source>La Luna</source>
+        <translation>The Moon</translation>
+    </message>
+    <message>
+        <source>I fatti della Luna</source>
+        <translation>The Moon&apos;s facts</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>La Luna del %1</source>
+        <translation>The Moon of %1</translation>
+    </message>
+    <message>
+        <source>La Luna di adesso, %1</source>
+        <translation>The Moon now, %1</translation>
+    </message>
+</context>
+<context>
     <name>luna::Form1</name>
     <message>
         <source>Visualizzazione Zelvo lunari</source>
@@ -827,6 +869,100 @@ cannot write.
     <message>
         <source>Luna: le fasi della Luna, disegnate con Qt 6.</source>
         <translation>Luna: the phases of the Moon, drawn with Qt 6.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>La Luna di adesso</source>
+        <translation>The Moon now</translation>
+    </message>
+    <message>
+        <source>Scegli data e ora…</source>
+        <translation>Choose date and time…</translation>
+    </message>
+    <message>
+        <source>Luogo…</source>
+        <translation>Place…</translation>
+    </message>
+    <message>
+        <source>Emisfero sud</source>
+        <translation>Southern hemisphere</translation>
+    </message>
+    <message>
+        <source>La Luna…</source>
+        <translation>The Moon…</translation>
+    </message>
+    <message>
+        <source>Calendario lunare…</source>
+        <translation>Lunar calendar…</translation>
+    </message>
+    <message>
+        <source>Informazioni su Luna</source>
+        <translation>About Luna</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>luna::MonthWindow</name>
+    <message>
+        <source>Calendario lunare</source>
+        <translation>Lunar calendar</translation>
+    </message>
+    <message>
+        <source>◀ Mese &amp;prima</source>
+        <translation>◀ &amp;Previous month</translation>
+    </message>
+    <message>
+        <source>Mese &amp;dopo ▶</source>
+        <translation>&amp;Next month ▶</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Esporta il calendario lunare</source>
+        <translation>Export the lunar calendar</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;iCalendar (*.ics)</source>
+        <translation>PDF (*.pdf);;iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>«%1»: serve un file .pdf o .ics</source>
+        <translation>«%1»: it takes a .pdf or .ics file</translation>
+    </message>
+</context>
+<context>
+    <name>luna::PlaceDialog</name>
+    <message>
+        <source>Luogo</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Il nome di un luogo del database dei fusi orari (Rome, Europe/Rome), o latitudine e longitudine in gradi (41.9028,12.4964):</source>
+        <translation>The name of a place of the time-zone database (Rome, Europe/Rome), or latitude and longitude in degrees (41.9028,12.4964):</translation>
+    </message>
+    <message>
+        <source>Europe/Rome o 41.9028,12.4964</source>
+        <translation>Europe/Rome or 41.9028,12.4964</translation>
+    </message>
+    <message>
+        <source>Usa il &amp;fuso orario</source>
+        <translation>Use the &amp;time zone</translation>
     </message>
 </context>
 </TS>

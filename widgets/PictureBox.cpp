@@ -45,6 +45,7 @@ public:
             box_.clearBeforeNextFigure_ = false;
         }
         PainterSurface::circle(flags, x, y, radius, colour, start, end, aspect);
+        box_.drawn_ = true;
         box_.update(box_.contentsRect());
     }
 

@@ -44,6 +44,8 @@ public:
 
     // What has been drawn so far, transparent where nothing has.
     const QImage& image() const;
+    // Whether anything has been drawn yet.
+    bool hasDrawing() const { return drawn_; }
 
 signals:
     void clicked();
@@ -62,6 +64,7 @@ private:
     std::unique_ptr<Surface> surface_;
     bool pressed_ = false;
     bool clearBeforeNextFigure_ = false;
+    bool drawn_ = false;
 };
 
 } // namespace luna

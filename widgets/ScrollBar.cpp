@@ -91,7 +91,13 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
     event->accept();
 
     const ulong pressedAt = event->timestamp();
-    if (event->isAutoRepeat() && pressedAt < keyStepEnded_
+    // The window system repeats a held key as a release and a press of the
+    // same instant. Qt tells them by looking ahead in its queue, which fails
+    // when input waits there while a drawing pauses; the pair itself tells
+    // just as well.
+    const bool repeated = event->isAutoRepeat()
+        || (event->key() == lastRelease_.key && pressedAt == lastRelease_.timestamp && pressedAt != 0);
+    if (repeated && pressedAt < keyStepEnded_
         && keyStepEnded_ - pressedAt < longestStep)
         return;
     // The step is handled at once, the redraw included; the press was taken
@@ -100,6 +106,12 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
     handling.start();
     triggerAction(action);
     keyStepEnded_ = pressedAt + static_cast<ulong>(handling.elapsed());
+}
+
+void ScrollBar::keyReleaseEvent(QKeyEvent* event)
+{
+    lastRelease_ = {event->key(), event->timestamp()};
+    QScrollBar::keyReleaseEvent(event);
 }
 
 void ScrollBar::paintEvent(QPaintEvent* event)

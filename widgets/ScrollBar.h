@@ -20,7 +20,8 @@ namespace luna {
 // A held key never runs ahead of the window: an auto-repeated press that was
 // generated while the bar was still handling the previous step is dropped, so
 // the next repeat after that step makes the next one. Distinct presses always
-// count.
+// count. A press is taken for a repeat when Qt says so, or when it comes at
+// the very instant of the release before it, as the window system repeats.
 class ScrollBar : public QScrollBar {
     Q_OBJECT
 
@@ -33,12 +34,18 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int valueAtPress_ = 0;
     // When the last key step ended, on the clock of the events' timestamps.
     ulong keyStepEnded_ = 0;
+    // The last key released, and when.
+    struct Release {
+        int key = 0;
+        ulong timestamp = 0;
+    } lastRelease_;
 };
 
 } // namespace luna

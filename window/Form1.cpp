@@ -5,17 +5,28 @@
 #include "Form1.h"
 
 #include "CaptionLabel.h"
+#include "DateDialog.h"
 #include "DrawLuna.h"
+#include "FactsWindow.h"
 #include "FormGeometry.h"
+#include "MonthWindow.h"
 #include "PhaseTexts.h"
 #include "PictureBox.h"
 #include "PictureGeometry.h"
+#include "PlaceDialog.h"
 #include "ScrollBar.h"
 #include "TextNumber.h"
 
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace luna {
 
@@ -40,12 +51,45 @@ void fitText(QLabel* label, const QString& widest)
     label->setFont(font);
 }
 
+// The drawing's pause, spent handling whatever is not the user's input:
+// the other windows repaint and their timers run, while the bar's queued
+// input waits its turn, in order.
+void waitHandlingTheRest(std::chrono::steady_clock::time_point until)
+{
+    static bool waiting = false;
+    if (waiting || !QCoreApplication::instance())
+        return;
+    waiting = true;
+    for (auto now = std::chrono::steady_clock::now(); now < until; now = std::chrono::steady_clock::now()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - now);
+        // A timer wakes the wait when nothing else does.
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.start(int(left.count()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    }
+    waiting = false;
+}
+
+sky::Instant now()
+{
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+// "24 dicembre 2026, 22:00", as the title and the description name an
+// instant.
+QString instantText(sky::Instant when)
+{
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime),
+                              QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"));
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, fixedDialogFlags)
 {
-    setWindowTitle(tr("Visualizzazione Zelvo lunari"));
+    setWindowTitle(title0());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     setFont(font);
@@ -85,11 +129,89 @@ Form1::Form1(QWidget* parent)
     connect(HScroll1, &ScrollBar::scroll, this, &Form1::onHScroll1Scroll);
     connect(Text1, &CaptionLabel::changed, this, &Form1::onText1Change);
     connect(PicLuna, &PictureBox::clicked, this, &Form1::onPicLunaClick);
+
+    createMenu();
+    setPauseWaiter(waitHandlingTheRest);
+}
+
+Form1::~Form1()
+{
+    setPauseWaiter(nullptr);
 }
 
 QString Form1::title()
 {
     return tr("Luna");
+}
+
+QString Form1::title0()
+{
+    return tr("Visualizzazione Zelvo lunari");
+}
+
+void Form1::createMenu()
+{
+    menu = new QMenu(this);
+    const auto add = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        menu->addAction(action);
+        return action;
+    };
+    actionNow = add(tr("La Luna di adesso"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { showInstant(now()); });
+    actionDate = add(tr("Scegli data e ora…"), QKeySequence(Qt::CTRL | Qt::Key_D), [this] { chooseDate(); });
+    actionPlace = add(tr("Luogo…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { choosePlace(); });
+    actionSouth = add(tr("Emisfero sud"), {}, [this](bool south) {
+        viewpoint_.chooseHemisphere(south ? Hemisphere::South : Hemisphere::North);
+        followViewpoint();
+    });
+    actionSouth->setCheckable(true);
+    actionSouth->setChecked(hemisphere() == Hemisphere::South);
+    menu->addSeparator();
+    actionFacts = add(tr("La Luna…"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
+        facts()->show();
+        facts()->raise();
+        facts()->activateWindow();
+    });
+    actionMonth = add(tr("Calendario lunare…"), QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
+        month()->showMonthOf(shown_.value_or(now()));
+        month()->show();
+        month()->raise();
+        month()->activateWindow();
+    });
+    menu->addSeparator();
+    actionAbout = add(tr("Informazioni su Luna"), {}, [this] { onPicLunaClick(); });
+    actionQuit = add(tr("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::quit(); });
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    actionSouth->setChecked(hemisphere() == Hemisphere::South);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+FactsWindow* Form1::facts()
+{
+    if (!facts_) {
+        facts_ = new FactsWindow(this);
+        facts_->showFor(shown_, viewpoint_);
+        connect(this, &Form1::skyChanged, facts_, [this] { facts_->showFor(shown_, viewpoint_); });
+    }
+    return facts_;
+}
+
+MonthWindow* Form1::month()
+{
+    if (!month_) {
+        month_ = new MonthWindow(this);
+        month_->setViewpoint(viewpoint_);
+        connect(month_, &MonthWindow::daySelected, this, [this](sky::Instant evening) { showInstant(evening); });
+    }
+    return month_;
 }
 
 void Form1::showAngle(int angle)
@@ -102,13 +224,85 @@ void Form1::showAngle(int angle)
     showDrawing();
 }
 
+void Form1::showInstant(sky::Instant when)
+{
+    try {
+        sky::requireSupported(when);
+    } catch (const sky::OutOfRange&) {
+        return;
+    }
+    shown_ = when;
+    showingInstant_ = true;
+    showAngle(angleOfElongation(sky::elongation(when), hemisphere()));
+    showingInstant_ = false;
+    setWindowTitle(tr("%1 — %2").arg(title0(), instantText(when)));
+    describe(numberFromText(Text1->caption()));
+    emit skyChanged();
+}
+
+void Form1::returnToBareAngle()
+{
+    if (showingInstant_ || !shown_)
+        return;
+    shown_.reset();
+    setWindowTitle(title0());
+    emit skyChanged();
+}
+
 void Form1::setHemisphere(Hemisphere hemisphere)
 {
-    hemisphere_ = hemisphere;
+    viewpoint_.forceHemisphere(hemisphere);
+    actionSouth->setChecked(hemisphere == Hemisphere::South);
+}
+
+Hemisphere Form1::hemisphere() const
+{
+    return viewpoint_.hemisphere();
+}
+
+void Form1::setPlace(const sky::Place& place)
+{
+    viewpoint_.forcePlace(place);
+    followViewpoint();
+}
+
+// After a change of place or hemisphere: the Moon of the instant shown is
+// drawn again as seen from there, and the other windows follow.
+void Form1::followViewpoint()
+{
+    actionSouth->setChecked(hemisphere() == Hemisphere::South);
+    if (shown_)
+        showInstant(*shown_);
+    else if (PicLuna->hasDrawing())
+        describe(numberFromText(Text1->caption()));
+    if (month_)
+        month_->setViewpoint(viewpoint_);
+    emit skyChanged();
+}
+
+void Form1::chooseDate()
+{
+    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        showInstant(dialog.instant());
+}
+
+void Form1::choosePlace()
+{
+    PlaceDialog dialog(viewpoint_.placeChoice(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        viewpoint_.choosePlace(dialog.choice());
+    } catch (const sky::BadPlace&) {
+        return;
+    }
+    followViewpoint();
 }
 
 void Form1::onHScroll1Change()
 {
+    returnToBareAngle();
     const QString digits = textFromNumber(HScroll1->value());
     Text1->setCaption(textFromNumber(numberFromText(digits)));
 }
@@ -132,8 +326,14 @@ void Form1::onText1Change()
     PicLuna->startOver();
     const DiscPlacement disc = placeDisc(double{w1}, double{h});
     DrawLuna(PicLuna->surface(), disc.x, disc.y, angle, placeDisc(double{w2}, double{h}).radius);
+    describe(angle);
+}
 
-    const QString description = phaseDescription(elongationOf(angle, hemisphere_));
+void Form1::describe(double angle)
+{
+    QString description = phaseDescription(elongationOf(angle, hemisphere()));
+    if (shown_)
+        description = tr("%1 — %2").arg(instantText(*shown_), description);
     PicLuna->setToolTip(description);
     PicLuna->setAccessibleDescription(description);
 }

@@ -1,0 +1,331 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "CaptionLabel.h"
+#include "DateDialog.h"
+#include "DrawLuna.h"
+#include "FactsWindow.h"
+#include "Form1.h"
+#include "MonthWindow.h"
+#include "PictureBox.h"
+#include "Language.h"
+#include "PlaceDialog.h"
+#include "Settings.h"
+#include "ScrollBar.h"
+#include "Viewpoint.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCompleter>
+#include <QScopeGuard>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+using namespace luna;
+using namespace std::chrono;
+
+namespace {
+
+sky::Instant local(int year, int month, int day, int hour, int minute)
+{
+    return sky::Instant{seconds(QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::LocalTime).toSecsSinceEpoch())};
+}
+
+// Accepts or cancels the modal dialog that opens next, after `act` has
+// worked on it.
+template <typename Dialog, typename Act>
+void whenOpen(QObject* context, Act act)
+{
+    QTimer::singleShot(50, context, [act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            act(*dialog);
+    });
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menuOffersEveryItemWithItsShortcut_data();
+    void menuOffersEveryItemWithItsShortcut();
+    void rightClickAnywhereOpensTheMenu();
+    void anInstantNamesItselfUntilTheBarMoves();
+    void dateDialogPicksAnInstant();
+    void placeDialogRefusesWhatItCannotRead();
+    void choicesAreRememberedBetweenRuns();
+    void factsCopyWhatLunaRenderTells();
+    void monthWindowTurnsAndPicksADay();
+    void othersLiveOnDuringThePause();
+
+private:
+    QTemporaryDir configuration;
+    std::unique_ptr<Form1> form;
+};
+
+void TestWindow::initTestCase()
+{
+    QVERIFY(configuration.isValid());
+    // As the program does: Italian, whatever the machine's language.
+    qputenv("LANGUAGE", "it");
+    speakUsersLanguage(*qApp);
+}
+
+void TestWindow::init()
+{
+    qputenv("XDG_CONFIG_HOME", configuration.path().toUtf8());
+    qputenv("TZ", "Europe/Rome");
+    tzset();
+    lunaSettings().clear();
+    form = std::make_unique<Form1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void TestWindow::cleanup()
+{
+    form.reset();
+}
+
+void TestWindow::menuOffersEveryItemWithItsShortcut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+
+    QTest::newRow("now") << "La Luna di adesso" << "Ctrl+N";
+    QTest::newRow("date") << "Scegli data e ora…" << "Ctrl+D";
+    QTest::newRow("place") << "Luogo…" << "Ctrl+L";
+    QTest::newRow("south") << "Emisfero sud" << "";
+    QTest::newRow("facts") << "La Luna…" << "Ctrl+I";
+    QTest::newRow("month") << "Calendario lunare…" << "Ctrl+K";
+    QTest::newRow("credits") << "Informazioni su Luna" << "";
+    QTest::newRow("quit") << "Esci" << "Ctrl+Q";
+}
+
+void TestWindow::menuOffersEveryItemWithItsShortcut()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shortcut);
+    const QList<QAction*> items = form->menu->actions();
+    const auto found = std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text() == text; });
+    QVERIFY2(found != items.end(), qPrintable(text));
+    QCOMPARE((*found)->shortcut().toString(), shortcut);
+    // Each shortcut works in the window, menu closed.
+    QVERIFY(form->actions().contains(*found));
+}
+
+void TestWindow::rightClickAnywhereOpensTheMenu()
+{
+    for (QWidget* where : {static_cast<QWidget*>(form->PicLuna), static_cast<QWidget*>(form->HScroll1),
+                           static_cast<QWidget*>(form->Label1), static_cast<QWidget*>(form->Text1)}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), where->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(where, &event);
+        QTRY_VERIFY(form->menu->isVisible());
+        form->menu->hide();
+    }
+    // The keyboard's menu key asks the same.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), form->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(form->PicLuna, &key);
+    QTRY_VERIFY(form->menu->isVisible());
+    form->menu->hide();
+    // Opening it changes nothing: label 0 and an empty picture.
+    QCOMPARE(form->Text1->caption(), "0");
+    QVERIFY(!form->PicLuna->hasDrawing());
+}
+
+void TestWindow::anInstantNamesItselfUntilTheBarMoves()
+{
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    // 24 December 2026, 22:00 in Rome: waning gibbous, angle 168 in the north.
+    form->showInstant(local(2026, 12, 24, 22, 0));
+    QCOMPARE(form->windowTitle(), "Visualizzazione Zelvo lunari — 24 dicembre 2026, 22:00");
+    QCOMPARE(form->Text1->caption(), "168");
+    QVERIFY2(form->PicLuna->toolTip().startsWith("24 dicembre 2026, 22:00 — Gibbosa calante"),
+             qPrintable(form->PicLuna->toolTip()));
+    QCOMPARE(form->PicLuna->accessibleDescription(), form->PicLuna->toolTip());
+
+    QTest::keyClick(form->HScroll1, Qt::Key_Right);
+    QCOMPARE(form->windowTitle(), "Visualizzazione Zelvo lunari");
+    QVERIFY(!form->shownInstant());
+    QVERIFY(form->PicLuna->toolTip().startsWith("Gibbosa calante"));
+
+    // Ctrl+N: the present.
+    const sky::Instant before = floor<seconds>(system_clock::now());
+    form->actionNow->trigger();
+    QVERIFY(form->shownInstant() && abs(*form->shownInstant() - before) < seconds(5));
+    QCOMPARE(form->Text1->caption().toInt(), angleOfElongation(sky::elongation(*form->shownInstant())));
+}
+
+void TestWindow::dateDialogPicksAnInstant()
+{
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    whenOpen<DateDialog>(this, [](DateDialog& dialog) {
+        dialog.calendar->setSelectedDate(QDate(2026, 12, 24));
+        dialog.time->setTime(QTime(22, 0));
+        dialog.accept();
+    });
+    form->actionDate->trigger();
+    QVERIFY(form->shownInstant());
+    QCOMPARE(*form->shownInstant(), local(2026, 12, 24, 22, 0));
+
+    // It opens on the instant shown; "Adesso" goes to the present.
+    DateDialog dialog(*form->shownInstant(), Hemisphere::North);
+    QCOMPARE(dialog.calendar->selectedDate(), QDate(2026, 12, 24));
+    QCOMPARE(dialog.time->time(), QTime(22, 0));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text().contains("Adesso"))
+            button->click();
+    QCOMPARE(dialog.calendar->selectedDate(), QDate::currentDate());
+}
+
+void TestWindow::placeDialogRefusesWhatItCannotRead()
+{
+    PlaceDialog dialog{QString()};
+    dialog.show();
+    dialog.field->setText("91,12");
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QVERIFY2(dialog.problem->isVisible() && dialog.problem->text().contains("latitudine"),
+             qPrintable(dialog.problem->text()));
+    dialog.field->setText("Sydney");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.choice(), "Sydney");
+    // Completion offers the zones that hold what is typed.
+    QVERIFY(dialog.field->completer()->model()->rowCount() > 300);
+}
+
+void TestWindow::choicesAreRememberedBetweenRuns()
+{
+    // A place in the south turns the hemisphere south, until the user says
+    // otherwise; both choices outlive the window.
+    whenOpen<PlaceDialog>(this, [](PlaceDialog& dialog) {
+        dialog.field->setText("Australia/Sydney");
+        dialog.accept();
+    });
+    form->actionPlace->trigger();
+    QCOMPARE(form->hemisphere(), Hemisphere::South);
+    QVERIFY(form->actionSouth->isChecked());
+    form.reset();
+    {
+        const Viewpoint again;
+        QCOMPARE(QString::fromStdString(again.place()->name), "Australia/Sydney");
+        QCOMPARE(again.hemisphere(), Hemisphere::South);
+    }
+    form = std::make_unique<Form1>();
+    form->actionSouth->trigger();
+    QCOMPARE(form->hemisphere(), Hemisphere::North);
+    QCOMPARE(Viewpoint().hemisphere(), Hemisphere::North);
+    // "Usa il fuso orario": Rome's, from TZ, and the hemisphere follows it.
+    whenOpen<PlaceDialog>(this, [](PlaceDialog& dialog) { dialog.useTimeZone->click(); });
+    form->actionPlace->trigger();
+    QVERIFY(form->viewpoint().placeFromZone());
+    QCOMPARE(QString::fromStdString(form->viewpoint().place()->name), "Europe/Rome");
+    QCOMPARE(form->hemisphere(), Hemisphere::North);
+    // The settings live under XDG_CONFIG_HOME.
+    QVERIFY(QFile::exists(configuration.filePath("luna/luna.conf")));
+
+    // A hemisphere from the command line holds for its run only.
+    form->setHemisphere(Hemisphere::South);
+    QCOMPARE(form->hemisphere(), Hemisphere::South);
+    QCOMPARE(Viewpoint().hemisphere(), Hemisphere::North);
+}
+
+void TestWindow::factsCopyWhatLunaRenderTells()
+{
+    form->showInstant(local(2026, 12, 24, 22, 0));
+    form->actionFacts->trigger();
+    FactsWindow* facts = form->facts();
+    QVERIFY(facts->isVisible());
+    QVERIFY(!facts->isLive());
+    facts->copy->click();
+    QCOMPARE(QApplication::clipboard()->text(), facts->report());
+
+    QProcess render;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", "Europe/Rome");
+    environment.insert("LANG", "C.UTF-8");
+    render.setProcessEnvironment(environment);
+    render.start(QStringLiteral(LUNA_RENDER), {"--date", "2026-12-24T22:00", "--info"});
+    QVERIFY(render.waitForFinished());
+    QCOMPARE(QString::fromUtf8(render.readAllStandardOutput()), facts->report());
+    QVERIFY(facts->report().contains("Sorge:"));
+
+    // A bare angle: the facts of the present, live.
+    QTest::keyClick(form->HScroll1, Qt::Key_Right);
+    QVERIFY(facts->isLive());
+    QVERIFY(facts->heading->text().contains("adesso"));
+}
+
+void TestWindow::monthWindowTurnsAndPicksADay()
+{
+    form->showInstant(local(2026, 12, 24, 22, 0));
+    form->actionMonth->trigger();
+    MonthWindow* month = form->month();
+    QVERIFY(month->isVisible());
+    QCOMPARE(month->title->text(), "dicembre 2026");
+    QTest::keyClick(month, Qt::Key_PageDown);
+    QCOMPARE(month->title->text(), "gennaio 2027");
+    QTest::keyClick(month, Qt::Key_PageUp);
+    QTest::keyClick(month, Qt::Key_PageUp);
+    QCOMPARE(month->title->text(), "novembre 2026");
+    month->next->click();
+
+    // A click on the 9th: that day's Moon at 21:00 in the main window.
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    const QRectF page = month->view->pageArea();
+    // December 2026 begins on a Tuesday; the 9th is the Wednesday of the
+    // second week: column 2, row 1 of the grid.
+    const double scale = page.width() / 595.28;
+    const QPointF ninth = page.topLeft() + QPointF(36 + (2 + 0.5) * (595.28 - 72) / 7, 36 + 44 + 18 + 1.5 * 92) * scale;
+    QTest::mouseClick(month->view, Qt::LeftButton, {}, ninth.toPoint());
+    QCOMPARE(*form->shownInstant(), local(2026, 12, 9, 21, 0));
+
+    // Exported as iCalendar.
+    QTemporaryDir folder;
+    month->exportTo(folder.filePath("dicembre.ics"));
+    QFile ics(folder.filePath("dicembre.ics"));
+    QVERIFY(ics.open(QIODevice::ReadOnly));
+    QVERIFY(ics.readAll().contains("SUMMARY:Luna piena"));
+}
+
+void TestWindow::othersLiveOnDuringThePause()
+{
+    // While a redraw pauses, another window's timer runs and it repaints;
+    // the bar's queued input waits its turn.
+    QLabel other(QStringLiteral("0"));
+    other.show();
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, &other, [&] { other.setText(QString::number(++ticks)); });
+    timer.start();
+    QSignalSpy changes(form->Text1, &CaptionLabel::changed);
+    QTest::keyClick(form->HScroll1, Qt::Key_Right);
+    QCOMPARE(changes.count(), 1);
+    QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DateDialog.h"
+
+#include "DrawLuna.h"
+#include "MonthFacts.h"
+#include "PainterSurface.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace luna {
+
+namespace {
+
+sky::Instant toInstant(const QDateTime& local)
+{
+    return sky::Instant{std::chrono::seconds(local.toSecsSinceEpoch())};
+}
+
+QDateTime toLocal(sky::Instant when)
+{
+    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
+}
+
+} // namespace
+
+MoonCalendar::MoonCalendar(Hemisphere hemisphere, QWidget* parent)
+    : QCalendarWidget(parent)
+    , hemisphere_(hemisphere)
+{
+    setFirstDayOfWeek(Qt::Monday);
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setMinimumDate(QDate(sky::firstYear, 1, 1));
+    setMaximumDate(QDate(sky::lastYear, 12, 31));
+    setMinimumSize(420, 320);
+}
+
+void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+{
+    painter->save();
+    const bool selected = date == selectedDate();
+    painter->fillRect(rect, selected ? palette().highlight() : palette().base());
+    const bool inMonth = date.month() == monthShown();
+    painter->setPen(selected ? palette().highlightedText().color()
+                             : inMonth ? palette().text().color()
+                                       : palette().placeholderText().color());
+    painter->drawText(rect.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+
+    const QDateTime evening(date, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
+    const sky::Instant when = toInstant(evening);
+    try {
+        const double radius = std::min(rect.width(), rect.height()) / 4.0;
+        const QPointF centre(rect.center().x() + radius / 2, rect.center().y() + radius / 3);
+        painter->setRenderHint(QPainter::Antialiasing);
+        PainterSurface surface(*painter);
+        drawPhase(surface, centre.x(), centre.y(), angleOfElongation(sky::elongation(when), hemisphere_), radius);
+    } catch (const sky::OutOfRange&) {
+    }
+    painter->restore();
+}
+
+DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Scegli data e ora"));
+    calendar = new MoonCalendar(hemisphere, this);
+    time = new QTimeEdit(this);
+    time->setDisplayFormat(QStringLiteral("HH:mm"));
+    auto* timeLabel = new QLabel(tr("&Ora:"), this);
+    timeLabel->setBuddy(time);
+    auto* present = new QPushButton(tr("&Adesso"), this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(timeLabel);
+    row->addWidget(time);
+    row->addStretch();
+    row->addWidget(present);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(calendar);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+
+    connect(present, &QPushButton::clicked, this, [this] {
+        showInstant(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    showInstant(initial);
+    calendar->setFocus();
+}
+
+void DateDialog::showInstant(sky::Instant when)
+{
+    const QDateTime local = toLocal(when);
+    calendar->setSelectedDate(local.date());
+    time->setTime(QTime(local.time().hour(), local.time().minute()));
+}
+
+sky::Instant DateDialog::instant() const
+{
+    return toInstant(QDateTime(calendar->selectedDate(), time->time(), Qt::LocalTime));
+}
+
+} // namespace luna

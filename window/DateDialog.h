@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "PhaseDescription.h"
+#include "Sky.h"
+
+#include <QCalendarWidget>
+#include <QDialog>
+
+class QTimeEdit;
+
+namespace luna {
+
+// A month calendar whose days each show that day's Moon at 21:00, small,
+// drawn as the window draws it.
+class MoonCalendar : public QCalendarWidget {
+    Q_OBJECT
+
+public:
+    MoonCalendar(Hemisphere hemisphere, QWidget* parent = nullptr);
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+
+private:
+    Hemisphere hemisphere_;
+};
+
+// "Scegli data e ora": a day on the Moon calendar and a time of day, or the
+// present with "Adesso".
+class DateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    DateDialog(sky::Instant initial, Hemisphere hemisphere, QWidget* parent = nullptr);
+
+    // The instant chosen, on the local clock.
+    sky::Instant instant() const;
+
+    MoonCalendar* calendar = nullptr;
+    QTimeEdit* time = nullptr;
+
+private:
+    void showInstant(sky::Instant when);
+};
+
+} // namespace luna

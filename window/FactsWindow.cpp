@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FactsWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include "Settings.h"
+
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace luna {
+
+namespace {
+
+const QString geometryKey = QStringLiteral("windows/facts");
+
+} // namespace
+
+FactsWindow::FactsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(tr("La Luna"));
+    heading = new QLabel(this);
+    heading->setWordWrap(true);
+    text = new QPlainTextEdit(this);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setAccessibleName(tr("I fatti della Luna"));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(9);
+    text->setFont(mono);
+    copy = new QPushButton(tr("&Copia"), this);
+    copy->setDefault(true);
+    auto* close = new QPushButton(tr("C&hiudi"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    resize(640, 560);
+
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    minute_.setSingleShot(true);
+    connect(&minute_, &QTimer::timeout, this, &FactsWindow::refresh);
+    // Live, the heading's clock shows the seconds go by.
+    second_.setInterval(1000);
+    connect(&second_, &QTimer::timeout, this, &FactsWindow::showClock);
+    restoreGeometry(lunaSettings().value(geometryKey).toByteArray());
+}
+
+void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& viewpoint)
+{
+    instant_ = instant;
+    request_.hemisphere = viewpoint.hemisphere();
+    request_.place = viewpoint.place();
+    request_.placeFromZone = viewpoint.placeFromZone();
+    refresh();
+}
+
+void FactsWindow::refresh()
+{
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    request_.when = instant_.value_or(now);
+    try {
+        report_ = moonReport(request_);
+    } catch (const sky::OutOfRange&) {
+        report_.clear();
+    }
+    text->setPlainText(report_);
+    // Wide enough for the longest line, as far as the screen allows.
+    const QFontMetrics metrics(text->font());
+    int widest = 0;
+    for (const QString& line : report_.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int room = screen() ? screen()->availableGeometry().width() - 40 : widest;
+    text->setMinimumWidth(std::min(widest + 2 * text->frameWidth() + 24, room));
+    text->setLineWrapMode(widest + 24 > room ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    showClock();
+    // Live, the facts follow the clock: again at the next minute.
+    if (!instant_) {
+        const auto next = std::chrono::ceil<std::chrono::minutes>(std::chrono::system_clock::now() + std::chrono::milliseconds(1));
+        minute_.start(int(std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::system_clock::now()).count()) + 50);
+        second_.start();
+    } else {
+        minute_.stop();
+        second_.stop();
+    }
+}
+
+void FactsWindow::showClock()
+{
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const QString when = QLocale().toString(
+        QDateTime::fromSecsSinceEpoch(instant_.value_or(now).time_since_epoch().count(), Qt::LocalTime),
+        QLocale::LongFormat);
+    heading->setText(instant_ ? tr("La Luna del %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
+}
+
+void FactsWindow::showEvent(QShowEvent* event)
+{
+    if (!instant_)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+void FactsWindow::hideEvent(QHideEvent* event)
+{
+    lunaSettings().setValue(geometryKey, saveGeometry());
+    QWidget::hideEvent(event);
+}
+
+} // namespace luna

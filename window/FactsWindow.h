@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "MoonReport.h"
+#include "Sky.h"
+#include "Viewpoint.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace luna {
+
+// "La Luna": the Moon's facts for the instant the main window shows, or
+// for the present while it shows a bare angle, refreshed each minute then.
+// "Copia" puts on the clipboard the same text as luna-render --info.
+class FactsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FactsWindow(QWidget* parent = nullptr);
+
+    // What to tell of: an instant, or none for the present (live).
+    void showFor(std::optional<sky::Instant> instant, const Viewpoint& viewpoint);
+    QString report() const { return report_; }
+    bool isLive() const { return !instant_; }
+
+    QLabel* heading = nullptr;
+    QPlainTextEdit* text = nullptr;
+    QPushButton* copy = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void refresh();
+    void showClock();
+
+    std::optional<sky::Instant> instant_;
+    MoonReportRequest request_;
+    QString report_;
+    QTimer minute_;
+    QTimer second_;
+};
+
+} // namespace luna
