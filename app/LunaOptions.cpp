@@ -30,6 +30,7 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
 {
     CommandLine line;
     addQtOptions(line);
+    line.addOption({QStringLiteral("tray"), {}});
     try {
         line.read(arguments);
     } catch (const UnknownArgument& unknown) {
@@ -49,6 +50,8 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
         options.task = LunaOptions::Task::Version;
         break;
     case SharedOptions::Request::Run:
+        if (line.isSet(QStringLiteral("tray")))
+            options.task = LunaOptions::Task::Tray;
         break;
     }
     options.when = shared.when;
@@ -61,6 +64,7 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
 QString lunaUsage()
 {
     return QCoreApplication::translate("luna", "Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]\n"
+              "     luna --tray\n"
               "\n"
               "Mostra la fase della Luna per l'angolo scelto con la barra. Senza opzioni la\n"
               "finestra si apre a 0, con il disegno vuoto.\n"
@@ -75,6 +79,8 @@ QString lunaUsage()
               "  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi e metri, o un\n"
               "                           fuso orario (Europe/Rome, Rome); predefinito quello\n"
               "                           del fuso orario\n"
+              "  --tray                   la Luna di stasera nell'area di notifica, con un\n"
+              "                           avviso a ogni luna piena e nuova\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
               "\n"

@@ -18,7 +18,7 @@ namespace luna {
 
 // What luna was asked to do by its command line.
 struct LunaOptions {
-    enum class Task { Window, Help, Version };
+    enum class Task { Window, Tray, Help, Version };
 
     Task task = Task::Window;
     std::optional<sky::Instant> when; // open on the Moon of this instant

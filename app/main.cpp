@@ -5,8 +5,16 @@
 #include "Form1.h"
 #include "Language.h"
 #include "LunaOptions.h"
+#include "Tray.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+
+#include <memory>
 
 #include <chrono>
 #include <cstdio>
@@ -17,6 +25,40 @@ namespace {
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// One tray a desktop session: a name on the session bus, or without a bus a
+// lock in the session's runtime folder. Returns false when one runs.
+bool firstTrayOfTheSession(std::unique_ptr<QLockFile>& lock)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        const auto reply = bus.interface()->registerService(QStringLiteral("io.github.luna.Luna.Tray"),
+                                                            QDBusConnectionInterface::DontQueueService,
+                                                            QDBusConnectionInterface::DontAllowReplacement);
+        return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+    }
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return true;
+    lock = std::make_unique<QLockFile>(runtime + QStringLiteral("/luna-tray.lock"));
+    return lock->tryLock(0);
+}
+
+int runTray(QApplication& application)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::unique_ptr<QLockFile> lock;
+    if (!firstTrayOfTheSession(lock)) {
+        print(stdout, QCoreApplication::translate("luna", "luna: Luna è già nell'area di notifica\n"));
+        return 0;
+    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        print(stderr, QCoreApplication::translate("luna", "luna: questo desktop non ha un'area di notifica\n"));
+        return 1;
+    }
+    luna::Tray tray;
+    return application.exec();
 }
 
 } // namespace
@@ -36,7 +78,8 @@ int main(int argc, char* argv[])
         options = luna::parseLunaArguments(arguments, now);
     } catch (const luna::UsageError&) {
     }
-    if (!options || options->task != luna::LunaOptions::Task::Window) {
+    if (!options
+        || (options->task != luna::LunaOptions::Task::Window && options->task != luna::LunaOptions::Task::Tray)) {
         QCoreApplication application(argc, argv);
         luna::speakUsersLanguage(application);
         try {
@@ -53,7 +96,10 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Luna"));
     luna::speakUsersLanguage(application);
+    if (options->task == luna::LunaOptions::Task::Tray)
+        return runTray(application);
     luna::Form1 form;
     if (options->place)
         form.setPlace(*options->place);

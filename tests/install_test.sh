@@ -28,6 +28,7 @@ out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $ou
 grep -q '^Categories=.*Education;.*Astronomy;' "$desktop" || fail "categories"
 grep -A3 '^\[Desktop Action stasera\]' "$desktop" | grep -q '^Exec=luna --date now$' \
     || fail "no action for tonight's Moon"
+grep -A3 '^\[Desktop Action tray\]' "$desktop" | grep -q '^Exec=luna --tray$' || fail "no action for the tray"
 
 out=$(appstreamcli validate --no-net "$share/metainfo/io.github.luna.Luna.metainfo.xml" 2>&1) \
     || fail "appstreamcli: $out"

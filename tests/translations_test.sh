@@ -15,8 +15,8 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cp "$source/translations/luna_en.ts" "$work/luna_en.ts"
-(cd "$source" && "$lupdate" -silent -no-obsolete -locations none -disable-heuristic sametext -disable-heuristic similartext \
-    app window widgets texts options tools calendar -ts "$work/luna_en.ts")
+(cd "$source" && "$lupdate" -silent -no-obsolete -locations none -disable-heuristic sametext -disable-heuristic similartext -disable-heuristic number \
+    app window widgets texts options tools calendar tray -ts "$work/luna_en.ts")
 cmp -s "$work/luna_en.ts" "$source/translations/luna_en.ts" \
     || fail "translations/luna_en.ts is out of date: cmake --build build --target update_translations"
 unfinished=$(grep -c 'type="unfinished"' "$work/luna_en.ts" || true)

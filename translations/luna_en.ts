@@ -478,6 +478,21 @@
     </message>
 </context>
 <context>
+    <name>Tray</name>
+    <message>
+        <source>La Luna di stasera nell&apos;area di notifica</source>
+        <translation>Tonight&apos;s Moon in the notification area</translation>
+    </message>
+    <message>
+        <source>Comincia ora; il massimo %1</source>
+        <translation>It begins now; greatest %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2 %3</source>
+        <translation>%1 — %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>luna</name>
     <message>
         <source>argomento sconosciuto %1 (l&apos;uso: luna --help)</source>
@@ -485,6 +500,7 @@
     </message>
     <message>
         <source>Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]
+     luna --tray
 
 Mostra la fase della Luna per l&apos;angolo scelto con la barra. Senza opzioni la
 finestra si apre a 0, con il disegno vuoto.
@@ -499,6 +515,8 @@ Opzioni:
   --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi e metri, o un
                            fuso orario (Europe/Rome, Rome); predefinito quello
                            del fuso orario
+  --tray                   la Luna di stasera nell&apos;area di notifica, con un
+                           avviso a ogni luna piena e nuova
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
@@ -509,6 +527,7 @@ Esempi:
   luna --date 2026-12-24T22:00 --hemisphere south
 </source>
         <translation>Usage: luna [--date WHEN] [--hemisphere north|south] [--place PLACE]
+       luna --tray
 
 Shows the phase of the Moon for the angle chosen with the scroll bar. Without
 options the window opens at 0, with an empty picture.
@@ -523,6 +542,8 @@ Options:
   --place PLACE            the place: LAT,LON[,HEIGHT] in degrees and metres,
                            or a time zone (Europe/Rome, Rome); by default the
                            time zone&apos;s
+  --tray                   tonight&apos;s Moon in the panel&apos;s notification area,
+                           with a notice at each full and new moon
   -h, --help               shows this help
   --version                shows the version
 
@@ -531,6 +552,18 @@ It also takes the options of every Qt program, such as -style and -platform.
 Examples:
   luna --date now
   luna --date 2026-12-24T22:00 --hemisphere south
+</translation>
+    </message>
+    <message>
+        <source>luna: Luna è già nell&apos;area di notifica
+</source>
+        <translation>luna: Luna is in the notification area already
+</translation>
+    </message>
+    <message>
+        <source>luna: questo desktop non ha un&apos;area di notifica
+</source>
+        <translation>luna: this desktop has no notification area
 </translation>
     </message>
 </context>
@@ -963,6 +996,33 @@ cannot write.
     <message>
         <source>Usa il &amp;fuso orario</source>
         <translation>Use the &amp;time zone</translation>
+    </message>
+</context>
+<context>
+    <name>luna::Tray</name>
+    <message>
+        <source>Mostra Luna</source>
+        <translation>Show Luna</translation>
+    </message>
+    <message>
+        <source>La Luna…</source>
+        <translation>The Moon…</translation>
+    </message>
+    <message>
+        <source>Calendario lunare…</source>
+        <translation>Lunar calendar…</translation>
+    </message>
+    <message>
+        <source>Avvisi alle lune piene e nuove</source>
+        <translation>Notices at full and new moons</translation>
+    </message>
+    <message>
+        <source>Avvia con la sessione</source>
+        <translation>Start with the session</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quit</translation>
     </message>
 </context>
 </TS>

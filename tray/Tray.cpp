@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Tray.h"
+
+#include "Autostart.h"
+#include "CalendarTexts.h"
+#include "Eclipses.h"
+#include "EclipseTexts.h"
+#include "FactsWindow.h"
+#include "Form1.h"
+#include "MonthWindow.h"
+#include "MoonIcon.h"
+#include "PhaseTexts.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QMenu>
+
+namespace luna {
+
+namespace {
+
+using namespace std::chrono;
+
+// How often the icon is drawn anew at most ten minutes apart.
+constexpr minutes redraw{10};
+
+const QString noticesKey = QStringLiteral("tray/notices");
+const QString lastNotifiedKey = QStringLiteral("tray/last-notice");
+
+} // namespace
+
+std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky::Place>& place)
+{
+    std::vector<Notice> notices;
+    try {
+        for (const sky::PhaseEvent& event : sky::nextPhases(after)) {
+            if (event.phase != sky::Phase::New && event.phase != sky::Phase::Full)
+                continue;
+            notices.push_back({event.when, principalPhaseName(int(event.phase)), dayAndTime(event.when)});
+        }
+        if (place) {
+            for (const sky::Eclipse& eclipse : sky::nextEclipses(after, 2, sky::EclipseKinds::Lunar)) {
+                const auto start = eclipse.contact(sky::Contact::P1);
+                if (!start || *start <= after || !sky::visibility(eclipse, *place).any())
+                    continue;
+                QString name = eclipseName(eclipse);
+                name[0] = name[0].toUpper();
+                notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; il massimo %1")
+                                                      .arg(dayAndTime(eclipse.greatest))});
+            }
+        }
+    } catch (const sky::OutOfRange&) {
+    }
+    std::sort(notices.begin(), notices.end(), [](const Notice& a, const Notice& b) { return a.when < b.when; });
+    return notices;
+}
+
+QString trayToolTip(sky::Instant now)
+{
+    try {
+        const double e = sky::elongation(now);
+        const sky::PhaseEvent next = sky::nextPhases(now).front();
+        return QCoreApplication::translate("Tray", "%1 — %2 %3")
+            .arg(phaseDescription(e), principalPhaseName(int(next.phase)), dayAndTime(next.when));
+    } catch (const sky::OutOfRange&) {
+        return Form1::title();
+    }
+}
+
+Tray::Tray(QObject* parent)
+    : QObject(parent)
+{
+    icon = new QSystemTrayIcon(this);
+    menu = new QMenu;
+    actionShow = menu->addAction(tr("Mostra Luna"), this, [this] {
+        window().showInstant(clock_.now());
+        window().show();
+        window().raise();
+        window().activateWindow();
+    });
+    actionFacts = menu->addAction(tr("La Luna…"), this, [this] { window().actionFacts->trigger(); });
+    actionMonth = menu->addAction(tr("Calendario lunare…"), this, [this] { window().actionMonth->trigger(); });
+    menu->addSeparator();
+    actionNotices = menu->addAction(tr("Avvisi alle lune piene e nuove"));
+    actionNotices->setCheckable(true);
+    actionNotices->setChecked(lunaSettings().value(noticesKey, true).toBool());
+    connect(actionNotices, &QAction::toggled, this, [](bool on) { lunaSettings().setValue(noticesKey, on); });
+    actionAutostart = menu->addAction(tr("Avvia con la sessione"));
+    actionAutostart->setCheckable(true);
+    actionAutostart->setChecked(startsWithSession());
+    connect(actionAutostart, &QAction::toggled, this, [this](bool on) {
+        if (!setStartsWithSession(on)) {
+            const QSignalBlocker quiet(actionAutostart);
+            actionAutostart->setChecked(startsWithSession());
+        }
+    });
+    menu->addSeparator();
+    actionQuit = menu->addAction(tr("Esci"), qApp, &QCoreApplication::quit);
+    icon->setContextMenu(menu);
+    connect(icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggleWindow();
+    });
+
+    // Only what comes after the start, or after the last notice of an
+    // earlier run, is announced.
+    const qlonglong stored = lunaSettings().value(lastNotifiedKey, 0).toLongLong();
+    lastNotified_ = std::max(clock_.now(), sky::Instant{seconds(stored)});
+    connect(&clock_, &WallClock::alarm, this, &Tray::refresh);
+    connect(&clock_, &WallClock::jumped, this, &Tray::refresh);
+    refresh();
+    icon->show();
+}
+
+Tray::~Tray()
+{
+    delete menu;
+}
+
+Form1& Tray::window()
+{
+    if (!window_)
+        window_ = std::make_unique<Form1>();
+    return *window_;
+}
+
+void Tray::toggleWindow()
+{
+    if (window_ && window_->isVisible()) {
+        window_->hide();
+        return;
+    }
+    actionShow->trigger();
+}
+
+void Tray::refresh()
+{
+    const sky::Instant now = clock_.now();
+    const Viewpoint viewpoint;
+    try {
+        icon->setIcon(panelIcon(sky::elongation(now), viewpoint.hemisphere(), qApp->devicePixelRatio()));
+    } catch (const sky::OutOfRange&) {
+    }
+    icon->setToolTip(trayToolTip(now));
+
+    // What came due since the last notice: the latest of it, once (after
+    // a sleep, several may have passed).
+    const std::vector<Notice> since = upcomingNotices(lastNotified_, viewpoint.place());
+    std::optional<Notice> due;
+    for (const Notice& notice : since)
+        if (notice.when <= now)
+            due = notice;
+    if (due) {
+        if (actionNotices->isChecked())
+            notify(*due);
+        lastNotified_ = due->when;
+        lunaSettings().setValue(lastNotifiedKey, qlonglong(lastNotified_.time_since_epoch().count()));
+    }
+
+    sky::Instant next = floor<minutes>(now) + redraw;
+    for (const Notice& notice : since)
+        if (notice.when > now) {
+            next = std::min(next, notice.when);
+            break;
+        }
+    clock_.wakeAt(next);
+}
+
+void Tray::notify(const Notice& notice)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                                       QStringLiteral("/org/freedesktop/Notifications"),
+                                                       QStringLiteral("org.freedesktop.Notifications"),
+                                                       QStringLiteral("Notify"));
+    call << QStringLiteral("Luna") << 0u << QStringLiteral("io.github.luna.Luna") << notice.summary << notice.body
+         << QStringList() << QVariantMap() << -1;
+    QDBusConnection::sessionBus().send(call);
+}
+
+} // namespace luna

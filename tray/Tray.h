@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Sky.h"
+#include "Viewpoint.h"
+#include "WallClock.h"
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace luna {
+
+class Form1;
+
+// Something worth a word on the desktop: a full or a new moon, or the start
+// of a lunar eclipse seen from the place.
+struct Notice {
+    sky::Instant when;
+    QString summary;
+    QString body;
+};
+
+// The notices from `after` on, in time order: the next full and new moons
+// and the next lunar eclipses seen from `place`.
+std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky::Place>& place);
+
+// "Gibbosa crescente, illuminata al 78% — Luna piena giovedì 24 dicembre,
+// 02:28".
+QString trayToolTip(sky::Instant now);
+
+// Luna in the panel: tonight's Moon as the tray icon, redrawn every ten
+// minutes and at once when the clock jumps; its tooltip names the phase and
+// the next one; a left click shows or hides the window on the Moon of now;
+// and, while the choice is on, a notice through the desktop's notification
+// service at each full and new moon and lunar eclipse.
+class Tray : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Tray(QObject* parent = nullptr);
+    ~Tray() override;
+
+    QSystemTrayIcon* icon = nullptr;
+    QMenu* menu = nullptr;
+    QAction* actionShow = nullptr;
+    QAction* actionFacts = nullptr;
+    QAction* actionMonth = nullptr;
+    QAction* actionNotices = nullptr;
+    QAction* actionAutostart = nullptr;
+    QAction* actionQuit = nullptr;
+
+    // Redraws, says what came due, and sets the next wake.
+    void refresh();
+
+private:
+    Form1& window();
+    void toggleWindow();
+    void notify(const Notice& notice);
+
+    WallClock clock_;
+    std::unique_ptr<Form1> window_;
+    sky::Instant lastNotified_{};
+};
+
+} // namespace luna
