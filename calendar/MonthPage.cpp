@@ -73,8 +73,8 @@ QRectF MonthPage::cell(int index) const
 {
     const double width = (a4.width() - 2 * margin) / 7;
     const int slot = firstColumn() + index;
-    return {margin + (slot % 7) * width, margin + titleHeight + headerHeight + (slot / 7) * cellHeight,
-            width, cellHeight};
+    const int row = slot / 7, column = slot % 7;
+    return {margin + column * width, margin + titleHeight + headerHeight + row * cellHeight, width, cellHeight};
 }
 
 std::optional<QDate> MonthPage::dayAt(const QRectF& page, QPointF point) const

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <cmath>
+
 namespace luna {
 
 namespace {
@@ -22,7 +24,7 @@ const QColor ring(0xc8, 0xc8, 0xc8);
 
 QRgb mix(QRgb from, QRgb to, double t)
 {
-    const auto channel = [t](int a, int b) { return int(a + (b - a) * t + 0.5); };
+    const auto channel = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
     return qRgba(channel(qRed(from), qRed(to)), channel(qGreen(from), qGreen(to)),
                  channel(qBlue(from), qBlue(to)), channel(qAlpha(from), qAlpha(to)));
 }
@@ -31,7 +33,7 @@ QRgb mix(QRgb from, QRgb to, double t)
 
 QImage panelMoon(double elongation, Hemisphere hemisphere, int side, qreal ratio)
 {
-    const int pixels = qMax(1, int(side * ratio + 0.5));
+    const int pixels = qMax(1, int(std::lround(side * ratio)));
     QImage drawing(pixels, pixels, QImage::Format_ARGB32);
     drawing.fill(Qt::transparent);
     // Radius nearly half the side: the disc fills the icon, the ring inside.
