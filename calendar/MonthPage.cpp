@@ -32,10 +32,12 @@ const QColor waningShade(0xe4, 0xea, 0xf4);
 const QColor ink(0x20, 0x20, 0x20);
 const QColor faint(0x60, 0x60, 0x60);
 
-QFont font(double points, QFont::Weight weight = QFont::Normal)
+// A font sized in the page's points whatever the device's resolution: the
+// page is drawn in points and scaled to the device.
+QFont font(int points, QFont::Weight weight = QFont::Normal)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(points);
+    f.setPixelSize(points);
     f.setWeight(weight);
     return f;
 }

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -302,8 +303,21 @@ void TestWindow::monthWindowTurnsAndPicksADay()
     QTest::mouseClick(month->view, Qt::LeftButton, {}, ninth.toPoint());
     QCOMPARE(*form->shownInstant(), local(2026, 12, 9, 21, 0));
 
-    // Exported as iCalendar.
+    // Printed, here to a PDF file as the print dialog may choose.
     QTemporaryDir folder;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("stampa.pdf"));
+        month->printOn(printer);
+    }
+    QProcess text;
+    text.start("pdftotext", {folder.filePath("stampa.pdf"), "-"});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains("dicembre 2026"), qPrintable(printed.left(200)));
+
+    // Exported as iCalendar.
     month->exportTo(folder.filePath("dicembre.ics"));
     QFile ics(folder.filePath("dicembre.ics"));
     QVERIFY(ics.open(QIODevice::ReadOnly));

@@ -189,11 +189,15 @@ void MonthWindow::print()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(monthTitle(year_, month_));
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (dialog.exec() == QDialog::Accepted)
+        printOn(printer);
+}
+
+void MonthWindow::printOn(QPrinter& printer) const
+{
     QPainter painter(&printer);
     MonthPage page(view->facts(), hemisphere_, placeName_);
-    page.paint(painter, fitted(printer.pageLayout().paintRectPixels(printer.resolution())));
+    page.paint(painter, fitted(QRectF(QPointF(0, 0), QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size()))));
 }
 
 void MonthWindow::exportTo(const QString& path)

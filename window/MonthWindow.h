@@ -12,6 +12,7 @@
 #include <memory>
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace luna {
@@ -57,6 +58,9 @@ public:
     void showMonth(int year, unsigned month);
     void setViewpoint(const Viewpoint& viewpoint);
     void print();
+    // Prints the month shown on `printer`, as print() does once the
+    // system's dialog has set it up.
+    void printOn(QPrinter& printer) const;
     void exportTo(const QString& path);
 
     MonthView* view = nullptr;
