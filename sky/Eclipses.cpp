@@ -362,9 +362,13 @@ std::vector<Eclipse> nextEclipses(Instant after, std::size_t count, EclipseKinds
     return found;
 }
 
-} // namespace luna::sky
-
-namespace luna::sky {
+std::optional<Eclipse> nextEclipse(Instant after, EclipseKinds kinds)
+{
+    const auto found = nextEclipses(after, 1, kinds);
+    if (found.empty())
+        return std::nullopt;
+    return found.front();
+}
 
 Visibility visibility(const Eclipse& lunar, const Place& place)
 {

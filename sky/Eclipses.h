@@ -65,6 +65,10 @@ std::vector<Eclipse> eclipsesBetween(Instant from, Instant to, EclipseKinds kind
 // Throws OutOfRange.
 std::vector<Eclipse> nextEclipses(Instant after, std::size_t count, EclipseKinds kinds);
 
+// The first eclipse of a kind after `after`, or none before the years end.
+// Throws OutOfRange.
+std::optional<Eclipse> nextEclipse(Instant after, EclipseKinds kinds);
+
 // Where a lunar eclipse can be seen from: whether the Moon is above the
 // horizon at greatest eclipse, and whether it is at some time during each
 // phase the eclipse has (penumbral: P1 to U1 and U4 to P4, or P1 to P4 for

@@ -111,11 +111,10 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
     for (MonthEvent& event : facts.events) {
         if (event.kind != MonthEvent::Kind::Phase || event.phase != Phase::Full)
             continue;
-        const Apsis perigee = nextPerigee(event.when - days(1));
-        if (perigee.distanceKm < superMoonKm && abs(perigee.when - event.when) <= days(1)) {
+        if (const auto perigee = superMoonPerigee(event.when)) {
             event.superMoon = true;
             for (MonthEvent& other : facts.events)
-                if (other.kind == MonthEvent::Kind::Perigee && abs(other.when - perigee.when) < hours(1))
+                if (other.kind == MonthEvent::Kind::Perigee && abs(other.when - perigee->when) < hours(1))
                     other.superMoon = true;
         }
     }

@@ -179,22 +179,31 @@ double age(Instant when)
     return double((when - previousNewMoon(when)).count()) / 86400;
 }
 
+namespace {
+
+// The principal phase next after elongation `e` at `t`, strictly ahead;
+// moves `t` and `e` on to it.
+PhaseEvent followingPhase(Seconds& t, double& e)
+{
+    int quarter = int(std::floor(e / 90)) + 1;
+    if (quarter * 90 - e < phaseTolerance)
+        ++quarter;
+    const double target = quarter * 90 % 360;
+    t = solve(target, t + (quarter * 90 - e) / meanDegreesPerSecond);
+    e = target;
+    return {Phase(quarter % 4), toInstant(t)};
+}
+
+} // namespace
+
 std::array<PhaseEvent, 4> nextPhases(Instant when)
 {
     requireSupported(when);
     std::array<PhaseEvent, 4> phases{};
     Seconds t = toSeconds(when);
     double e = elongationAt(t);
-    for (PhaseEvent& event : phases) {
-        // The next multiple of 90 strictly ahead of e.
-        int quarter = int(std::floor(e / 90)) + 1;
-        if (quarter * 90 - e < phaseTolerance)
-            ++quarter;
-        const double target = quarter * 90 % 360;
-        t = solve(target, t + (quarter * 90 - e) / meanDegreesPerSecond);
-        e = target;
-        event = {Phase(quarter % 4), toInstant(t)};
-    }
+    for (PhaseEvent& event : phases)
+        event = followingPhase(t, e);
     return phases;
 }
 
@@ -205,19 +214,9 @@ std::vector<PhaseEvent> phasesBetween(Instant from, Instant to)
     std::vector<PhaseEvent> phases;
     Seconds t = toSeconds(from);
     double e = elongationAt(t);
-    for (;;) {
-        int quarter = int(std::floor(e / 90)) + 1;
-        if (quarter * 90 - e < phaseTolerance)
-            ++quarter;
-        const double target = quarter * 90 % 360;
-        t = solve(target, t + (quarter * 90 - e) / meanDegreesPerSecond);
-        e = target;
-        const Instant when = toInstant(t);
-        if (when >= to)
-            return phases;
-        if (when >= from)
-            phases.push_back({Phase(quarter % 4), when});
-    }
+    for (PhaseEvent event = followingPhase(t, e); event.when < to; event = followingPhase(t, e))
+        phases.push_back(event);
+    return phases;
 }
 
 } // namespace luna::sky

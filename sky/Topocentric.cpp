@@ -348,6 +348,14 @@ RiseSet riseTransitSet(Instant within, const Place& place)
     return day;
 }
 
+std::optional<Apsis> superMoonPerigee(Instant fullMoon)
+{
+    const Apsis perigee = nextPerigee(fullMoon - std::chrono::days(1));
+    if (perigee.distanceKm < superMoonKm && std::chrono::abs(perigee.when - fullMoon) <= std::chrono::days(1))
+        return perigee;
+    return std::nullopt;
+}
+
 Apsis nextPerigee(Instant when)
 {
     return nextApsis(when, Turn::Perigee);

@@ -62,7 +62,11 @@ struct Apsis {
 Apsis nextPerigee(Instant when);
 Apsis nextApogee(Instant when);
 
-// A full moon within a day of a perigee nearer than 360 000 km.
+// A full moon within a day of a perigee nearer than 360 000 km: a
+// superluna.
 inline constexpr double superMoonKm = 360000;
+
+// Whether the full moon at `fullMoon` is one, and if so its perigee.
+std::optional<Apsis> superMoonPerigee(Instant fullMoon);
 
 } // namespace luna::sky

@@ -28,13 +28,6 @@ QString superMoonMark()
     return QCoreApplication::translate("Info", " (superluna)");
 }
 
-bool isSuperMoonAt(sky::Instant fullMoon)
-{
-    const sky::Apsis perigee = sky::nextPerigee(fullMoon - std::chrono::days(1));
-    return perigee.distanceKm < sky::superMoonKm
-        && std::chrono::abs(perigee.when - fullMoon) <= std::chrono::days(1);
-}
-
 bool isSuperPerigee(const sky::Apsis& perigee, sky::Instant after)
 {
     if (perigee.distanceKm >= sky::superMoonKm)
@@ -101,21 +94,13 @@ QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
     return text;
 }
 
-std::optional<sky::Eclipse> firstEclipse(sky::Instant when, sky::EclipseKinds kind)
-{
-    const auto found = sky::nextEclipses(when, 1, kind);
-    if (found.empty())
-        return std::nullopt;
-    return found.front();
-}
-
 QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& place)
 {
     QString text;
     for (const auto& [label, kind] :
          {std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Luna: %1\n"), sky::EclipseKinds::Lunar},
           std::pair{QT_TRANSLATE_NOOP("Info", "Eclissi di Sole: %1\n"), sky::EclipseKinds::Solar}}) {
-        const auto eclipse = firstEclipse(when, kind);
+        const auto eclipse = sky::nextEclipse(when, kind);
         text += QCoreApplication::translate("Info", label)
                     .arg(eclipse ? eclipseText(*eclipse, place)
                                  : QCoreApplication::translate("Info", "nessuna fino alla fine del 2100"));
@@ -124,11 +109,6 @@ QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& pla
 }
 
 } // namespace
-
-bool isSuperMoon(sky::Instant fullMoon)
-{
-    return isSuperMoonAt(fullMoon);
-}
 
 QString moonReport(const MoonReportRequest& options)
 {
@@ -162,7 +142,7 @@ QString nextPhasesText(sky::Instant when)
 {
     QString text;
     for (const sky::PhaseEvent& event : sky::nextPhases(when)) {
-        const bool super = event.phase == sky::Phase::Full && isSuperMoonAt(event.when);
+        const bool super = event.phase == sky::Phase::Full && sky::superMoonPerigee(event.when).has_value();
         text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
                     .arg(utcTime(event.when), localTime(event.when),

@@ -36,7 +36,4 @@ QString moonReport(const MoonReportRequest& request);
 // in UTC and local time.
 QString nextPhasesText(sky::Instant when);
 
-// A full moon within a day of a perigee nearer than sky::superMoonKm.
-bool isSuperMoon(sky::Instant fullMoon);
-
 } // namespace luna

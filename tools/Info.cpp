@@ -58,14 +58,6 @@ QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::
     return object;
 }
 
-std::optional<sky::Eclipse> nextEclipse(sky::Instant when, sky::EclipseKinds kind)
-{
-    const auto found = sky::nextEclipses(when, 1, kind);
-    if (found.empty())
-        return std::nullopt;
-    return found.front();
-}
-
 void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
 {
     const sky::Instant when = *options.when;
@@ -120,7 +112,7 @@ QString phaseInfo(const RenderOptions& options)
             object.insert("next", next);
             for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
                                             std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {
-                const auto eclipse = nextEclipse(*options.when, kind);
+                const auto eclipse = sky::nextEclipse(*options.when, kind);
                 object.insert(QLatin1String(key), eclipse ? QJsonValue(eclipseObject(*eclipse, options.place))
                                                           : QJsonValue(QJsonValue::Null));
             }
