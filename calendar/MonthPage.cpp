@@ -110,18 +110,6 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         painter.drawText(QRectF(margin + column * width, margin + titleHeight, width, headerHeight),
                          Qt::AlignCenter, initials[column]);
 
-    // Which days hold a principal phase, and at what time.
-    const auto phaseOn = [&](const sky::DayFacts& day) -> const sky::MonthEvent* {
-        for (const sky::MonthEvent& event : facts_.events) {
-            if (event.kind != sky::MonthEvent::Kind::Phase)
-                continue;
-            const QDateTime local = QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::LocalTime);
-            if (local.date() == toQDate(day.date))
-                return &event;
-        }
-        return nullptr;
-    };
-
     for (std::size_t i = 0; i < facts_.days.size(); ++i) {
         const sky::DayFacts& day = facts_.days[i];
         const QRectF box = cell(int(i));
@@ -137,7 +125,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         painter.setFont(font(10, QFont::Bold));
         painter.drawText(box.adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop,
                          QString::number(unsigned(day.date.day())));
-        if (const sky::MonthEvent* phase = phaseOn(day)) {
+        if (const auto& phase = day.principal) {
             painter.setFont(font(8));
             painter.drawText(box.adjusted(4, 3, -4, 0), Qt::AlignRight | Qt::AlignTop,
                              phaseSymbol(phase->phase, hemisphere_) + u' ' + timeOfDay(phase->when));

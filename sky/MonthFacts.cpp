@@ -46,6 +46,10 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
     const Instant start = localTime(first / 1, 0);
     const Instant end = localTime(year_month_day((first + months(1)) / 1), 0);
 
+    // The halves that reach into the month begin up to a half lunation
+    // before it and end as long after.
+    const std::vector<PhaseEvent> phases = phasesBetween(start - days(16), end + days(16));
+
     const auto lastDay = unsigned((first / last).day());
     for (unsigned d = 1; d <= lastDay; ++d) {
         DayFacts day;
@@ -57,12 +61,14 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
         day.waxing = day.elongation < 180;
         if (place)
             day.riseSet = riseTransitSet(localTime(day.date, 12), *place);
+        const Instant midnight = localTime(day.date, 0);
+        const Instant nextMidnight = localTime(year_month_day(sys_days(day.date) + days(1)), 0);
+        for (const PhaseEvent& event : phases)
+            if (event.when >= midnight && event.when < nextMidnight)
+                day.principal = event;
         facts.days.push_back(day);
     }
 
-    // The halves that reach into the month begin up to a half lunation
-    // before it and end as long after.
-    const std::vector<PhaseEvent> phases = phasesBetween(start - days(16), end + days(16));
     const PhaseEvent* previous = nullptr;
     for (const PhaseEvent& event : phases) {
         if (event.phase != Phase::New && event.phase != Phase::Full)

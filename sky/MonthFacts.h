@@ -26,6 +26,8 @@ struct DayFacts {
     double illumination = 0;  // then, the lit fraction
     bool waxing = false;      // in the half from new to full moon, then
     std::optional<RiseSet> riseSet; // with a place
+    // The principal phase that falls on this local day, if one does.
+    std::optional<PhaseEvent> principal;
 };
 
 // A half of a lunation: waxing from a new moon to the full moon, waning from

@@ -15,9 +15,9 @@ namespace luna {
 
 namespace {
 
-QDateTime dateTimeOf(sky::Instant when, Qt::TimeSpec spec)
+QDateTime dateTimeOf(sky::Instant when, Qt::TimeSpec clock)
 {
-    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), spec);
+    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), clock);
 }
 
 QString quoted(const std::string& text)

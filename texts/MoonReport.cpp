@@ -110,13 +110,16 @@ QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& pla
 
 } // namespace
 
+ReportedPhase reportedPhase(const MoonReportRequest& request)
+{
+    const double e = request.when ? sky::elongation(*request.when)
+                                  : elongationOf(request.angle, request.hemisphere);
+    return {e, angleOfElongation(e, request.hemisphere), illuminatedFraction(e), phaseOf(e)};
+}
+
 QString moonReport(const MoonReportRequest& options)
 {
-    const double e = options.when ? sky::elongation(*options.when)
-                                  : elongationOf(options.angle, options.hemisphere);
-    const int angle = angleOfElongation(e, options.hemisphere);
-    const double lit = illuminatedFraction(e);
-    const PhaseId phase = phaseOf(e);
+    const auto [e, angle, lit, phase] = reportedPhase(options);
 
     QString text;
     if (options.when)

@@ -24,6 +24,17 @@ struct MoonReportRequest {
     bool placeFromZone = false;
 };
 
+// The phase a report tells of: the elongation (the instant's, or the one the
+// angle shows), the picture's angle for the hemisphere, the lit fraction and
+// the phase's name. Throws sky::OutOfRange.
+struct ReportedPhase {
+    double elongation = 0;
+    int angle = 0;
+    double lit = 0;
+    PhaseId phase = PhaseId::NewMoon;
+};
+ReportedPhase reportedPhase(const MoonReportRequest& request);
+
 // The Moon for people, a fact a line: for an angle, the elongation, the
 // picture's angle, the phase and its lit part; for an instant also its age,
 // rise, transit and set at the place, where it stands, its distance and

@@ -28,19 +28,6 @@ QString digits(QStringView text)
     return text.toString();
 }
 
-// The mark of a day on which a principal phase falls, or a blank.
-QString markOf(const sky::MonthFacts& facts, const sky::DayFacts& day, Hemisphere hemisphere)
-{
-    for (const sky::MonthEvent& event : facts.events) {
-        if (event.kind != sky::MonthEvent::Kind::Phase)
-            continue;
-        const QDate date = QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::LocalTime).date();
-        if (date == QDate(int(day.date.year()), int(unsigned(day.date.month())), int(unsigned(day.date.day()))))
-            return phaseSymbol(event.phase, hemisphere);
-    }
-    return QStringLiteral(" ");
-}
-
 QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere)
 {
     // Cells of three characters, the day and its mark, a blank between.
@@ -64,7 +51,8 @@ QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere)
         row.clear();
     };
     for (const sky::DayFacts& day : facts.days) {
-        row << QStringLiteral("%1").arg(unsigned(day.date.day()), 2) + markOf(facts, day, hemisphere);
+        row << QStringLiteral("%1").arg(unsigned(day.date.day()), 2) 
+               + (day.principal ? phaseSymbol(day.principal->phase, hemisphere) : QStringLiteral(" "));
         if (row.size() == 7)
             flush();
     }

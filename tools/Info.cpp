@@ -88,41 +88,37 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
 
 QString phaseInfo(const RenderOptions& options)
 {
-    const double e = options.when ? sky::elongation(*options.when)
-                                  : elongationOf(options.angle, options.hemisphere);
-    const int angle = angleOfElongation(e, options.hemisphere);
-    const double lit = illuminatedFraction(e);
-    const PhaseId phase = phaseOf(e);
+    const MoonReportRequest request{options.when, options.angle, options.hemisphere, options.place,
+                                    options.placeFromZone};
+    if (!options.json)
+        return moonReport(request);
+    const auto [e, angle, lit, phase] = reportedPhase(request);
 
-    if (options.json) {
-        // The same in every language: scripts read it.
-        QJsonObject object{{"elongation", e},
-                           {"angle", angle},
-                           {"hemisphere", hemisphereKey(options.hemisphere)},
-                           {"phase", phaseSourceName(phase)},
-                           {"phase_id", QString::fromLatin1(phaseKey(phase))},
-                           {"illumination", lit}};
-        if (options.when) {
-            object.insert("date", isoUtc(*options.when));
-            object.insert("age", sky::age(*options.when));
-            QJsonArray next;
-            for (const sky::PhaseEvent& event : sky::nextPhases(*options.when))
-                next.append(QJsonObject{{"phase", phaseSourceName(PhaseId(2 * int(event.phase)))},
-                                        {"date", isoUtc(event.when)}});
-            object.insert("next", next);
-            for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
-                                            std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {
-                const auto eclipse = sky::nextEclipse(*options.when, kind);
-                object.insert(QLatin1String(key), eclipse ? QJsonValue(eclipseObject(*eclipse, options.place))
-                                                          : QJsonValue(QJsonValue::Null));
-            }
-            if (options.place)
-                addPlaceKeys(object, options);
+    // The same in every language: scripts read it.
+    QJsonObject object{{"elongation", e},
+                       {"angle", angle},
+                       {"hemisphere", hemisphereKey(options.hemisphere)},
+                       {"phase", phaseSourceName(phase)},
+                       {"phase_id", QString::fromLatin1(phaseKey(phase))},
+                       {"illumination", lit}};
+    if (options.when) {
+        object.insert("date", isoUtc(*options.when));
+        object.insert("age", sky::age(*options.when));
+        QJsonArray next;
+        for (const sky::PhaseEvent& event : sky::nextPhases(*options.when))
+            next.append(QJsonObject{{"phase", phaseSourceName(PhaseId(2 * int(event.phase)))},
+                                    {"date", isoUtc(event.when)}});
+        object.insert("next", next);
+        for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
+                                        std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {
+            const auto eclipse = sky::nextEclipse(*options.when, kind);
+            object.insert(QLatin1String(key), eclipse ? QJsonValue(eclipseObject(*eclipse, options.place))
+                                                      : QJsonValue(QJsonValue::Null));
         }
-        return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+        if (options.place)
+            addPlaceKeys(object, options);
     }
-
-    return moonReport({options.when, options.angle, options.hemisphere, options.place, options.placeFromZone});
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
 QString eclipsesReport(const RenderOptions& options)

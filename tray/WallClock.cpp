@@ -70,12 +70,12 @@ void WallClock::wakeAt(sky::Instant when)
         return;
     // On the real clock; never in the past, which would mean never.
     const auto real = std::max(when - offset_, systemNow()) + seconds(1);
-    itimerspec spec{};
-    spec.it_value.tv_sec = real.time_since_epoch().count();
+    itimerspec alarm{};
+    alarm.it_value.tv_sec = real.time_since_epoch().count();
     // Set on CLOCK_REALTIME with CANCEL_ON_SET, the timer rings once the
     // calendar passes the instant, sleep or not, and a setting of the clock
     // cancels it with ECANCELED.
-    timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &alarm, nullptr);
 }
 
 void WallClock::ring()
