@@ -86,6 +86,8 @@ private slots:
     void speaksTheUsersLanguage();
     void helpAndVersion();
     void cycleIsWrittenWhole();
+    void everySpellingEndsCleanly_data();
+    void everySpellingEndsCleanly();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -568,6 +570,101 @@ void TestRender::cycleIsWrittenWhole()
         QVERIFY2(name.startsWith("luna-") && reader.read().size() == QSize(2048, 2048),
                  qPrintable(name));
     }
+}
+
+void TestRender::everySpellingEndsCleanly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("writes");
+
+    // Each option as luna-render reads it with two dashes, and again with
+    // one, as separate words and joined by '='; the status it must end with
+    // and the file it must leave.
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        int status;
+        QString writes;
+    };
+    const QList<Case> cases{
+        {"calendar to pdf", {"--calendar", "2027-01", "-o", "gennaio.pdf"}, 0, "gennaio.pdf"},
+        {"calendar to svg", {"--calendar", "2027-02", "--output", "febbraio.svg"}, 0, "febbraio.svg"},
+        {"calendar as text", {"--calendar", "2027"}, 0, ""},
+        {"calendar to ics", {"--calendar", "2027-03", "-o", "marzo.ics"}, 0, "marzo.ics"},
+        {"picture", {"90", "-o", "luna.png", "--size", "64x64", "--background", "navy"}, 0, "luna.png"},
+        {"svg picture", {"--date", "2026-12-24T12:00Z", "-o", "luna.svg"}, 0, "luna.svg"},
+        {"all as svg", {"--all", ".", "--format", "svg", "--size", "8x8"}, 0, "luna-000.svg"},
+        {"info", {"--info", "--json", "--date", "2026-12-24", "--place", "Europe/Rome"}, 0, ""},
+        {"as seen", {"--as-seen", "--date", "2026-12-24T21:00Z", "--place", "41.9,12.5"}, 0, ""},
+        {"eclipses", {"--eclipses", "--count", "2", "--kind", "solar"}, 0, ""},
+        {"hemisphere", {"45", "--hemisphere", "south"}, 0, ""},
+        {"all", {"--all", ".", "--size", "8x8"}, 0, "luna-359.png"},
+        {"help", {"--help"}, 0, ""},
+        {"version", {"--version"}, 0, ""},
+        {"unwritable path", {"90", "-o", "/proc/luna.png"}, 1, ""},
+        {"missing folder", {"--calendar", "2027-01", "-o", "nowhere/gennaio.pdf"}, 2, ""},
+        {"a folder for a file", {"--calendar", "2027-01", "-o", "."}, 2, ""},
+        {"unknown extension", {"90", "-o", "luna.bmp"}, 2, ""},
+        {"calendar, unknown extension", {"--calendar", "2027-01", "-o", "gennaio.doc"}, 2, ""},
+        {"empty name", {"90", "-o", ""}, 2, ""},
+        {"calendar, empty name", {"--calendar", "2027", "-o", ""}, 2, ""},
+        {"calendar out of range", {"--calendar", "2101-01"}, 2, ""},
+        {"odd count", {"--eclipses", "--count", "-3"}, 2, ""},
+        {"odd kind", {"--eclipses", "--kind", "annular"}, 2, ""},
+        {"odd size", {"90", "--size", "0x99999", "-o", "x.png"}, 2, ""},
+        {"odd date", {"--date", "2026-02-30"}, 2, ""},
+        {"odd place", {"--info", "--place", "91,0"}, 2, ""},
+        {"missing value", {"--calendar"}, 2, ""},
+    };
+    const QStringList flags{"--info", "--json", "--as-seen", "--eclipses", "--help", "--version"};
+    for (const Case& c : cases) {
+        QStringList single, joined, singleJoined;
+        for (qsizetype i = 0; i < c.arguments.size(); ++i) {
+            const QString& word = c.arguments[i];
+            const bool option = word.startsWith(u"--");
+            const QString oneDash = option ? word.mid(1) : word;
+            single << oneDash;
+            if (option && !flags.contains(word) && i + 1 < c.arguments.size()) {
+                const QString& value = c.arguments[++i];
+                joined << word + u'=' + value;
+                singleJoined << oneDash + u'=' + value;
+                single << value;
+            } else {
+                joined << word;
+                singleJoined << oneDash;
+            }
+        }
+        QTest::addRow("%s, --option value", c.name) << c.arguments << c.status << c.writes;
+        QTest::addRow("%s, -option value", c.name) << single << c.status << c.writes;
+        QTest::addRow("%s, --option=value", c.name) << joined << c.status << c.writes;
+        QTest::addRow("%s, -option=value", c.name) << singleJoined << c.status << c.writes;
+    }
+}
+
+// Whatever is typed, luna-render ends by its own hand with 0, 1 or 2, never
+// by a signal, and a spelling reaches the same work as any other.
+void TestRender::everySpellingEndsCleanly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, writes);
+
+    QProcess process;
+    process.setWorkingDirectory(folder->path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Rome"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LUNA_RENDER), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    if (!writes.isEmpty())
+        QVERIFY2(QFileInfo(folder->filePath(writes)).size() > 0, qPrintable(writes));
+    if (status != 0)
+        QVERIFY(!process.readAllStandardError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRender)

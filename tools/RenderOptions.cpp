@@ -102,6 +102,10 @@ Request collect(const QStringList& arguments, sky::Instant now)
     if (line.isSet(QStringLiteral("format")))
         request.format = line.value(QStringLiteral("format"));
     request.output = line.value(QStringLiteral("output"));
+    // An empty name would otherwise read as no -o at all, and the picture
+    // asked for would go unwritten without a word.
+    if (line.isSet(QStringLiteral("output")) && request.output.isEmpty())
+        fail(QCoreApplication::translate("luna-render", "-o: manca il nome del file"));
     request.directory = line.value(QStringLiteral("all"));
     request.info = line.isSet(QStringLiteral("info"));
     request.json = line.isSet(QStringLiteral("json"));
