@@ -4,6 +4,7 @@
 
 #include "PhasePicture.h"
 #include "PictureGeometry.h"
+#include "Formats.h"
 #include "Render.h"
 
 #include <QDateTime>
@@ -85,6 +86,9 @@ private slots:
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
     void helpAndVersion();
+    void timesAreRoundedToTheNearestMinute_data();
+    void timesAreRoundedToTheNearestMinute();
+    void infoAndMonthAgreeOnTheMinute();
     void cycleIsWrittenWhole();
     void everySpellingEndsCleanly_data();
     void everySpellingEndsCleanly();
@@ -360,13 +364,16 @@ void TestRender::infoAsJson()
     QCOMPARE(next.size(), 4);
     QString previous = info["date"].toString();
     for (const QJsonValue& phase : next) {
-        QCOMPARE(phase.toObject().keys(), (QStringList{"date", "phase"}));
+        QCOMPARE(phase.toObject().keys(), (QStringList{"date", "phase", "phase_id"}));
         const QString date = phase["date"].toString();
         QVERIFY2(date.endsWith(u'Z') && date > previous, qPrintable(date));
         previous = date;
     }
     QCOMPARE(next[0]["phase"].toString(), "Ultimo quarto");
     QCOMPARE(next[3]["phase"].toString(), "Luna piena");
+    const QStringList ids{"last_quarter", "new_moon", "first_quarter", "full_moon"};
+    for (qsizetype i = 0; i < ids.size(); ++i)
+        QCOMPARE(next[i]["phase_id"].toString(), ids[i]);
     if (!info.contains("place"))
         return;
 
@@ -514,11 +521,11 @@ void TestRender::speaksTheUsersLanguage()
         ? QStringList{"Instant:       2026-12-24 21:00 UTC (local time 2026-12-24 22:00 CET)",
                       "Elongation:    191.63°", "Phase:         Waning gibbous",
                       "Age:           15.8 days since the new moon",
-                      "  Last quarter   2026-12-30 18:59 UTC  (local time 2026-12-30 19:59 CET)"}
+                      "  Last quarter   2026-12-30 19:00 UTC  (local time 2026-12-30 20:00 CET)"}
         : QStringList{"Istante:       2026-12-24 21:00 UTC (ora locale 2026-12-24 22:00 CET)",
                       "Elongazione:   191,63°", "Fase:          Gibbosa calante",
                       "Età:           15,8 giorni dalla luna nuova",
-                      "  Ultimo quarto  2026-12-30 18:59 UTC  (ora locale 2026-12-30 19:59 CET)"};
+                      "  Ultimo quarto  2026-12-30 19:00 UTC  (ora locale 2026-12-30 20:00 CET)"};
     for (const QString& line : expected)
         QVERIFY2(info.out.contains(line + u'\n'), qPrintable(line + " in:\n" + info.out));
 
@@ -532,6 +539,42 @@ void TestRender::speaksTheUsersLanguage()
     QCOMPARE(mistake.err, english ? "luna-render: --date: «2026-02-30» is not a day of the calendar\n"
                                   : "luna-render: --date: «2026-02-30» non è una data del calendario\n");
     QVERIFY(render({"--help"}, language).out.startsWith(english ? "Usage: luna-render" : "Uso: luna-render"));
+}
+
+void TestRender::timesAreRoundedToTheNearestMinute_data()
+{
+    QTest::addColumn<QString>("instant");
+    QTest::addColumn<QString>("reads");
+
+    QTest::newRow("a second short of the half") << "2026-12-30T18:59:29Z" << "18:59";
+    QTest::newRow("on the half") << "2026-12-30T18:59:30Z" << "19:00";
+    QTest::newRow("the last quarter of 2026-12-30") << "2026-12-30T18:59:32Z" << "19:00";
+    QTest::newRow("before 1970") << "1950-06-01T23:59:45Z" << "00:00";
+    QTest::newRow("on the minute") << "2100-12-31T23:59:00Z" << "23:59";
+}
+
+void TestRender::timesAreRoundedToTheNearestMinute()
+{
+    QFETCH(QString, instant);
+    QFETCH(QString, reads);
+    const sky::Instant when = sky::parseWhen(instant.toStdString(), sky::Instant{});
+    QCOMPARE(timeText(when, QStringLiteral("HH:mm"), Clock::Utc), reads);
+    QVERIFY(utcTime(when).contains(reads));
+}
+
+// The same event reads the same minute in --info and in the month.
+void TestRender::infoAndMonthAgreeOnTheMinute()
+{
+    const Run info = render({"--info", "--date", "2026-12-24T12:00Z"});
+    QCOMPARE(info.status, 0);
+    QVERIFY2(info.out.contains(u"2026-12-30 20:00 CET"), qPrintable(info.out));
+    const Run month = render({"--calendar", "2026-12"});
+    QCOMPARE(month.status, 0);
+    QVERIFY2(month.out.contains(u"30 dicembre, 20:00"), qPrintable(month.out));
+
+    // Rome's moonrise of 2026-12-08 comes at 06:07:48 UT.
+    const Run rise = render({"--info", "--date", "2026-12-08T12:00Z", "--place", "Europe/Rome"});
+    QVERIFY2(rise.out.contains(u"2026-12-08 07:08 CET"), qPrintable(rise.out));
 }
 
 void TestRender::helpAndVersion()

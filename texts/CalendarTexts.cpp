@@ -23,17 +23,9 @@ QDateTime local(sky::Instant when)
     return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
 }
 
-// Times are given to the minute, rounded to the nearest.
-sky::Instant nearestMinute(sky::Instant when)
-{
-    const auto s = when.time_since_epoch().count();
-    const auto floor = s - ((s % 60) + 60) % 60;
-    return sky::Instant{std::chrono::seconds(s - floor >= 30 ? floor + 60 : floor)};
-}
-
 QString dayOnly(sky::Instant when)
 {
-    return QLocale().toString(local(nearestMinute(when)), QCoreApplication::translate("Calendar", "d MMMM, HH:mm"));
+    return timeText(when, QCoreApplication::translate("Calendar", "d MMMM, HH:mm"));
 }
 
 } // namespace
@@ -68,13 +60,12 @@ QString phaseSymbol(sky::Phase phase, Hemisphere hemisphere)
 
 QString dayAndTime(sky::Instant when)
 {
-    return QLocale().toString(local(nearestMinute(when)),
-                              QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"));
+    return timeText(when, QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"));
 }
 
 QString timeOfDay(sky::Instant when)
 {
-    return QLocale().toString(local(nearestMinute(when)), QStringLiteral("HH:mm"));
+    return timeText(when, QStringLiteral("HH:mm"));
 }
 
 QString eventText(const sky::MonthEvent& event)

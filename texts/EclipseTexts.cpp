@@ -15,14 +15,9 @@ namespace luna {
 
 namespace {
 
-QDateTime local(sky::Instant when)
-{
-    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
-}
-
 QString clock(sky::Instant when)
 {
-    return QLocale().toString(local(when), QStringLiteral("HH:mm"));
+    return timeText(when, QStringLiteral("HH:mm"));
 }
 
 // A phase that begins at `from` and ends at `to`: "dalle 06:09 alle 09:47".
@@ -83,7 +78,7 @@ QString eclipseKindKey(sky::EclipseKind kind)
 QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
 {
     using sky::Contact;
-    const QString when = QLocale().toString(local(eclipse.greatest), QStringLiteral("yyyy-MM-dd HH:mm t"));
+    const QString when = localTime(eclipse.greatest);
     // A penumbral eclipse has no umbral magnitude worth the name.
     QString text = eclipse.type == sky::EclipseType::Penumbral
         ? QCoreApplication::translate("Eclipses", "%1  %2, magnitudine di penombra %3")

@@ -32,15 +32,25 @@ QString isoUtc(sky::Instant when)
     return dateTimeOf(when, Qt::UTC).toString(Qt::ISODate);
 }
 
+sky::Instant nearestMinute(sky::Instant when)
+{
+    return std::chrono::round<std::chrono::minutes>(when);
+}
+
+QString timeText(sky::Instant when, const QString& format, Clock clock)
+{
+    return QLocale().toString(dateTimeOf(nearestMinute(when), clock == Clock::Utc ? Qt::UTC : Qt::LocalTime),
+                              format);
+}
+
 QString utcTime(sky::Instant when)
 {
-    return QLocale().toString(dateTimeOf(when, Qt::UTC), QStringLiteral("yyyy-MM-dd HH:mm"))
-        + QStringLiteral(" UTC");
+    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), Clock::Utc) + QStringLiteral(" UTC");
 }
 
 QString localTime(sky::Instant when)
 {
-    return QLocale().toString(dateTimeOf(when, Qt::LocalTime), QStringLiteral("yyyy-MM-dd HH:mm t"));
+    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm t"));
 }
 
 QString decimal(double value, int decimals)

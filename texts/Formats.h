@@ -15,6 +15,14 @@ namespace luna {
 // An instant for scripts, the same in every language: 2026-12-24T21:00:00Z.
 QString isoUtc(sky::Instant when);
 
+// Every time a person reads goes through here: rounded to the nearest
+// minute, as the almanacs give their times (19:59:32 reads 20:00), then
+// written in `format` (QLocale's, such as "HH:mm") on the local clock or in
+// UTC.
+enum class Clock { Local, Utc };
+sky::Instant nearestMinute(sky::Instant when);
+QString timeText(sky::Instant when, const QString& format, Clock clock = Clock::Local);
+
 // An instant for people, to the minute, in UTC (2026-12-24 21:00 UTC) or on
 // the local clock with its zone (2026-12-24 22:00 CET).
 QString utcTime(sky::Instant when);

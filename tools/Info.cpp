@@ -105,9 +105,12 @@ QString phaseInfo(const RenderOptions& options)
         object.insert("date", isoUtc(*options.when));
         object.insert("age", sky::age(*options.when));
         QJsonArray next;
-        for (const sky::PhaseEvent& event : sky::nextPhases(*options.when))
-            next.append(QJsonObject{{"phase", phaseSourceName(PhaseId(2 * int(event.phase)))},
+        for (const sky::PhaseEvent& event : sky::nextPhases(*options.when)) {
+            const PhaseId id = PhaseId(2 * int(event.phase));
+            next.append(QJsonObject{{"phase", phaseSourceName(id)},
+                                    {"phase_id", QString::fromLatin1(phaseKey(id))},
                                     {"date", isoUtc(event.when)}});
+        }
         object.insert("next", next);
         for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
                                         std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {

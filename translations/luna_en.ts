@@ -834,6 +834,10 @@ Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
 cannot write.
 </translation>
     </message>
+    <message>
+        <source>-o: manca il nome del file</source>
+        <translation>-o: the file name is missing</translation>
+    </message>
 </context>
 <context>
     <name>luna::DateDialog</name>

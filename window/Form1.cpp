@@ -4,10 +4,13 @@
 
 #include "Form1.h"
 
+#include "Formats.h"
+
 #include "CaptionLabel.h"
 #include "DateDialog.h"
 #include "DrawLuna.h"
 #include "FactsWindow.h"
+#include "Formats.h"
 #include "FormGeometry.h"
 #include "MonthWindow.h"
 #include "PhaseTexts.h"
@@ -80,8 +83,7 @@ sky::Instant now()
 // instant.
 QString instantText(sky::Instant when)
 {
-    return QLocale().toString(QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime),
-                              QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"));
+    return timeText(when, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"));
 }
 
 } // namespace
