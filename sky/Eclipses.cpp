@@ -86,7 +86,7 @@ public:
     {
         for (int i = 0; i < 3; ++i) {
             double tt1 = 0, tt2 = 0;
-            universalTime(around + (i - 1) * span, tt1, tt2);
+            clockDate(around + (i - 1) * span, tt1, tt2);
             double sun[3];
             sunAt(tt1, tt2 + ttOffset_, sun);
             for (int j = 0; j < 3; ++j)
@@ -97,7 +97,7 @@ public:
     void at(Seconds when, double (&moon)[3], double (&sun)[3]) const
     {
         double tt1 = 0, tt2 = 0;
-        universalTime(when, tt1, tt2);
+        clockDate(when, tt1, tt2);
         double pv[2][3];
         moonAt(tt1, tt2 + ttOffset_, pv);
         // Quadratic through the three samples, x in [-1, 1].
@@ -291,12 +291,15 @@ std::optional<Eclipse> solarEclipse(Seconds newMoon)
         eclipse.type = EclipseType::Partial;
     }
 
-    if (eclipse.type == EclipseType::Partial) {
+    if (gamma >= flattenedLimb) {
+        // Partial, or total or annular off the axis: the fraction of the
+        // Sun's diameter covered where the Earth's limb comes nearest the
+        // axis, the shadow's radii taken on the fundamental plane.
         eclipse.magnitude = (flattenedLimb + g.penumbra - gamma) / (g.penumbra + g.umbra);
     } else {
         // The Moon's and the Sun's apparent diameters from where the axis
-        // meets the surface (or grazes it).
-        const double depth = gamma < 1 ? std::sqrt(1 - gamma * gamma) * earthRadiusKm : 0;
+        // meets the surface.
+        const double depth = std::sqrt(1 - gamma * gamma) * earthRadiusKm;
         const double fromMoon = g.moonToPlane - depth;
         eclipse.magnitude
             = (moonUmbraRatio * earthRadiusKm / fromMoon) / (sunRadiusKm / (g.sunToMoon + fromMoon));

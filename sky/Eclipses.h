@@ -34,9 +34,10 @@ struct Eclipse {
     // when the axis of the Moon's shadow passes nearest the Earth's centre.
     Instant greatest;
     // Lunar: the umbral magnitude (negative for a penumbral eclipse). Solar:
-    // for a partial eclipse the fraction of the Sun's diameter covered where
-    // most is, otherwise the ratio of the Moon's apparent diameter to the
-    // Sun's at greatest eclipse.
+    // for a partial eclipse, or a total or annular one whose axis misses the
+    // Earth, the fraction of the Sun's diameter covered where most is;
+    // otherwise the ratio of the Moon's apparent diameter to the Sun's at
+    // greatest eclipse.
     double magnitude = 0;
     double penumbralMagnitude = 0; // lunar only
     // That least distance in Earth equatorial radii, positive when the Moon

@@ -17,41 +17,6 @@ namespace detail {
 
 using namespace std::chrono;
 
-Instant toInstant(Seconds when)
-{
-    return Instant{seconds(std::llround(when))};
-}
-
-void universalTime(Seconds when, double& ut1, double& ut2)
-{
-    const double whole = std::floor(when / 86400);
-    ut1 = 2440587.5 + whole;
-    ut2 = (when - whole * 86400) / 86400;
-}
-
-void terrestrialTime(Seconds when, double& tt1, double& tt2)
-{
-    const double wholeSeconds = std::floor(when);
-    const sys_seconds instant{seconds(static_cast<long long>(wholeSeconds))};
-    const sys_days day = floor<days>(instant);
-    const year_month_day date(day);
-    const hh_mm_ss time(instant - day);
-    double utc1 = 0, utc2 = 0, tai1 = 0, tai2 = 0;
-    eraDtf2d("UTC", int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())),
-             int(time.hours().count()), int(time.minutes().count()),
-             double(time.seconds().count()) + (when - wholeSeconds), &utc1, &utc2);
-    eraUtctai(utc1, utc2, &tai1, &tai2);
-    eraTaitt(tai1, tai2, &tt1, &tt2);
-}
-
-double terrestrialOffset(Seconds when)
-{
-    double tt1 = 0, tt2 = 0, ut1 = 0, ut2 = 0;
-    terrestrialTime(when, tt1, tt2);
-    universalTime(when, ut1, ut2);
-    return (tt1 - ut1) + (tt2 - ut2);
-}
-
 void moonAt(double tt1, double tt2, double (&pv)[2][3])
 {
     eraMoon98(tt1, tt2, pv);

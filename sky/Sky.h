@@ -69,4 +69,8 @@ std::vector<PhaseEvent> phasesBetween(Instant from, Instant to);
 // years.
 void requireNearSupported(Instant when);
 
+// Delta T = TT - UT1 at `when`, in seconds, as Luna reckons the Earth's
+// rotation (see TimeScales.h).
+double deltaT(Instant when);
+
 } // namespace luna::sky

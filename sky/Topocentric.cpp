@@ -70,10 +70,11 @@ struct Observer {
 };
 
 // What changes slowly over a day: the celestial-to-intermediate matrix
-// (precession and nutation) and TT - UTC.
+// (precession and nutation), TT - clock and UT1 - clock.
 struct Frame {
     explicit Frame(Seconds around)
         : ttOffset(terrestrialOffset(around))
+        , ut1Offset(rotationOffset(around))
     {
         double tt1 = 0, tt2 = 0;
         terrestrialTime(around, tt1, tt2);
@@ -83,6 +84,7 @@ struct Frame {
     // ERFA takes its matrices by non-const pointer.
     mutable double rc2i[3][3];
     double ttOffset;
+    double ut1Offset;
 };
 
 // The Moon from the Earth's centre (intermediate frame) and from the place
@@ -100,9 +102,10 @@ Sighting sight(Seconds when, const Frame& frame, const Observer& observer)
 {
     Sighting s{};
     double ut1 = 0, ut2 = 0;
-    universalTime(when, ut1, ut2);
+    clockDate(when, ut1, ut2);
     s.tt1 = ut1;
     s.tt2 = ut2 + frame.ttOffset;
+    ut2 += frame.ut1Offset;
     double pv[2][3];
     moonAt(s.tt1, s.tt2, pv);
     eraRxp(frame.rc2i, pv[0], s.geocentric);

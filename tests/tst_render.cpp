@@ -436,6 +436,15 @@ void TestRender::eclipsesAreListed()
         QCOMPARE(eclipse.contains("contacts"), eclipse["kind"] == "lunar");
     }
 
+    // 2048 January 1 from Shanghai: the Moon rises in the last of the
+    // penumbral phase. Seen, then, but not at greatest.
+    const Run shanghai = render({"--eclipses", "--date", "2047-12-25", "--count", "1", "--kind", "lunar",
+                                 "--place", "31.23,121.47", "--json"});
+    const QJsonObject late = QJsonDocument::fromJson(shanghai.out.toUtf8()).array().first().toObject();
+    QVERIFY(late["greatest"].toString().startsWith("2048-01-01T06:5"));
+    QCOMPARE(late["visible"].toBool(false), true);
+    QCOMPARE(late["visible_at_greatest"].toBool(true), false);
+
     // The list ends with 2100, fewer than asked, and that is no failure.
     const Run last = render({"--eclipses", "--date", "2100-06-01", "--count", "10"}, utc);
     QCOMPARE(last.status, 0);

@@ -36,6 +36,10 @@ private slots:
     void phasesFollowInOrderAtTheirSpacing();
     void ageCountsFromTheLastNewMoon();
     void refusesInstantsOutsideTheYears();
+    void deltaTFollowsTheCanon_data();
+    void deltaTFollowsTheCanon();
+    void deltaTHasNoStep_data();
+    void deltaTHasNoStep();
 
     void readsWhatPeopleWrite_data();
     void readsWhatPeopleWrite();
@@ -190,6 +194,51 @@ void TestSky::refusesWhatIsNoInstant()
         QVERIFY_THROWS_EXCEPTION(OutOfRange, parseWhen(text.toStdString(), Instant{}));
     else
         QVERIFY_THROWS_EXCEPTION(BadDate, parseWhen(text.toStdString(), Instant{}));
+}
+
+void TestSky::deltaTFollowsTheCanon_data()
+{
+    QTest::addColumn<Instant>("when");
+    QTest::addColumn<double>("published");
+    QTest::addColumn<double>("tolerance");
+
+    // Delta T as NASA gives it with the Besselian elements of these solar
+    // eclipses, the canon's own; and TT - UTC from the leap-second table
+    // (UT1 stays within 0.9 s of it) in between.
+    QTest::newRow("1900-05-28") << utc("1900-05-28T14:54Z") << -2.2 << 0.5;
+    QTest::newRow("1912-04-17") << utc("1912-04-17T11:34Z") << 13.5 << 0.5;
+    QTest::newRow("1928-05-19") << utc("1928-05-19T13:24Z") << 24.2 << 0.5;
+    QTest::newRow("1937-06-08") << utc("1937-06-08T20:41Z") << 23.9 << 0.5;
+    QTest::newRow("1953-08-09") << utc("1953-08-09T15:55Z") << 30.5 << 0.5;
+    QTest::newRow("1999-08-11, 32 leap seconds") << utc("1999-08-11T11:03Z") << 64.184 << 0.001;
+    QTest::newRow("2024-04-08, 37 leap seconds") << utc("2024-04-08T18:17Z") << 69.184 << 0.001;
+    QTest::newRow("2090-09-23") << utc("2090-09-23T16:53Z") << 180.9 << 0.5;
+    QTest::newRow("2099-09-14") << utc("2099-09-14T16:54Z") << 201.8 << 0.5;
+    QTest::newRow("2100-09-04") << utc("2100-09-04T08:46Z") << 204.1 << 0.5;
+}
+
+void TestSky::deltaTFollowsTheCanon()
+{
+    QFETCH(Instant, when);
+    QFETCH(double, published);
+    QFETCH(double, tolerance);
+    QVERIFY2(std::abs(deltaT(when) - published) <= tolerance, qPrintable(QString::number(deltaT(when))));
+}
+
+void TestSky::deltaTHasNoStep_data()
+{
+    QTest::addColumn<Instant>("at");
+    QTest::newRow("UTC begins counting leap seconds") << utc("1972-01-01T00:00Z");
+    QTest::newRow("observation gives way to prediction") << utc("2026-01-01T00:00Z");
+    QTest::newRow("the prediction reaches the polynomials") << utc("2050-01-01T00:00Z");
+}
+
+// Where one source of Delta T hands over to the next the Earth turns on
+// without a jump: rise and set would jump with it.
+void TestSky::deltaTHasNoStep()
+{
+    QFETCH(Instant, at);
+    QVERIFY(std::abs(deltaT(at) - deltaT(at - seconds(1))) < 0.1);
 }
 
 QTEST_APPLESS_MAIN(TestSky)

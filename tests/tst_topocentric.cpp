@@ -170,7 +170,8 @@ void TestTopocentric::riseAndSetMatchTheAlmanac()
             const int off = std::abs(localMinutes(*ours) - *published);
             worst = std::max(worst, off);
             ++compared;
-            if (off > 2)
+            // Both to the minute, rounded: to the minute is one at most.
+            if (off > 1)
                 wrong << QString("%1 %2 off by %3 min").arg(date, what).arg(off);
         }
     }
@@ -216,7 +217,9 @@ void TestTopocentric::apsidesMatchPublishedInstants()
     const Instant from = published - days(10);
     const Apsis found = perigee ? nextPerigee(from) : nextApogee(from);
     const auto off = found.when - published;
-    QVERIFY2(abs(off) <= hours(1), qPrintable(QString("off by %1 min").arg(off.count() / 60)));
+    // The instants are given to a tenth of an hour, and the distance is
+    // flat near its turn: ten minutes, as the README says.
+    QVERIFY2(abs(off) <= minutes(10), qPrintable(QString("off by %1 s").arg(off.count())));
     if (distanceKm > 0)
         QVERIFY2(std::abs(found.distanceKm - distanceKm) < 100,
                  qPrintable(QString::number(found.distanceKm)));

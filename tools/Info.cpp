@@ -53,8 +53,14 @@ QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::
         if (eclipse.contacts[i])
             contacts.insert(QLatin1String(names[i]), isoUtc(*eclipse.contacts[i]));
     object.insert("contacts", contacts);
-    if (place)
-        object.insert("visible", sky::visibility(eclipse, *place).any());
+    if (place) {
+        // Visible when any phase happens with the Moon up, even the end of
+        // the penumbral one alone; visible_at_greatest says whether the
+        // middle of it does.
+        const sky::Visibility seen = sky::visibility(eclipse, *place);
+        object.insert("visible", seen.any());
+        object.insert("visible_at_greatest", seen.atGreatest);
+    }
     return object;
 }
 

@@ -710,6 +710,10 @@ Examples:
         <translation>-o: %1 has an unknown extension: it takes .pdf, .svg, .png or .ics</translation>
     </message>
     <message>
+        <source>-o: manca il nome del file</source>
+        <translation>-o: the file name is missing</translation>
+    </message>
+    <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
      luna-render [OPZIONI] --date QUANDO
      luna-render [OPZIONI] --all CARTELLA
@@ -745,7 +749,11 @@ Opzioni:
   --as-seen                con --date, la Luna girata come sta nel cielo del
                            luogo: in alto lo zenit
   --eclipses               le prossime eclissi dopo --date (predefinito adesso),
-                           fino al 2100; con un luogo, se si vedono di lì
+                           fino al 2100; con un luogo, se si vedono di lì: una
+                           di Luna è visibile se una sua fase qualunque, anche
+                           solo la fine della penombra, avviene con la Luna
+                           sopra l&apos;orizzonte (con --json anche
+                           visible_at_greatest)
   --count N                quante eclissi, da 1 a 1000 (predefinito 4)
   --kind lunar|solar|all   quali eclissi (predefinito all)
   --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
@@ -767,6 +775,11 @@ Esempi:
   luna-render --eclipses --kind lunar --count 10
   luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
+
+Le ore sono quelle degli orologi civili: il tempo universale prima del 1972,
+poi UTC, e dopo l&apos;ultimo secondo intercalare (fine 2016) UTC senza altri.
+Per la rotazione della Terra (sorgere, tramontare, altezza) vale UT1, dal
+Delta T di Espenak e Meeus dove la tabella dei secondi intercalari non arriva.
 
 Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
 scrivere.
@@ -807,7 +820,11 @@ Options:
   --as-seen                with --date, the Moon turned as it stands in the
                            place&apos;s sky: the zenith at the top
   --eclipses               the next eclipses after --date (default now), until
-                           2100; with a place, whether they are seen from there
+                           2100; with a place, whether they are seen from there:
+                           a lunar one is seen when any of its phases, even
+                           the end of the penumbral one alone, happens with
+                           the Moon above the horizon (with --json also
+                           visible_at_greatest)
   --count N                how many eclipses, from 1 to 1000 (default 4)
   --kind lunar|solar|all   which eclipses (default all)
   --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
@@ -830,13 +847,14 @@ Examples:
   luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
 
+Times are those of civil clocks: Universal Time before 1972, then UTC, and
+after the last leap second (the end of 2016) UTC without further ones. The
+Earth&apos;s rotation (rise, set, altitude) takes UT1, from Espenak and Meeus&apos;s
+Delta T where the table of leap seconds does not reach.
+
 Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
 cannot write.
 </translation>
-    </message>
-    <message>
-        <source>-o: manca il nome del file</source>
-        <translation>-o: the file name is missing</translation>
     </message>
 </context>
 <context>
