@@ -96,7 +96,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Luna"));
+    // No display name: on X11 Qt would append it to every title, and the
+    // main window's is exactly the original's.
     luna::speakUsersLanguage(application);
     if (options->task == luna::LunaOptions::Task::Tray)
         return runTray(application);

@@ -162,6 +162,9 @@ private slots:
     void cleanupTestCase();
 
     void opensInPlaceWithAnEmptyPicture();
+    void titleIsTheOriginals();
+    void shiftF10OpensTheMenu_data();
+    void shiftF10OpensTheMenu();
     void offersNoResizeMinimiseOrMaximise();
     void oneStepRightShowsAThinCrescent();
     void keysReach270WithTheRightHalfLit();
@@ -268,6 +271,61 @@ void TestEndToEnd::opensInPlaceWithAnEmptyPicture()
         for (int y = instruction.top(); y <= instruction.bottom(); ++y)
             dark += toneOf(screen, QPoint(x, y)) == Tone::Black;
     QVERIFY2(dark > 40, qPrintable(QString::number(dark)));
+}
+
+// The title as the window manager reads it is the original's, to the letter.
+void TestEndToEnd::titleIsTheOriginals()
+{
+    for (const char* property : {"WM_NAME", "_NET_WM_NAME"}) {
+        const QString line = run("xprop", {"-id", window, property}).trimmed();
+        QVERIFY2(line.endsWith(u"= \"Visualizzazione Zelvo lunari\""), qPrintable(line));
+    }
+    QCOMPARE(xdotool({"getwindowname", window}).trimmed(), QStringLiteral("Visualizzazione Zelvo lunari"));
+}
+
+void TestEndToEnd::shiftF10OpensTheMenu_data()
+{
+    QTest::addColumn<bool>("onTheBar");
+    QTest::newRow("focus on the picture") << false;
+    QTest::newRow("focus on the bar") << true;
+}
+
+// Shift+F10, as real key events, opens the window's menu wherever the focus
+// is: its first item then shows the Moon of now, with the date in the title.
+void TestEndToEnd::shiftF10OpensTheMenu()
+{
+    QFETCH(bool, onTheBar);
+    QProcess second;
+    second.setProcessEnvironment(luna.processEnvironment());
+    second.start(QStringLiteral(LUNA_EXECUTABLE), {});
+    QVERIFY(second.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        second.kill();
+        second.waitForFinished();
+    });
+    // The window of the second program: the one that is not the first's.
+    const auto newWindow = [&] {
+        const QStringList found = xdotool({"search", "--onlyvisible", "--name", windowName}).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& id : found)
+            if (id.trimmed() != window.trimmed())
+                return id.trimmed();
+        return QString();
+    };
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = newWindow()).isEmpty(), 10000);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(300);
+    if (onTheBar) {
+        clickAt(onScreen(FormGeometry::HScroll1).center());
+        QTest::qWait(300);
+    }
+    xdotool({"key", "shift+F10"});
+    QTest::qWait(500);
+    QGuiApplication::primaryScreen()->grabWindow(0).toImage()
+        .copy(QRect(clientOrigin - QPoint(20, 40), QSize(560, 420)))
+        .save(QStringLiteral(LUNA_SCREENSHOTS "/") + (onTheBar ? "24-shift-f10-bar.png" : "24-shift-f10-picture.png"));
+    xdotool({"key", "Down", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).startsWith(u"Visualizzazione Zelvo lunari — "), 5000);
 }
 
 void TestEndToEnd::offersNoResizeMinimiseOrMaximise()

@@ -187,6 +187,19 @@ void Form1::createMenu()
     menu->addSeparator();
     actionAbout = add(tr("Informazioni su Luna"), {}, [this] { onPicLunaClick(); });
     actionQuit = add(tr("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::quit(); });
+
+    // Qt turns the Menu key into a context menu event, but on X11 not
+    // Shift+F10: a shortcut of the window's opens the menu by the focus.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget* focus = focusWidget() ? focusWidget() : this;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, focus->rect().center(),
+                                focus->mapToGlobal(focus->rect().center()));
+        contextMenuEvent(&event);
+    });
+    addAction(menuKey);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
