@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Clock.h"
 #include "Form1.h"
+#include "Formats.h"
 #include "Language.h"
 #include "LunaOptions.h"
 #include "Tray.h"
@@ -68,7 +70,10 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments += QString::fromLocal8Bit(argv[i]);
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    // The clock is started first, as "now" in the arguments reads it; a bad
+    // LUNA_CLOCK is told once the texts speak the user's language.
+    const bool clockStarted = !luna::startProgramClock();
+    const auto now = luna::sky::programClock().now();
 
     // The options are read once before Qt starts, so that --help and
     // mistakes are answered without a display; they are read again once
@@ -78,10 +83,14 @@ int main(int argc, char* argv[])
         options = luna::parseLunaArguments(arguments, now);
     } catch (const luna::UsageError&) {
     }
-    if (!options
+    if (!clockStarted || !options
         || (options->task != luna::LunaOptions::Task::Window && options->task != luna::LunaOptions::Task::Tray)) {
         QCoreApplication application(argc, argv);
         luna::speakUsersLanguage(application);
+        if (const auto bad = luna::startProgramClock()) {
+            print(stderr, QStringLiteral("luna: %1\n").arg(*bad));
+            return 2;
+        }
         try {
             options = luna::parseLunaArguments(arguments, now);
         } catch (const luna::UsageError& error) {

@@ -6,8 +6,10 @@
 #include "Language.h"
 #include "MoonIcon.h"
 #include "Tray.h"
+#include "When.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -34,7 +36,14 @@ QImage on(const QImage& icon, const QColor& colour)
     return panel;
 }
 
+sky::Instant utc(const char* text)
+{
+    return sky::parseWhen(text, sky::Instant{});
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(luna::sky::Instant)
 
 class TestTray : public QObject {
     Q_OBJECT
@@ -47,6 +56,10 @@ private slots:
     void iconFollowsTheRatio();
     void toolTipNamesThePhaseAndTheNext();
     void noticesComeInOrder();
+    void dueNoticeCatchesUpOnce_data();
+    void dueNoticeCatchesUpOnce();
+    void trayWakesWithOneNotice();
+    void wallClockRingsOnItsOwnClock();
     void autostartEntryComesAndGoes();
 
 private:
@@ -144,6 +157,101 @@ void TestTray::noticesComeInOrder()
     QVERIFY(std::any_of(away.begin(), away.end(), [&](const Notice& n) {
         return n.summary.contains("clissi") && n.when > local(2026, 3, 2, 0, 0) && n.when < local(2026, 3, 4, 0, 0);
     }));
+}
+
+void TestTray::dueNoticeCatchesUpOnce_data()
+{
+    QTest::addColumn<sky::Instant>("lastNotified");
+    QTest::addColumn<sky::Instant>("now");
+    QTest::addColumn<QString>("due"); // the summary, or empty for none
+
+    // The full moon of 2026 December 24 at 01:28 UT (02:28 in Rome), the
+    // new moon of December 9 at 00:52 UT.
+    const sky::Instant full = utc("2026-12-24T01:28Z");
+    QTest::newRow("just after the full moon") << full - hours(3) << full + minutes(1) << "Luna piena";
+    QTest::newRow("a sleep of three months, waking on it") << utc("2026-09-20T00:00Z") << full + hours(8)
+                                                           << "Luna piena";
+    QTest::newRow("a sleep of three months, nothing fresh") << utc("2026-09-20T00:00Z") << utc("2026-12-20T12:00Z")
+                                                            << "";
+    QTest::newRow("a day and more late") << full - hours(3) << full + hours(25) << "";
+    QTest::newRow("the clock set back") << full + minutes(1) << full - days(7) << "";
+    // Given at its instant, a few seconds past the minute.
+    const sky::Instant given = full + minutes(1);
+    QTest::newRow("given already") << given << full + minutes(10) << "";
+    QTest::newRow("asked again at once, the zone changed") << given << given << "";
+    QTest::newRow("two due, the latest") << utc("2026-12-08T23:00Z") << utc("2026-12-09T01:00Z") << "Luna nuova";
+}
+
+// After a wake, at most the latest notice of the last day goes out, once.
+void TestTray::dueNoticeCatchesUpOnce()
+{
+    QFETCH(sky::Instant, lastNotified);
+    QFETCH(sky::Instant, now);
+    QFETCH(QString, due);
+    const auto found = dueNotice(lastNotified, now, std::nullopt);
+    QCOMPARE(found ? found->summary : QString(), due);
+    if (found)
+        QVERIFY(found->when <= now && now - found->when <= noticeWorth && found->when > lastNotified);
+}
+
+namespace {
+
+// A clock that stands where the test puts it.
+class StandingClock : public sky::Clock {
+public:
+    explicit StandingClock(sky::Instant at)
+        : at(at)
+    {
+    }
+    sky::Instant now() const override { return at; }
+    sky::Instant at;
+};
+
+} // namespace
+
+// The tray on a clock that sleeps through two full moons: on waking it
+// says the fresh one, once, however often it looks again.
+void TestTray::trayWakesWithOneNotice()
+{
+    StandingClock clock(utc("2026-10-01T12:00Z"));
+    Tray tray(clock);
+    QList<Notice> sent;
+    connect(&tray, &Tray::notified, this, [&](const Notice& notice) { sent << notice; });
+    tray.refresh();
+    QVERIFY(sent.isEmpty());
+
+    clock.at = utc("2026-12-24T09:00Z");
+    tray.refresh();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent[0].summary, "Luna piena");
+    QVERIFY(abs(sent[0].when - utc("2026-12-24T01:28Z")) < minutes(1));
+    clock.at += minutes(10);
+    tray.refresh();
+    tray.refresh();
+    QCOMPARE(sent.size(), 1);
+    // The clock set back a week: nothing again.
+    clock.at -= days(7);
+    tray.refresh();
+    QCOMPARE(sent.size(), 1);
+}
+
+// The alarm keeps to a clock that runs a year ahead of the system's: a wake
+// a second ahead of it rings in about a second, one in its past at once.
+void TestTray::wallClockRingsOnItsOwnClock()
+{
+    sky::SystemClock ahead;
+    ahead.startAt(std::chrono::floor<seconds>(system_clock::now()) + days(365));
+    WallClock alarm(ahead);
+    int rung = 0;
+    connect(&alarm, &WallClock::alarm, this, [&] { ++rung; });
+    QElapsedTimer waited;
+    waited.start();
+    alarm.wakeAt(ahead.now() + seconds(1));
+    QTRY_COMPARE_WITH_TIMEOUT(rung, 1, 5000);
+    QVERIFY2(waited.elapsed() >= 900, qPrintable(QString::number(waited.elapsed())));
+    alarm.wakeAt(ahead.now() - days(30));
+    QTRY_COMPARE_WITH_TIMEOUT(rung, 2, 3000);
+    QCOMPARE(alarm.now(), ahead.now());
 }
 
 void TestTray::autostartEntryComesAndGoes()

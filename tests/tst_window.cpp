@@ -14,6 +14,7 @@
 #include "Settings.h"
 #include "ScrollBar.h"
 #include "Viewpoint.h"
+#include "When.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -66,8 +67,8 @@ private slots:
     void init();
     void cleanup();
 
-    void menuOffersEveryItemWithItsShortcut_data();
-    void menuOffersEveryItemWithItsShortcut();
+    void shortcutsDoWhatTheirItemsSay_data();
+    void shortcutsDoWhatTheirItemsSay();
     void rightClickAnywhereOpensTheMenu();
     void anInstantNamesItselfUntilTheBarMoves();
     void dateDialogPicksAnInstant();
@@ -106,31 +107,71 @@ void TestWindow::cleanup()
     form.reset();
 }
 
-void TestWindow::menuOffersEveryItemWithItsShortcut_data()
+void TestWindow::shortcutsDoWhatTheirItemsSay_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QKeySequence>("keys");
 
-    QTest::newRow("now") << "La Luna di adesso" << "Ctrl+N";
-    QTest::newRow("date") << "Scegli data e ora…" << "Ctrl+D";
-    QTest::newRow("place") << "Luogo…" << "Ctrl+L";
-    QTest::newRow("south") << "Emisfero sud" << "";
-    QTest::newRow("facts") << "La Luna…" << "Ctrl+I";
-    QTest::newRow("month") << "Calendario lunare…" << "Ctrl+K";
-    QTest::newRow("credits") << "Informazioni su Luna" << "";
-    QTest::newRow("quit") << "Esci" << "Ctrl+Q";
+    QTest::newRow("now") << "La Luna di adesso" << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("date") << "Scegli data e ora…" << QKeySequence(Qt::CTRL | Qt::Key_D);
+    QTest::newRow("place") << "Luogo…" << QKeySequence(Qt::CTRL | Qt::Key_L);
+    QTest::newRow("facts") << "La Luna…" << QKeySequence(Qt::CTRL | Qt::Key_I);
+    QTest::newRow("month") << "Calendario lunare…" << QKeySequence(Qt::CTRL | Qt::Key_K);
+    QTest::newRow("menu") << "" << QKeySequence(Qt::SHIFT | Qt::Key_F10);
 }
 
-void TestWindow::menuOffersEveryItemWithItsShortcut()
+namespace {
+
+class StandingClock : public sky::Clock {
+public:
+    sky::Instant now() const override { return sky::parseWhen("2026-12-24T21:00Z", sky::Instant{}); }
+};
+
+} // namespace
+
+// Each shortcut, pressed in the window on its own clock, does what its item
+// in the menu says, and the item shows the same keys.
+void TestWindow::shortcutsDoWhatTheirItemsSay()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, shortcut);
-    const QList<QAction*> items = form->menu->actions();
-    const auto found = std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text() == text; });
-    QVERIFY2(found != items.end(), qPrintable(text));
-    QCOMPARE((*found)->shortcut().toString(), shortcut);
-    // Each shortcut works in the window, menu closed.
-    QVERIFY(form->actions().contains(*found));
+    QFETCH(QString, item);
+    QFETCH(QKeySequence, keys);
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    const StandingClock clock;
+    form = std::make_unique<Form1>(clock);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    if (!item.isEmpty()) {
+        const QList<QAction*> items = form->menu->actions();
+        const auto found = std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text() == item; });
+        QVERIFY2(found != items.end(), qPrintable(item));
+        QCOMPARE((*found)->shortcut(), keys);
+    }
+
+    // The timer goes with this test's own context, whether a dialog opened
+    // or not.
+    QObject context;
+    int dialogs = 0;
+    whenOpen<QDialog>(&context, [&dialogs](QDialog& dialog) {
+        ++dialogs;
+        dialog.reject();
+    });
+    QTest::keySequence(form->PicLuna, keys);
+    if (keys == QKeySequence(Qt::CTRL | Qt::Key_N)) {
+        QCOMPARE(form->shownInstant(), std::optional(clock.now()));
+        QCOMPARE(form->windowTitle(), "Visualizzazione Zelvo lunari — 24 dicembre 2026, 22:00");
+    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_D) || keys == QKeySequence(Qt::CTRL | Qt::Key_L)) {
+        QCOMPARE(dialogs, 1);
+    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_I)) {
+        QTRY_VERIFY(form->facts()->isVisible());
+        // The facts of the present are those of the window's clock.
+        QVERIFY2(form->facts()->report().contains("2026-12-24 21:00 UTC"), qPrintable(form->facts()->report()));
+    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_K)) {
+        QTRY_VERIFY(form->month()->isVisible());
+    } else {
+        QTRY_VERIFY(form->menu->isVisible());
+        form->menu->hide();
+    }
 }
 
 void TestWindow::rightClickAnywhereOpensTheMenu()

@@ -4,6 +4,8 @@
 
 #include "Formats.h"
 
+#include "Clock.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
@@ -51,6 +53,18 @@ QString utcTime(sky::Instant when)
 QString localTime(sky::Instant when)
 {
     return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm t"));
+}
+
+std::optional<QString> startProgramClock()
+{
+    try {
+        sky::startProgramClock();
+    } catch (const sky::BadDate& error) {
+        return QStringLiteral("LUNA_CLOCK: ") + describe(error);
+    } catch (const sky::OutOfRange& error) {
+        return QStringLiteral("LUNA_CLOCK: ") + describe(error);
+    }
+    return std::nullopt;
 }
 
 QString decimal(double value, int decimals)

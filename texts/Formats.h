@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace luna {
 
 // An instant for scripts, the same in every language: 2026-12-24T21:00:00Z.
@@ -38,6 +40,11 @@ QString decimal(double value, int decimals);
 QString describe(const sky::BadDate& error);
 QString describe(const sky::OutOfRange& error);
 QString describe(const sky::BadPlace& error);
+
+// Starts the program's one clock from LUNA_CLOCK, if set. Returns what is
+// wrong with its value, in one line ("LUNA_CLOCK: «domani» non è una
+// data: ..."), or nothing.
+std::optional<QString> startProgramClock();
 
 // A place for people: its zone's name (noting when it comes from the time
 // zone) and its coordinates, such as "Europe/Rome, dal fuso orario

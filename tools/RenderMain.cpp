@@ -4,6 +4,7 @@
 
 #include "RenderMain.h"
 
+#include "Clock.h"
 #include "Formats.h"
 #include "Info.h"
 #include "Language.h"
@@ -88,7 +89,8 @@ std::optional<RenderOptions::Task> taskOf(int argc, char* argv[], sky::Instant n
 
 int luna::runRender(int argc, char* argv[])
 {
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const bool clockStarted = !startProgramClock();
+    const auto now = sky::programClock().now();
     // Pages of the lunario set text, which takes a QGuiApplication; it draws
     // off screen, needing no display. The task is told by the same reader
     // that reads the arguments afterwards, whatever spelling they have.
@@ -102,6 +104,10 @@ int luna::runRender(int argc, char* argv[])
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     speakUsersLanguage(*application);
+    if (!clockStarted) {
+        fail(*startProgramClock());
+        return 2;
+    }
     RenderOptions options;
     try {
         options = parseRenderArguments(QCoreApplication::arguments().mid(1), now);

@@ -60,6 +60,18 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
     return notices;
 }
 
+std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, const std::optional<sky::Place>& place)
+{
+    const sky::Instant from = std::max(lastNotified, now - noticeWorth);
+    if (from >= now)
+        return std::nullopt;
+    std::optional<Notice> due;
+    for (const Notice& notice : upcomingNotices(from, place))
+        if (notice.when <= now)
+            due = notice;
+    return due;
+}
+
 QString trayToolTip(sky::Instant now)
 {
     try {
@@ -72,8 +84,9 @@ QString trayToolTip(sky::Instant now)
     }
 }
 
-Tray::Tray(QObject* parent)
+Tray::Tray(const sky::Clock& clock, QObject* parent)
     : QObject(parent)
+    , clock_(clock)
 {
     icon = new QSystemTrayIcon(this);
     menu = new QMenu;
@@ -125,7 +138,7 @@ Tray::~Tray()
 Form1& Tray::window()
 {
     if (!window_)
-        window_ = std::make_unique<Form1>();
+        window_ = std::make_unique<Form1>(clock_.source());
     return *window_;
 }
 
@@ -148,14 +161,9 @@ void Tray::refresh()
     }
     icon->setToolTip(trayToolTip(now));
 
-    // What came due since the last notice: the latest of it, once (after
-    // a sleep, several may have passed).
-    const std::vector<Notice> since = upcomingNotices(lastNotified_, viewpoint.place());
-    std::optional<Notice> due;
-    for (const Notice& notice : since)
-        if (notice.when <= now)
-            due = notice;
-    if (due) {
+    // What came due since the last notice: the latest of it, once, and only
+    // if still fresh (after a long sleep the older ones are let go).
+    if (const auto due = dueNotice(lastNotified_, now, viewpoint.place())) {
         if (actionNotices->isChecked())
             notify(*due);
         lastNotified_ = due->when;
@@ -163,7 +171,7 @@ void Tray::refresh()
     }
 
     sky::Instant next = floor<minutes>(now) + redraw;
-    for (const Notice& notice : since)
+    for (const Notice& notice : upcomingNotices(std::max(lastNotified_, now), viewpoint.place()))
         if (notice.when > now) {
             next = std::min(next, notice.when);
             break;
@@ -180,6 +188,7 @@ void Tray::notify(const Notice& notice)
     call << QStringLiteral("Luna") << 0u << QStringLiteral("io.github.luna.Luna") << notice.summary << notice.body
          << QStringList() << QVariantMap() << -1;
     QDBusConnection::sessionBus().send(call);
+    emit notified(notice);
 }
 
 } // namespace luna

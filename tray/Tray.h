@@ -34,6 +34,16 @@ struct Notice {
 // and the next lunar eclipses seen from `place`.
 std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky::Place>& place);
 
+// How long a notice stays worth giving: a wake finds at most the latest
+// notice of the last day; older ones are let go.
+inline constexpr std::chrono::hours noticeWorth{24};
+
+// What a refresh at `now` announces when the last notice given was at
+// `lastNotified`: the latest notice come due since, if it came within
+// noticeWorth of `now`. Nothing when the clock stands before `lastNotified`
+// (it was set back) or when that notice was given already.
+std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, const std::optional<sky::Place>& place);
+
 // "Gibbosa crescente, illuminata al 78% — Luna piena giovedì 24 dicembre,
 // 02:28".
 QString trayToolTip(sky::Instant now);
@@ -47,7 +57,7 @@ class Tray : public QObject {
     Q_OBJECT
 
 public:
-    explicit Tray(QObject* parent = nullptr);
+    explicit Tray(const sky::Clock& clock = sky::programClock(), QObject* parent = nullptr);
     ~Tray() override;
 
     QSystemTrayIcon* icon = nullptr;
@@ -61,6 +71,13 @@ public:
 
     // Redraws, says what came due, and sets the next wake.
     void refresh();
+
+    // The instant of the last notice given, or of the start.
+    sky::Instant lastNotified() const { return lastNotified_; }
+
+signals:
+    // A notice went out to the desktop.
+    void notified(const luna::Notice& notice);
 
 private:
     Form1& window();

@@ -4,8 +4,6 @@
 
 #include "WallClock.h"
 
-#include "When.h"
-
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -27,15 +25,10 @@ sky::Instant systemNow()
 
 } // namespace
 
-WallClock::WallClock(QObject* parent)
+WallClock::WallClock(const sky::Clock& clock, QObject* parent)
     : QObject(parent)
+    , clock_(clock)
 {
-    if (const QByteArray start = qgetenv("LUNA_CLOCK"); !start.isEmpty()) {
-        try {
-            offset_ = sky::parseWhen(start.toStdString(), systemNow()) - systemNow();
-        } catch (const std::exception&) {
-        }
-    }
     timer_ = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (timer_ >= 0) {
         notifier_ = new QSocketNotifier(timer_, QSocketNotifier::Read, this);
@@ -60,7 +53,7 @@ WallClock::~WallClock()
 
 sky::Instant WallClock::now() const
 {
-    return systemNow() + offset_;
+    return clock_.now();
 }
 
 void WallClock::wakeAt(sky::Instant when)
@@ -68,8 +61,9 @@ void WallClock::wakeAt(sky::Instant when)
     wake_ = when;
     if (timer_ < 0)
         return;
-    // On the real clock; never in the past, which would mean never.
-    const auto real = std::max(when - offset_, systemNow()) + seconds(1);
+    // On the system's clock; never in the past, which would mean never.
+    const sky::Instant system = systemNow();
+    const auto real = std::max(when - (clock_.now() - system), system) + seconds(1);
     itimerspec alarm{};
     alarm.it_value.tv_sec = real.time_since_epoch().count();
     // Set on CLOCK_REALTIME with CANCEL_ON_SET, the timer rings once the

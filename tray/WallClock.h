@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Clock.h"
 #include "Sky.h"
 
 #include <QFileSystemWatcher>
@@ -15,22 +16,20 @@ class QSocketNotifier;
 
 namespace luna {
 
-// The wall clock, and an alarm on it that keeps to the calendar: it rings at
-// the instant set even when the machine slept through it (then at once on
-// waking), and says when the clock was set or the time zone changed. It
-// costs nothing while it waits.
-//
-// LUNA_CLOCK=YYYY-MM-DDTHH:MM:SSZ starts the clock at that instant instead
-// of the present, from where it runs on: the seam by which tests bring a
-// full moon near.
+// An alarm on a clock that keeps to the calendar: it rings at the instant
+// set even when the machine slept through it (then at once on waking), and
+// says when the system's clock was set or the time zone changed. It costs
+// nothing while it waits. The clock may run ahead of the system's or behind
+// it (LUNA_CLOCK): the alarm keeps to it.
 class WallClock : public QObject {
     Q_OBJECT
 
 public:
-    explicit WallClock(QObject* parent = nullptr);
+    explicit WallClock(const sky::Clock& clock = sky::programClock(), QObject* parent = nullptr);
     ~WallClock() override;
 
     sky::Instant now() const;
+    const sky::Clock& source() const { return clock_; }
 
     // Rings alarm() at `when`, instead of any alarm set before.
     void wakeAt(sky::Instant when);
@@ -44,9 +43,9 @@ signals:
 private:
     void ring();
 
+    const sky::Clock& clock_;
     int timer_ = -1;
     QSocketNotifier* notifier_ = nullptr;
-    std::chrono::seconds offset_{0};
     sky::Instant wake_{};
     QFileSystemWatcher zone_;
 };

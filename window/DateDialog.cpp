@@ -68,7 +68,7 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     painter->restore();
 }
 
-DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, QWidget* parent)
+DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Clock& clock, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Scegli data e ora"));
@@ -90,9 +90,7 @@ DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, QWidget* par
     layout->addLayout(row);
     layout->addWidget(buttons);
 
-    connect(present, &QPushButton::clicked, this, [this] {
-        showInstant(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    });
+    connect(present, &QPushButton::clicked, this, [this, clock = &clock] { showInstant(clock->now()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showInstant(initial);

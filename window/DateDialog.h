@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Clock.h"
 #include "PhaseDescription.h"
 #include "Sky.h"
 
@@ -35,7 +36,8 @@ class DateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    DateDialog(sky::Instant initial, Hemisphere hemisphere, QWidget* parent = nullptr);
+    DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Clock& clock = sky::programClock(),
+               QWidget* parent = nullptr);
 
     // The instant chosen, on the local clock.
     sky::Instant instant() const;

@@ -27,8 +27,9 @@ const QString geometryKey = QStringLiteral("windows/facts");
 
 } // namespace
 
-FactsWindow::FactsWindow(QWidget* parent)
+FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , clock_(clock)
 {
     setWindowTitle(tr("La Luna"));
     heading = new QLabel(this);
@@ -76,8 +77,7 @@ void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& 
 
 void FactsWindow::refresh()
 {
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    request_.when = instant_.value_or(now);
+    request_.when = instant_.value_or(clock_.now());
     try {
         report_ = moonReport(request_);
     } catch (const sky::OutOfRange&) {
@@ -95,8 +95,10 @@ void FactsWindow::refresh()
     showClock();
     // Live, the facts follow the clock: again at the next minute.
     if (!instant_) {
-        const auto next = std::chrono::ceil<std::chrono::minutes>(std::chrono::system_clock::now() + std::chrono::milliseconds(1));
-        minute_.start(int(std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::system_clock::now()).count()) + 50);
+        // At the turn of the clock's minute.
+        const auto now = clock_.now();
+        const auto next = std::chrono::floor<std::chrono::minutes>(now) + std::chrono::minutes(1);
+        minute_.start(int(std::chrono::duration_cast<std::chrono::milliseconds>(next - now).count()) + 50);
         second_.start();
     } else {
         minute_.stop();
@@ -106,7 +108,7 @@ void FactsWindow::refresh()
 
 void FactsWindow::showClock()
 {
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const auto now = clock_.now();
     const QString when = QLocale().toString(
         QDateTime::fromSecsSinceEpoch(instant_.value_or(now).time_since_epoch().count(), Qt::LocalTime),
         QLocale::LongFormat);

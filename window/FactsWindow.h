@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Clock.h"
 #include "MoonReport.h"
 #include "Sky.h"
 #include "Viewpoint.h"
@@ -26,7 +27,7 @@ class FactsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FactsWindow(QWidget* parent = nullptr);
+    explicit FactsWindow(const sky::Clock& clock = sky::programClock(), QWidget* parent = nullptr);
 
     // What to tell of: an instant, or none for the present (live).
     void showFor(std::optional<sky::Instant> instant, const Viewpoint& viewpoint);
@@ -45,6 +46,7 @@ private:
     void refresh();
     void showClock();
 
+    const sky::Clock& clock_;
     std::optional<sky::Instant> instant_;
     MoonReportRequest request_;
     QString report_;

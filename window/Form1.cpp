@@ -74,11 +74,6 @@ void waitHandlingTheRest(std::chrono::steady_clock::time_point until)
     waiting = false;
 }
 
-sky::Instant now()
-{
-    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
-
 // "24 dicembre 2026, 22:00", as the title and the description name an
 // instant.
 QString instantText(sky::Instant when)
@@ -88,8 +83,9 @@ QString instantText(sky::Instant when)
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
+Form1::Form1(const sky::Clock& clock, QWidget* parent)
     : QWidget(parent, fixedDialogFlags)
+    , clock_(clock)
 {
     setWindowTitle(title0());
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -212,7 +208,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 FactsWindow* Form1::facts()
 {
     if (!facts_) {
-        facts_ = new FactsWindow(this);
+        facts_ = new FactsWindow(clock_, this);
         facts_->showFor(shown_, viewpoint_);
         connect(this, &Form1::skyChanged, facts_, [this] { facts_->showFor(shown_, viewpoint_); });
     }
@@ -297,7 +293,7 @@ void Form1::followViewpoint()
 
 void Form1::chooseDate()
 {
-    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), this);
+    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), clock_, this);
     if (dialog.exec() == QDialog::Accepted)
         showInstant(dialog.instant());
 }

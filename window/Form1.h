@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Clock.h"
 #include "PhaseDescription.h"
 #include "Sky.h"
 #include "Viewpoint.h"
@@ -36,7 +37,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // `clock` says what "now" is, for the menu and the windows it opens.
+    explicit Form1(const sky::Clock& clock = sky::programClock(), QWidget* parent = nullptr);
     ~Form1() override;
 
     static QString title();
@@ -100,6 +102,9 @@ private:
     void returnToBareAngle();
     void followViewpoint();
 
+    sky::Instant now() const { return clock_.now(); }
+
+    const sky::Clock& clock_;
     Viewpoint viewpoint_;
     std::optional<sky::Instant> shown_;
     bool showingInstant_ = false;
