@@ -29,8 +29,6 @@ using namespace std::chrono;
 // How often the icon is drawn anew at most ten minutes apart.
 constexpr minutes redraw{10};
 
-const QString noticesKey = QStringLiteral("tray/notices");
-const QString lastNotifiedKey = QStringLiteral("tray/last-notice");
 
 } // namespace
 
@@ -101,8 +99,8 @@ Tray::Tray(const sky::Clock& clock, QObject* parent)
     menu->addSeparator();
     actionNotices = menu->addAction(tr("Avvisi alle lune piene e nuove"));
     actionNotices->setCheckable(true);
-    actionNotices->setChecked(lunaSettings().value(noticesKey, true).toBool());
-    connect(actionNotices, &QAction::toggled, this, [](bool on) { lunaSettings().setValue(noticesKey, on); });
+    actionNotices->setChecked(settings::notices.read());
+    connect(actionNotices, &QAction::toggled, this, [](bool on) { settings::notices.write(on); });
     actionAutostart = menu->addAction(tr("Avvia con la sessione"));
     actionAutostart->setCheckable(true);
     actionAutostart->setChecked(startsWithSession());
@@ -122,7 +120,7 @@ Tray::Tray(const sky::Clock& clock, QObject* parent)
 
     // Only what comes after the start, or after the last notice of an
     // earlier run, is announced.
-    const qlonglong stored = lunaSettings().value(lastNotifiedKey, 0).toLongLong();
+    const qlonglong stored = settings::lastNotice.read();
     lastNotified_ = std::max(clock_.now(), sky::Instant{seconds(stored)});
     connect(&clock_, &WallClock::alarm, this, &Tray::refresh);
     connect(&clock_, &WallClock::jumped, this, &Tray::refresh);
@@ -167,7 +165,7 @@ void Tray::refresh()
         if (actionNotices->isChecked())
             notify(*due);
         lastNotified_ = due->when;
-        lunaSettings().setValue(lastNotifiedKey, qlonglong(lastNotified_.time_since_epoch().count()));
+        settings::lastNotice.write(lastNotified_.time_since_epoch().count());
     }
 
     sky::Instant next = floor<minutes>(now) + redraw;

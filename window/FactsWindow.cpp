@@ -16,14 +16,12 @@
 #include <QScreen>
 #include "Settings.h"
 
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace luna {
 
 namespace {
 
-const QString geometryKey = QStringLiteral("windows/facts");
 
 } // namespace
 
@@ -63,7 +61,7 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     // Live, the heading's clock shows the seconds go by.
     second_.setInterval(1000);
     connect(&second_, &QTimer::timeout, this, &FactsWindow::showClock);
-    restoreGeometry(lunaSettings().value(geometryKey).toByteArray());
+    restoreGeometry(settings::factsGeometry.read());
 }
 
 void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& viewpoint)
@@ -124,7 +122,7 @@ void FactsWindow::showEvent(QShowEvent* event)
 
 void FactsWindow::hideEvent(QHideEvent* event)
 {
-    lunaSettings().setValue(geometryKey, saveGeometry());
+    settings::factsGeometry.write(saveGeometry());
     QWidget::hideEvent(event);
 }
 

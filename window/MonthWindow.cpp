@@ -7,6 +7,7 @@
 #include "CalendarFiles.h"
 #include "CalendarTexts.h"
 #include "MonthPage.h"
+#include "Settings.h"
 #include "WriteError.h"
 
 #include <QDateTime>
@@ -20,16 +21,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include "Settings.h"
-
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace luna {
 
 namespace {
-
-const QString geometryKey = QStringLiteral("windows/month");
 
 // The largest A4 rectangle that fits in `area`, centred.
 QRectF fitted(const QRectF& area)
@@ -124,7 +120,7 @@ MonthWindow::MonthWindow(QWidget* parent)
         const QDateTime evening(day, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
         emit daySelected(sky::Instant{std::chrono::seconds(evening.toSecsSinceEpoch())});
     });
-    restoreGeometry(lunaSettings().value(geometryKey).toByteArray());
+    restoreGeometry(settings::monthGeometry.read());
 }
 
 void MonthWindow::showMonthOf(sky::Instant when)
@@ -179,7 +175,7 @@ void MonthWindow::keyPressEvent(QKeyEvent* event)
 
 void MonthWindow::hideEvent(QHideEvent* event)
 {
-    lunaSettings().setValue(geometryKey, saveGeometry());
+    settings::monthGeometry.write(saveGeometry());
     QWidget::hideEvent(event);
 }
 

@@ -4,7 +4,9 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QSettings>
+#include <QString>
 
 namespace luna {
 
@@ -14,5 +16,36 @@ inline QSettings lunaSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("luna"), QStringLiteral("luna"));
 }
+
+// One remembered choice: its key in luna.conf, its type and its default.
+template <typename T>
+struct Setting {
+    const char* key;
+    T fallback{};
+
+    T read() const
+    {
+        return lunaSettings().value(QLatin1String(key), QVariant::fromValue(fallback)).template value<T>();
+    }
+    void write(const T& value) const { lunaSettings().setValue(QLatin1String(key), QVariant::fromValue(value)); }
+    void forget() const { lunaSettings().remove(QLatin1String(key)); }
+};
+
+// Every choice Luna remembers, declared here and nowhere else.
+namespace settings {
+
+// The place as the user wrote it; empty for the time zone's.
+inline const Setting<QString> place{"sky/place"};
+// "north" or "south" when set by hand; empty to follow the place.
+inline const Setting<QString> hemisphere{"sky/hemisphere"};
+// Where the facts and month windows stood, as saveGeometry() gives it.
+inline const Setting<QByteArray> factsGeometry{"windows/facts"};
+inline const Setting<QByteArray> monthGeometry{"windows/month"};
+// The tray's notices, on unless turned off, and the instant (seconds since
+// 1970) of the last one given.
+inline const Setting<bool> notices{"tray/notices", true};
+inline const Setting<qlonglong> lastNotice{"tray/last-notice", 0};
+
+} // namespace settings
 
 } // namespace luna

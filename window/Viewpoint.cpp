@@ -7,22 +7,13 @@
 #include "Formats.h"
 #include "Settings.h"
 
-#include <QSettings>
 
 namespace luna {
 
-namespace {
-
-const QString placeKey = QStringLiteral("sky/place");
-const QString hemisphereKey = QStringLiteral("sky/hemisphere");
-
-} // namespace
-
 Viewpoint::Viewpoint()
 {
-    const QSettings stored = lunaSettings();
-    placeChoice_ = stored.value(placeKey).toString();
-    const QString hemisphere = stored.value(hemisphereKey).toString();
+    placeChoice_ = settings::place.read();
+    const QString hemisphere = settings::hemisphere.read();
     if (hemisphere == u"south")
         chosenHemisphere_ = Hemisphere::South;
     else if (hemisphere == u"north")
@@ -78,17 +69,15 @@ void Viewpoint::choosePlace(const QString& text)
         throw;
     }
     chosenHemisphere_.reset();
-    QSettings stored = lunaSettings();
-    stored.setValue(placeKey, placeChoice_);
-    stored.remove(hemisphereKey);
+    settings::place.write(placeChoice_);
+    settings::hemisphere.forget();
 }
 
 void Viewpoint::chooseHemisphere(Hemisphere hemisphere)
 {
     chosenHemisphere_ = hemisphere;
     forcedHemisphere_.reset();
-    lunaSettings().setValue(hemisphereKey, hemisphere == Hemisphere::South ? QStringLiteral("south")
-                                                                         : QStringLiteral("north"));
+    settings::hemisphere.write(hemisphere == Hemisphere::South ? QStringLiteral("south") : QStringLiteral("north"));
 }
 
 void Viewpoint::forcePlace(const sky::Place& place)
