@@ -35,21 +35,68 @@ std::string lastPart(std::string_view name)
     return std::string(slash == std::string_view::npos ? name : name.substr(slash + 1));
 }
 
-std::size_t editDistance(std::string_view a, std::string_view b)
+// Letters a to z have a count each; the rest share four, by kind.
+std::size_t letterIndex(unsigned char c)
 {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
+    if (c >= 'a' && c <= 'z')
+        return std::size_t(c - 'a');
+    if (c == ' ')
+        return 26;
+    if (c == '/')
+        return 27;
+    return c < 0x80 ? 28 : 29;
+}
+
+ZoneTable::Spelling spelling(std::string_view name)
+{
+    ZoneTable::Spelling s{normalised(name), {}};
+    for (char c : s.text) {
+        auto& count = s.letters[letterIndex(static_cast<unsigned char>(c))];
+        count = std::uint8_t(std::min(count + 1, 255));
     }
-    return row[b.size()];
+    return s;
+}
+
+// No edit turns one name into the other in fewer steps than the letters
+// one has more of than the other: half the letters they differ by, and half
+// the difference of their lengths. Counted without a branch, as it runs for
+// every zone.
+std::size_t lowerBound(const ZoneTable::Spelling& a, const ZoneTable::Spelling& b)
+{
+    int differ = 0;
+    for (std::size_t i = 0; i < a.letters.size(); ++i)
+        differ += std::abs(int(a.letters[i]) - int(b.letters[i]));
+    return std::size_t(differ + std::abs(int(a.text.size()) - int(b.text.size()))) / 2;
+}
+
+// Levenshtein's distance between a and b, or limit + 1 as soon as it is
+// sure to exceed `limit`: only the band of cells within `limit` of the
+// diagonal can stay within it.
+std::size_t editDistance(std::string_view a, std::string_view b, std::size_t limit)
+{
+    const std::size_t n = a.size(), m = b.size(), beyond = limit + 1;
+    if ((n > m ? n - m : m - n) > limit)
+        return beyond;
+    thread_local std::vector<std::size_t> row;
+    row.assign(m + 1, beyond);
+    for (std::size_t j = 0; j <= std::min(m, limit); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= n; ++i) {
+        const std::size_t first = i > limit ? i - limit : 1;
+        const std::size_t last = std::min(m, i + limit);
+        std::size_t diagonal = row[first - 1];
+        row[first - 1] = first == 1 && i <= limit ? i : beyond;
+        std::size_t least = row[first - 1];
+        for (std::size_t j = first; j <= last; ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+            least = std::min(least, row[j]);
+        }
+        if (least > limit)
+            return beyond;
+    }
+    return std::min(row[m], beyond);
 }
 
 std::optional<double> number(std::string_view text)
@@ -171,6 +218,8 @@ ZoneTable::ZoneTable(const std::string& folder)
                 continue;
             place->name = name;
             zones_.push_back(*place);
+            whole_.push_back(spelling(name));
+            last_.push_back(spelling(lastPart(name)));
         }
     }
 }
@@ -186,15 +235,15 @@ std::optional<Place> ZoneTable::exactly(std::string_view name) const
 
 Place ZoneTable::find(std::string_view name) const
 {
-    const std::string wanted = normalised(name);
-    for (const Place& zone : zones_)
-        if (normalised(zone.name) == wanted)
-            return zone;
+    const Spelling wanted = spelling(name);
+    for (std::size_t i = 0; i < zones_.size(); ++i)
+        if (whole_[i].text == wanted.text)
+            return zones_[i];
 
     std::vector<std::string> matches;
-    for (const Place& zone : zones_)
-        if (normalised(lastPart(zone.name)) == wanted)
-            matches.push_back(zone.name);
+    for (std::size_t i = 0; i < zones_.size(); ++i)
+        if (last_[i].text == wanted.text)
+            matches.push_back(zones_[i].name);
     if (matches.size() == 1)
         return *exactly(matches.front());
     if (matches.size() > 1)
@@ -202,18 +251,34 @@ Place ZoneTable::find(std::string_view name) const
 
     // The closest few, by their whole name or their last part; a name far
     // longer than any zone's resembles none.
-    if (wanted.size() > 64)
+    if (wanted.text.size() > 64)
         throw BadPlace(std::string(name), BadPlace::Reason::Unknown);
-    std::vector<std::pair<std::size_t, std::string>> scored;
-    for (const Place& zone : zones_) {
-        const std::size_t distance = std::min(editDistance(wanted, normalised(zone.name)),
-                                              editDistance(wanted, normalised(lastPart(zone.name))));
-        scored.emplace_back(distance, zone.name);
+    // The best three so far, by distance and then name, among the zones
+    // that differ in at most half the name's letters (two for short ones):
+    // farther ones resemble it no more than any other. A zone is measured
+    // only as far as it could still enter them.
+    constexpr std::size_t kept = 3;
+    const std::size_t resemblance = std::max<std::size_t>(2, wanted.text.size() / 2);
+    std::vector<std::pair<std::size_t, const std::string*>> best;
+    for (std::size_t i = 0; i < zones_.size(); ++i) {
+        const std::size_t limit = best.size() < kept ? resemblance : best.back().first;
+        std::size_t distance = limit + 1;
+        for (const Spelling* candidate : {&whole_[i], &last_[i]})
+            if (lowerBound(wanted, *candidate) <= std::min(limit, distance))
+                distance = std::min(distance, editDistance(wanted.text, candidate->text, std::min(limit, distance)));
+        if (distance > limit)
+            continue;
+        const std::pair entry{distance, &zones_[i].name};
+        const auto at = std::upper_bound(best.begin(), best.end(), entry, [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : *a.second < *b.second;
+        });
+        best.insert(at, entry);
+        if (best.size() > kept)
+            best.pop_back();
     }
-    std::sort(scored.begin(), scored.end());
     std::vector<std::string> closest;
-    for (std::size_t i = 0; i < scored.size() && i < 3; ++i)
-        closest.push_back(scored[i].second);
+    for (const auto& [distance, zone] : best)
+        closest.push_back(*zone);
     throw BadPlace(std::string(name), BadPlace::Reason::Unknown, closest);
 }
 

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -61,8 +63,18 @@ public:
     bool empty() const { return zones_.empty(); }
     const std::vector<Place>& zones() const { return zones_; }
 
+    // A name as people may write it, lower case with spaces for
+    // underscores, and how many of each letter it has: the count bounds
+    // how near another name can be.
+    struct Spelling {
+        std::string text;
+        std::array<std::uint8_t, 32> letters{};
+    };
+
 private:
     std::vector<Place> zones_;
+    // Each zone's whole name and last part, as spelled for comparing.
+    std::vector<Spelling> whole_, last_;
 };
 
 // "LAT,LON" or "LAT,LON,HEIGHT" in decimal degrees and metres, or a zone's

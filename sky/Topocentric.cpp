@@ -26,8 +26,6 @@ constexpr double horizonRefraction = 34.0 / 60 * ERFA_DD2R;
 // How often the day is looked at for a rise, a set or a transit: the Moon's
 // altitude changes by at most a few degrees meanwhile.
 constexpr Seconds dayStep = 900;
-// The standard atmosphere the altitudes people read are refracted through.
-constexpr double pressure = 1013.25, temperature = 10, humidity = 0.5, wavelength = 0.55;
 
 double dot(const double (&a)[3], const double (&b)[3])
 {
@@ -148,26 +146,27 @@ double limbOverHorizon(const Sighting& s, const Observer& observer)
     return geometricAltitude(s, observer) + semidiameter(s) + horizonRefraction;
 }
 
-// Observed azimuth and altitude (radians) through ERFA's refraction model,
-// from the topocentric direction in the intermediate frame.
+// Refraction for a true altitude, in radians: Saemundsson's formula
+// (Meeus, Astronomical Algorithms, 16.4), for 1010 hPa and 10 degrees C,
+// which holds down to the horizon, where ERFA's model (fit for zenith
+// distances up to about 75 degrees) gives half of what the almanacs take.
+// Below a degree under the horizon it stays at its value there.
+double refraction(double trueAltitude)
+{
+    const double h = std::max(degrees(trueAltitude), -1.0);
+    const double arcminutes = 1.02 / std::tan((h + 10.3 / (h + 5.11)) * ERFA_DD2R) + 0.0019279;
+    return arcminutes / 60 * ERFA_DD2R;
+}
+
+// Observed azimuth and altitude (radians) of the Moon's centre: seen from
+// the place, the altitude refracted.
 void observed(const Sighting& s, const Observer& observer, double& az, double& alt)
 {
-    double unspin[3][3];
-    eraIr(unspin);
-    eraRz(-s.era, unspin);
-    double direction[3];
-    eraRxp(unspin, const_cast<double*>(s.topocentric), direction);
-    double ri = 0, di = 0;
-    eraC2s(direction, &ri, &di);
-    double refa = 0, refb = 0;
-    eraRefco(pressure, temperature, humidity, wavelength, &refa, &refb);
-    eraASTROM astrom{};
-    eraApio(0, s.era, observer.longitude, observer.latitude, observer.height, 0, 0, refa, refb,
-            &astrom);
-    double aob = 0, zob = 0, hob = 0, dob = 0, rob = 0;
-    eraAtioq(ri, di, &astrom, &aob, &zob, &hob, &dob, &rob);
-    az = aob;
-    alt = ERFA_DPI / 2 - zob;
+    const double geometric = geometricAltitude(s, observer);
+    alt = geometric + refraction(geometric);
+    az = azimuth(s, observer);
+    if (az < 0)
+        az += 2 * ERFA_DPI;
 }
 
 // Where f crosses zero between a and b (f(a) and f(b) of opposite signs), to

@@ -14,7 +14,7 @@ namespace luna::sky {
 
 // The Moon as seen from a place at an instant.
 struct MoonView {
-    double altitude = 0;      // degrees above the horizon, refracted as ERFA's standard model does
+    double altitude = 0;      // degrees above the horizon, refracted by Saemundsson's formula
     double azimuth = 0;       // degrees from north through east
     double distanceKm = 0;    // from the Earth's centre
     double diameterArcmin = 0; // as seen from the place

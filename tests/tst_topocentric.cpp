@@ -281,6 +281,9 @@ void TestTopocentric::placesAreRefused_data()
     QTest::newRow("height in space") << "41,12,400000" << int(R::Height) << "";
     QTest::newRow("unknown name") << "Roma" << int(R::Unknown) << "Europe/Rome";
     QTest::newRow("misspelt") << "Europe/Rme" << int(R::Unknown) << "Europe/Rome";
+    QTest::newRow("misspelt last part") << "Lisbn" << int(R::Unknown) << "Europe/Lisbon";
+    QTest::newRow("letters swapped") << "nwe yrok" << int(R::Unknown) << "America/New_York";
+    QTest::newRow("another spelling") << "Tokio" << int(R::Unknown) << "Asia/Tokyo";
     QTest::newRow("empty") << "" << int(R::Unknown) << "";
 }
 
