@@ -11,8 +11,8 @@
 namespace luna {
 
 Viewpoint::Viewpoint()
+    : placeChoice_(settings::place.read())
 {
-    placeChoice_ = settings::place.read();
     const QString hemisphere = settings::hemisphere.read();
     if (hemisphere == u"south")
         chosenHemisphere_ = Hemisphere::South;
