@@ -373,6 +373,40 @@ std::optional<Eclipse> nextEclipse(Instant after, EclipseKinds kinds)
     return found.front();
 }
 
+ShadowOnMoon shadowOnMoon(Instant when)
+{
+    requireNearSupported(when);
+    double tt1 = 0, tt2 = 0;
+    terrestrialTime(toSeconds(when), tt1, tt2);
+    double pv[2][3], sunAu[3];
+    moonAt(tt1, tt2, pv);
+    sunAt(tt1, tt2, sunAu);
+    double moon[3], sun[3];
+    for (int i = 0; i < 3; ++i) {
+        moon[i] = pv[0][i] * auKm;
+        sun[i] = sunAu[i] * auKm;
+    }
+    const LunarGeometry g = lunarGeometry(moon, sun);
+
+    // The axis's direction projected on the sky's plane at the Moon.
+    double alpha = 0, delta = 0, distance = 0;
+    eraP2s(moon, &alpha, &delta, &distance);
+    const double east[3] = {-std::sin(alpha), std::cos(alpha), 0};
+    const double north[3] = {-std::sin(delta) * std::cos(alpha), -std::sin(delta) * std::sin(alpha), std::cos(delta)};
+    const double toward[3] = {std::cos(delta) * std::cos(alpha), std::cos(delta) * std::sin(alpha), std::sin(delta)};
+    double axis[3];
+    const double sunDistance = norm(sun);
+    for (int i = 0; i < 3; ++i)
+        axis[i] = -sun[i] / sunDistance;
+    const double along = std::max(dot(axis, toward), 1e-6);
+    ShadowOnMoon shadow;
+    shadow.east = dot(axis, east) / along / std::tan(g.moon);
+    shadow.north = dot(axis, north) / along / std::tan(g.moon);
+    shadow.umbra = g.umbra / g.moon;
+    shadow.penumbra = g.penumbra / g.moon;
+    return shadow;
+}
+
 Visibility visibility(const Eclipse& lunar, const Place& place)
 {
     Visibility seen;

@@ -84,4 +84,16 @@ struct Visibility {
 
 Visibility visibility(const Eclipse& lunar, const Place& place);
 
+// The Earth's shadow on the Moon at an instant, as the Earth's centre sees
+// it: where the shadow's axis lies from the Moon's centre, towards the
+// sky's east and north, and the radii of the umbra and the penumbra (by
+// Danjon's rule, as above); all in the Moon's apparent radius. Far from a
+// full moon the axis lies far away.
+struct ShadowOnMoon {
+    double east = 0, north = 0;
+    double umbra = 0, penumbra = 0;
+};
+
+ShadowOnMoon shadowOnMoon(Instant when);
+
 } // namespace luna::sky

@@ -14,6 +14,7 @@ using namespace luna::sky;
 using namespace std::chrono;
 
 Q_DECLARE_METATYPE(luna::sky::EclipseKind)
+Q_DECLARE_METATYPE(luna::sky::Instant)
 
 namespace {
 
@@ -107,6 +108,8 @@ private slots:
     void centuriesCountAsTheCanon();
     void nextOnesStopAtTheEndOfTheYears();
     void visibilityFollowsTheMoon();
+    void shadowFallsWhereTheCanonSays_data();
+    void shadowFallsWhereTheCanonSays();
 };
 
 void TestEclipses::matchTheCanon_data()
@@ -250,6 +253,38 @@ void TestEclipses::visibilityFollowsTheMoon()
     QVERIFY(delhi.atGreatest && delhi.total && delhi.partial && delhi.penumbral);
     const Visibility newYork = visibility(eclipse, Place{{}, 40.71, -74.01, 0});
     QVERIFY(!newYork.atGreatest && !newYork.total && !newYork.partial);
+}
+
+void TestEclipses::shadowFallsWhereTheCanonSays_data()
+{
+    QTest::addColumn<Instant>("greatest");
+    QTest::addColumn<double>("umbral");
+    QTest::addColumn<double>("penumbral");
+    QTest::addColumn<bool>("moonNorth");
+
+    // The canon's greatest eclipse (TD less 69.184 s) and magnitudes.
+    QTest::newRow("2025-09-07, total, Moon south") << utc("2025-09-07T18:11:49Z") << 1.3619 << 2.3440 << false;
+    QTest::newRow("2025-03-14, total, Moon north") << utc("2025-03-14T06:58:47Z") << 1.1784 << 2.2595 << true;
+    QTest::newRow("2026-08-28, partial, Moon north") << utc("2026-08-28T04:12:55Z") << 0.9299 << 1.9645 << true;
+}
+
+// At greatest eclipse the shadow as it falls on the Moon gives back the
+// canon's magnitudes, on the side the canon's gamma says.
+void TestEclipses::shadowFallsWhereTheCanonSays()
+{
+    QFETCH(Instant, greatest);
+    QFETCH(double, umbral);
+    QFETCH(double, penumbral);
+    QFETCH(bool, moonNorth);
+    const ShadowOnMoon shadow = shadowOnMoon(greatest);
+    const double apart = std::hypot(shadow.east, shadow.north);
+    QVERIFY2(std::abs((shadow.umbra + 1 - apart) / 2 - umbral) < 0.002, qPrintable(QString::number(apart)));
+    QVERIFY(std::abs((shadow.penumbra + 1 - apart) / 2 - penumbral) < 0.002);
+    // The shadow's axis lies on the other side of the Moon's centre.
+    QCOMPARE(shadow.north < 0, moonNorth);
+    // A week later the shadow is far off the Moon.
+    const ShadowOnMoon later = shadowOnMoon(greatest + days(7));
+    QVERIFY(std::hypot(later.east, later.north) > later.penumbra + 1);
 }
 
 QTEST_APPLESS_MAIN(TestEclipses)
