@@ -1,0 +1,259 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MoonFace.h"
+#include "PictureGeometry.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+using namespace luna;
+
+Q_DECLARE_METATYPE(luna::FaceView)
+
+namespace {
+
+constexpr double degree = M_PI / 180;
+
+// A map of one grey with a bright spot of `radius` degrees at a longitude
+// and latitude.
+QImage spotMap(double longitude, double latitude, double radius = 3, int grey = 90)
+{
+    QImage map(720, 360, QImage::Format_Grayscale8);
+    map.fill(grey);
+    QPainter painter(&map);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QPointF at((longitude / 360 + 0.5) * map.width(), (0.5 - latitude / 180) * map.height());
+    painter.drawEllipse(at, radius * 2, radius * 2);
+    return map;
+}
+
+// The brightest point of a picture, weighted over the pixels near it.
+QPointF brightest(const QImage& image)
+{
+    int best = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            best = std::max(best, qGray(image.pixel(x, y)));
+    double sx = 0, sy = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) >= best - 8) {
+                sx += x + 0.5;
+                sy += y + 0.5;
+                ++n;
+            }
+    return {sx / n, sy / n};
+}
+
+// Where the orthographic view puts a selenographic point, in the picture,
+// computed on its own: rotate the globe by the libration, then the axis.
+QPointF projected(double longitude, double latitude, const FaceView& view, QSize size)
+{
+    const double l = (longitude - view.centreLongitude) * degree, b = latitude * degree;
+    const double b0 = view.centreLatitude * degree;
+    // On the plane of the sky: x towards selenographic east, y north.
+    const double x = std::cos(b) * std::sin(l);
+    const double y = std::sin(b) * std::cos(b0) - std::cos(b) * std::cos(l) * std::sin(b0);
+    // The Moon's north lies `axisAngle` from up towards the left.
+    const double p = view.axisAngle * degree;
+    const double right = x * std::cos(p) - y * std::sin(p);
+    const double up = x * std::sin(p) + y * std::cos(p);
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    return {disc.x + right * disc.radius, disc.y - up * disc.radius};
+}
+
+// The share of the disc's pixels that the day side lights.
+double litShare(const QImage& face)
+{
+    const DiscPlacement disc = placeDisc(face.width(), face.height());
+    int lit = 0, all = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) > disc.radius - 1)
+                continue;
+            ++all;
+            // Brighter than earthshine alone (18 here), however low the
+            // Sun.
+            lit += qGray(face.pixel(x, y)) > 20;
+        }
+    return double(lit) / all;
+}
+
+double meanGrey(const QImage& face, int channel = -1)
+{
+    const DiscPlacement disc = placeDisc(face.width(), face.height());
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) > disc.radius - 1)
+                continue;
+            const QRgb c = face.pixel(x, y);
+            sum += channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qGray(c);
+            ++n;
+        }
+    return sum / n;
+}
+
+} // namespace
+
+class TestFace : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSpotLandsWhereTheProjectionPutsIt_data();
+    void aSpotLandsWhereTheProjectionPutsIt();
+    void librationShowsWhatLiesBeyondTheLimb();
+    void theLitShareIsTheIlluminatedFraction_data();
+    void theLitShareIsTheIlluminatedFraction();
+    void theNightSideShowsInEarthshine();
+    void theSouthSeesItHalfTurned();
+    void totalityIsDarkAndRed();
+    void theShippedMapIsTheMoon();
+};
+
+void TestFace::aSpotLandsWhereTheProjectionPutsIt_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<FaceView>("view");
+
+    QTest::newRow("the middle, mean view") << 0.0 << 0.0 << FaceView{};
+    QTest::newRow("east and north, mean view") << 40.0 << 25.0 << FaceView{};
+    QTest::newRow("strong libration") << 40.0 << 25.0 << FaceView{7.5, -6.5, 0, 0, 0, {}};
+    QTest::newRow("tilted axis") << -30.0 << -20.0 << FaceView{0, 0, 25, 0, 0, {}};
+    QTest::newRow("both") << 55.0 << -35.0 << FaceView{-6, 5.5, 340, 0, 0, {}};
+}
+
+// Lit from the front, a synthetic map's one bright spot lands where the
+// orthographic projection puts it.
+void TestFace::aSpotLandsWhereTheProjectionPutsIt()
+{
+    QFETCH(double, longitude);
+    QFETCH(double, latitude);
+    QFETCH(FaceView, view);
+    view.sunLongitude = view.centreLongitude;
+    view.sunLatitude = view.centreLatitude;
+    const QSize size(301, 301);
+    const QImage face = drawMoonFace(spotMap(longitude, latitude), size, Qt::black, view);
+    const QPointF found = brightest(face);
+    const QPointF expected = projected(longitude, latitude, view, size);
+    QVERIFY2(QLineF(found, expected).length() < 2.5,
+             qPrintable(QString("(%1, %2) against (%3, %4)").arg(found.x()).arg(found.y()).arg(expected.x()).arg(expected.y())));
+}
+
+// A spot 4 degrees beyond the mean eastern limb shows when the libration
+// turns that limb towards us, and not when it turns it away.
+void TestFace::librationShowsWhatLiesBeyondTheLimb()
+{
+    const QImage map = spotMap(94, 0, 2);
+    const QSize size(301, 301);
+    const auto brightestGrey = [](const QImage& face) {
+        int best = 0;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                best = std::max(best, qGray(face.pixel(x, y)));
+        return best;
+    };
+    // Lit from straight above the limb in both.
+    const int shown = brightestGrey(drawMoonFace(map, size, Qt::black, FaceView{7, 0, 0, 90, 0, {}}));
+    const int hidden = brightestGrey(drawMoonFace(map, size, Qt::black, FaceView{-7, 0, 0, 90, 0, {}}));
+    QVERIFY2(shown > 150, qPrintable(QString::number(shown)));
+    QVERIFY2(hidden < 120, qPrintable(QString::number(hidden)));
+}
+
+void TestFace::theLitShareIsTheIlluminatedFraction_data()
+{
+    QTest::addColumn<double>("elongation");
+    QTest::newRow("a five-day Moon") << 60.0;
+    QTest::newRow("first quarter") << 90.0;
+    QTest::newRow("gibbous") << 135.0;
+    QTest::newRow("waning crescent") << 320.0;
+}
+
+// The disc lit is the illuminated fraction (1 - cos e) / 2: a five-day Moon,
+// 60 degrees from the Sun, a quarter lit, not a third.
+void TestFace::theLitShareIsTheIlluminatedFraction()
+{
+    QFETCH(double, elongation);
+    QImage map(360, 180, QImage::Format_Grayscale8);
+    map.fill(200);
+    const QImage face = drawMoonFace(map, QSize(401, 401), Qt::black, meanFaceView(elongation));
+    const double expected = (1 - std::cos(elongation * degree)) / 2;
+    QVERIFY2(std::abs(litShare(face) - expected) < 0.02, qPrintable(QString::number(litShare(face))));
+}
+
+// The night side is drawn, faint: never transparent, under a quarter of the
+// day side's brightness.
+void TestFace::theNightSideShowsInEarthshine()
+{
+    QImage map(360, 180, QImage::Format_Grayscale8);
+    map.fill(200);
+    const QSize size(301, 301);
+    const QImage face = drawMoonFace(map, size, Qt::transparent, meanFaceView(60));
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    // Waxing, the lit crescent is on the right; the left is night.
+    const QRgb night = face.pixel(int(disc.x - disc.radius / 2), int(disc.y));
+    const QRgb day = face.pixel(int(disc.x + disc.radius * 0.9), int(disc.y));
+    QCOMPARE(qAlpha(night), 255);
+    QVERIFY(qGray(night) > 0);
+    QVERIFY2(qGray(night) < qGray(day) / 4, qPrintable(QString("%1 against %2").arg(qGray(night)).arg(qGray(day))));
+}
+
+// From the south the same Moon shows half turned.
+void TestFace::theSouthSeesItHalfTurned()
+{
+    const QImage map = spotMap(30, 20);
+    const QSize size(300, 300);
+    const FaceView view{3, -2, 12, 40, 1, {}};
+    const QImage north = drawMoonFace(map, size, Qt::black, view);
+    const QImage south = drawMoonFace(map, size, Qt::black, view, 180);
+    const QImage turned = north.transformed(QTransform().rotate(180));
+    int differ = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            differ += std::abs(qGray(south.pixel(x, y)) - qGray(turned.pixel(x, y))) > 24;
+    QVERIFY2(differ < 60, qPrintable(QString::number(differ)));
+}
+
+// In the umbra at totality the Moon is dim and red: under a quarter of its
+// uneclipsed brightness, red above green.
+void TestFace::totalityIsDarkAndRed()
+{
+    QImage map(360, 180, QImage::Format_Grayscale8);
+    map.fill(200);
+    const QSize size(201, 201);
+    FaceView full = meanFaceView(180);
+    const QImage bright = drawMoonFace(map, size, Qt::black, full);
+    full.shadow = FaceView::Shadow{0.3, -0.2, 2.6, 4.6};
+    const QImage eclipsed = drawMoonFace(map, size, Qt::black, full);
+    QVERIFY(meanGrey(eclipsed) < meanGrey(bright) / 4);
+    QVERIFY(meanGrey(eclipsed, 0) > 1.5 * meanGrey(eclipsed, 1));
+    // Partly in the penumbra, the side towards the shadow is the darker.
+    full.shadow = FaceView::Shadow{0, 2.2, 2.6, 4.6};
+    const QImage partial = drawMoonFace(map, size, Qt::black, full);
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    QVERIFY(qGray(partial.pixel(int(disc.x), int(disc.y - disc.radius * 0.8)))
+            < qGray(partial.pixel(int(disc.x), int(disc.y + disc.radius * 0.8))));
+}
+
+// The map Luna ships is the whole Moon in the usual convention: Mare
+// Crisium (17 N, 59 E) dark in bright highlands, Tycho (43 S, 11 W) bright.
+void TestFace::theShippedMapIsTheMoon()
+{
+    const QImage map = shippedMoonMap().convertToFormat(QImage::Format_Grayscale8);
+    QCOMPARE(map.width(), 2 * map.height());
+    const auto at = [&](double longitude, double latitude) {
+        return qGray(map.pixel(int((longitude / 360 + 0.5) * map.width()), int((0.5 - latitude / 180) * map.height())));
+    };
+    QVERIFY(at(59, 17) < at(75, 17) - 30);
+    QVERIFY(at(-11.4, -43.3) > at(-11.4, -38) + 20);
+}
+
+QTEST_MAIN(TestFace)
+#include "tst_face.moc"
