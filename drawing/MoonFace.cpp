@@ -4,6 +4,8 @@
 
 #include "MoonFace.h"
 
+#include "Eclipses.h"
+#include "Libration.h"
 #include "PictureGeometry.h"
 
 #include <QFile>
@@ -66,6 +68,21 @@ FaceView meanFaceView(double elongation)
     // Seen from the Earth at elongation e the Sun stands 180 - e from the
     // middle of the face, towards selenographic east while the Moon waxes.
     view.sunLongitude = std::remainder(180 - elongation, 360);
+    return view;
+}
+
+FaceView faceViewAt(sky::Instant when, const std::optional<sky::Place>& place)
+{
+    const sky::MoonFace face = sky::moonFace(when, place);
+    FaceView view;
+    view.centreLongitude = face.librationLongitude;
+    view.centreLatitude = face.librationLatitude;
+    view.axisAngle = face.axisPositionAngle;
+    view.sunLongitude = face.subsolarLongitude;
+    view.sunLatitude = face.subsolarLatitude;
+    const sky::ShadowOnMoon shadow = sky::shadowOnMoon(when);
+    if (std::hypot(shadow.east, shadow.north) < shadow.penumbra + 1)
+        view.shadow = FaceView::Shadow{shadow.east, shadow.north, shadow.umbra, shadow.penumbra};
     return view;
 }
 

@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include "Place.h"
+#include "Sky.h"
+
 #include <QColor>
 #include <QImage>
 #include <QSize>
@@ -34,6 +37,11 @@ struct FaceView {
 // (north hemisphere): no libration, the axis up, the Sun at the elongation
 // that angle stands for.
 FaceView meanFaceView(double elongation);
+
+// The face as the Earth's centre sees it at an instant, or the place when
+// one is given, with the Earth's shadow when it touches the Moon. Throws
+// sky::OutOfRange.
+FaceView faceViewAt(sky::Instant when, const std::optional<sky::Place>& place = std::nullopt);
 
 // The albedo map Luna ships: equirectangular, longitude -180 to 180 degrees
 // from left to right, latitude 90 to -90 from top to bottom, in grey.

@@ -90,6 +90,7 @@ private slots:
     void timesAreRoundedToTheNearestMinute();
     void infoAndMonthAgreeOnTheMinute();
     void cycleIsWrittenWhole();
+    void faceIsDrawn();
     void everySpellingEndsCleanly_data();
     void everySpellingEndsCleanly();
 
@@ -312,8 +313,10 @@ void TestRender::infoAsJson_data()
     const QStringList angleKeys{"angle", "elongation", "hemisphere", "illumination", "phase",
                                 "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
-    const QStringList dateKeys = angleKeys + QStringList{"age", "date", "next", "next_lunar_eclipse",
-                                                           "next_solar_eclipse"};
+    const QStringList dateKeys = angleKeys
+        + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "libration_longitude",
+                      "libration_latitude", "axis_position_angle", "subsolar_longitude", "subsolar_latitude",
+                      "colongitude"};
     const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth",
                                 "distance_km", "diameter_arcmin", "bright_limb_angle",
                                 "parallactic_angle", "next_perigee", "next_apogee"};
@@ -636,6 +639,71 @@ void TestRender::cycleIsWrittenWhole()
     }
 }
 
+// luna-render --face: the face of an instant or of an angle, on any map, in
+// PNG or SVG, turned for the south.
+void TestRender::faceIsDrawn()
+{
+    const QString dir = folder->path();
+    const auto meanInDisc = [](const QImage& image, int channel) {
+        const DiscPlacement disc = placeDisc(image.width(), image.height());
+        double sum = 0;
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) < disc.radius - 2) {
+                    const QRgb c = image.pixel(x, y);
+                    sum += channel == 0 ? qRed(c) : qGreen(c);
+                    ++n;
+                }
+        return sum / n;
+    };
+    // The full moon of 2026-12-24, and the total eclipse of 2000-01-21.
+    QCOMPARE(render({"--date", "2026-12-24T01:28Z", "--face", "-o", dir + "/full.png"}).status, 0);
+    QCOMPARE(render({"--date", "2000-01-21T04:44Z", "--face", "-o", dir + "/eclipse.png"}).status, 0);
+    const QImage full(dir + "/full.png"), eclipse(dir + "/eclipse.png");
+    QCOMPARE(full.size(), QSize(windowPicture.width, windowPicture.height));
+    QVERIFY(meanInDisc(full, 1) > 100);
+    QVERIFY(meanInDisc(eclipse, 1) < meanInDisc(full, 1) / 4);
+    QVERIFY(meanInDisc(eclipse, 0) > 1.5 * meanInDisc(eclipse, 1));
+
+    // On a map of one bright spot at the middle of the face, the full moon
+    // of a bare angle shows it at the disc's centre.
+    QImage map(720, 360, QImage::Format_Grayscale8);
+    map.fill(60);
+    QPainter(&map).fillRect(QRect(356, 176, 8, 8), Qt::white);
+    QVERIFY(map.save(dir + "/map.png"));
+    QCOMPARE(render({"180", "--face", "--map", dir + "/map.png", "--size", "301x301", "-o", dir + "/spot.png"}).status, 0);
+    const QImage spot(dir + "/spot.png");
+    QVERIFY(qGray(spot.pixel(150, 150)) > 200);
+    QVERIFY(qGray(spot.pixel(150, 120)) < 100);
+
+    // The south sees the face half turned; an SVG holds it as an image.
+    QCOMPARE(render({"--date", "2026-12-13T18:00Z", "--face", "-o", dir + "/north.png"}).status, 0);
+    QCOMPARE(render({"--date", "2026-12-13T18:00Z", "--face", "--hemisphere", "south", "-o", dir + "/south.png"}).status, 0);
+    const QImage north(dir + "/north.png"), south(dir + "/south.png");
+    const DiscPlacement disc = placeDisc(north.width(), north.height());
+    const int right = int(disc.x + disc.radius * 0.8), left = int(disc.x - disc.radius * 0.8);
+    // A waxing crescent: lit on the right from the north, on the left from
+    // the south.
+    QVERIFY(qGray(north.pixel(right, int(disc.y))) > qGray(north.pixel(left, int(disc.y))) + 40);
+    QVERIFY(qGray(south.pixel(left, int(disc.y))) > qGray(south.pixel(right, int(disc.y))) + 40);
+    QCOMPARE(render({"90", "--face", "-o", dir + "/face.svg"}).status, 0);
+    QFile svg(dir + "/face.svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("<image"));
+
+    // What does not go together is said.
+    for (const QStringList& wrong : {QStringList{"90", "--map", dir + "/map.png", "-o", dir + "/x.png"},
+                                     QStringList{"90", "--face"},
+                                     QStringList{"90", "--face", "--map", dir + "/none.png", "-o", dir + "/x.png"},
+                                     QStringList{"--date", "now", "--face", "--info"},
+                                     QStringList{"--calendar", "2027", "--face"}}) {
+        const Run run = render(wrong);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count(u'\n'), 1);
+    }
+}
+
 void TestRender::everySpellingEndsCleanly_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -663,6 +731,8 @@ void TestRender::everySpellingEndsCleanly_data()
         {"as seen", {"--as-seen", "--date", "2026-12-24T21:00Z", "--place", "41.9,12.5"}, 0, ""},
         {"eclipses", {"--eclipses", "--count", "2", "--kind", "solar"}, 0, ""},
         {"hemisphere", {"45", "--hemisphere", "south"}, 0, ""},
+        {"face", {"--date", "2026-12-24T21:00Z", "--face", "--as-seen", "--place", "Europe/Rome", "-o", "volto.png"}, 0, "volto.png"},
+        {"map without a face", {"90", "--map", "luna.png", "-o", "x.png"}, 2, ""},
         {"all", {"--all", ".", "--size", "8x8"}, 0, "luna-359.png"},
         {"help", {"--help"}, 0, ""},
         {"version", {"--version"}, 0, ""},
@@ -681,7 +751,7 @@ void TestRender::everySpellingEndsCleanly_data()
         {"odd place", {"--info", "--place", "91,0"}, 2, ""},
         {"missing value", {"--calendar"}, 2, ""},
     };
-    const QStringList flags{"--info", "--json", "--as-seen", "--eclipses", "--help", "--version"};
+    const QStringList flags{"--info", "--json", "--as-seen", "--eclipses", "--face", "--help", "--version"};
     for (const Case& c : cases) {
         QStringList single, joined, singleJoined;
         for (qsizetype i = 0; i < c.arguments.size(); ++i) {

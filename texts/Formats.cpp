@@ -137,15 +137,18 @@ QString degreesText(double value, int decimals)
     return decimal(value, decimals) + u'°';
 }
 
+QString coordinatesText(double latitude, double longitude, int decimals)
+{
+    return QCoreApplication::translate("Formats", "%1 %2, %3 %4")
+        .arg(degreesText(std::abs(latitude), decimals),
+             latitude < 0 ? QCoreApplication::translate("Formats", "S") : QCoreApplication::translate("Formats", "N"),
+             degreesText(std::abs(longitude), decimals),
+             longitude < 0 ? QCoreApplication::translate("Formats", "O") : QCoreApplication::translate("Formats", "E"));
+}
+
 QString placeText(const sky::Place& place, bool fromZone)
 {
-    const QString coordinates = QCoreApplication::translate("Formats", "%1 %2, %3 %4")
-        .arg(degreesText(std::abs(place.latitude), 2),
-             place.latitude < 0 ? QCoreApplication::translate("Formats", "S")
-                                : QCoreApplication::translate("Formats", "N"),
-             degreesText(std::abs(place.longitude), 2),
-             place.longitude < 0 ? QCoreApplication::translate("Formats", "O")
-                                 : QCoreApplication::translate("Formats", "E"));
+    const QString coordinates = coordinatesText(place.latitude, place.longitude, 2);
     if (place.name.empty())
         return coordinates;
     const QString name = QString::fromStdString(place.name);

@@ -51,6 +51,9 @@ std::optional<QString> startProgramClock();
 // (41,90° N, 12,48° E)".
 QString placeText(const sky::Place& place, bool fromZone);
 
+// A latitude and a longitude, on the Earth or the Moon: "41,90° N, 12,48° E".
+QString coordinatesText(double latitude, double longitude, int decimals);
+
 // An angle in degrees with `decimals` places: "45,2°".
 QString degreesText(double value, int decimals);
 

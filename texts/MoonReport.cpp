@@ -6,6 +6,7 @@
 
 #include "EclipseTexts.h"
 #include "Formats.h"
+#include "Libration.h"
 #include "PhaseTexts.h"
 #include "Topocentric.h"
 
@@ -94,6 +95,18 @@ QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
     return text;
 }
 
+// What of the Moon is turned to us and where the Sun rises on it.
+QString faceLines(sky::Instant when)
+{
+    const sky::MoonFace face = sky::moonFace(when);
+    return QCoreApplication::translate("Info", "Librazione:    %1 (il centro del disco)\n")
+               .arg(coordinatesText(face.librationLatitude, face.librationLongitude, 2))
+        + QCoreApplication::translate("Info", "Asse:          %1 (il polo nord, dal nord celeste di data verso est)\n")
+              .arg(degreesText(face.axisPositionAngle, 2))
+        + QCoreApplication::translate("Info", "Colongitudine: %1 (il Sole è allo zenit a %2)\n")
+              .arg(degreesText(face.colongitude, 2), coordinatesText(face.subsolarLatitude, face.subsolarLongitude, 2));
+}
+
 QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& place)
 {
     QString text;
@@ -133,6 +146,7 @@ QString moonReport(const MoonReportRequest& options)
     text += QCoreApplication::translate("Info", "Illuminata:    %1%\n").arg(QLocale().toString(qlonglong(std::lround(lit * 100))));
     if (options.when) {
         text += QCoreApplication::translate("Info", "Età:           %1 giorni dalla luna nuova\n").arg(decimal(sky::age(*options.when), 1));
+        text += faceLines(*options.when);
         text += placeLines(options);
         text += distanceText(*options.when, options.place);
         text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when);

@@ -4,8 +4,11 @@
 
 #include "Info.h"
 
+#include "Libration.h"
+
 #include "EclipseTexts.h"
 #include "Formats.h"
+#include "Libration.h"
 #include "MoonReport.h"
 #include "PhaseTexts.h"
 #include "Topocentric.h"
@@ -110,6 +113,13 @@ QString phaseInfo(const RenderOptions& options)
     if (options.when) {
         object.insert("date", isoUtc(*options.when));
         object.insert("age", sky::age(*options.when));
+        const sky::MoonFace face = sky::moonFace(*options.when);
+        object.insert("libration_longitude", face.librationLongitude);
+        object.insert("libration_latitude", face.librationLatitude);
+        object.insert("axis_position_angle", face.axisPositionAngle);
+        object.insert("subsolar_longitude", face.subsolarLongitude);
+        object.insert("subsolar_latitude", face.subsolarLatitude);
+        object.insert("colongitude", face.colongitude);
         QJsonArray next;
         for (const sky::PhaseEvent& event : sky::nextPhases(*options.when)) {
             const PhaseId id = PhaseId(2 * int(event.phase));

@@ -93,6 +93,35 @@ void writePhase(const QString& path, PictureFormat format, double angle, QSize s
         failToWrite(path, file.errorString());
 }
 
+void writeFace(const QString& path, PictureFormat format, const QImage& map, const FaceView& view,
+               QSize size, const QColor& background, double turn)
+{
+    const QImage face = drawMoonFace(map, size, background, view, turn);
+    if (face.isNull())
+        throw WriteError(QCoreApplication::translate("luna-render", "memoria insufficiente per un'immagine %1x%2")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        failToWrite(path, file.errorString());
+    if (format == PictureFormat::Png) {
+        if (!face.save(&file, "PNG"))
+            failToWrite(path, file.errorString());
+    } else {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("Luna"));
+        QPainter painter(&svg);
+        painter.drawImage(QPoint(0, 0), face);
+    }
+    if (!file.commit())
+        failToWrite(path, file.errorString());
+}
+
 QString textMoon(double angle, double elongation, double turn)
 {
     // A terminal cell is about twice as tall as it is wide.

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "MoonFace.h"
 #include "PhaseDescription.h"
 #include "RenderOptions.h"
 #include "WriteError.h"
@@ -27,6 +28,12 @@ QImage renderPhase(double angle, QSize size, const QColor& background, double tu
 // Writes the phase into `path`, whole or not at all. Throws WriteError.
 void writePhase(const QString& path, PictureFormat format, double angle, QSize size,
                 const QColor& background, double turn = 0);
+
+// Writes the Moon's face, as `view` turns and lights it, into `path`: a PNG,
+// or an SVG holding it as an image. `turn` is in degrees, clockwise. Throws
+// WriteError.
+void writeFace(const QString& path, PictureFormat format, const QImage& map, const FaceView& view,
+               QSize size, const QColor& background, double turn = 0);
 
 // The phase as text, about 40 columns by 20 rows: '@' lit, '.' dark, ' '
 // outside the disc; then a line describing the Moon at `elongation`.

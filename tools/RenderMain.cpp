@@ -85,6 +85,23 @@ std::optional<RenderOptions::Task> taskOf(int argc, char* argv[], sky::Instant n
     }
 }
 
+// The face of the instant asked for (from the place, turned to its zenith,
+// with --as-seen), or the mean face of a bare angle.
+FaceView faceOf(const RenderOptions& options, double elongation)
+{
+    if (!options.when)
+        return meanFaceView(elongation);
+    return faceViewAt(*options.when, options.asSeen ? options.place : std::nullopt);
+}
+
+// Clockwise: half a turn for the south; as seen, the zenith up.
+double faceTurn(const RenderOptions& options)
+{
+    if (options.asSeen)
+        return sky::moonView(*options.when, *options.place).parallacticAngle;
+    return options.hemisphere == Hemisphere::South ? 180 : 0;
+}
+
 } // namespace
 
 int luna::runRender(int argc, char* argv[])
@@ -162,6 +179,11 @@ int luna::runRender(int argc, char* argv[])
             return 0;
         }
         case RenderOptions::Task::Picture:
+            if (options.face) {
+                writeFace(options.output, options.format, options.map.isEmpty() ? shippedMoonMap() : QImage(options.map),
+                          faceOf(options, elongation), options.size, options.background, faceTurn(options));
+                return 0;
+            }
             writePhase(options.output, options.format, options.angle, options.size,
                        options.background, turn);
             return 0;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <charconv>
 #include <cmath>
@@ -62,6 +63,8 @@ struct Request {
     std::optional<QString> count;
     std::optional<QString> kind;
     std::optional<QString> calendar;
+    bool face = false;
+    std::optional<QString> map;
     std::optional<QSize> size;
     std::optional<QColor> background;
 };
@@ -80,6 +83,8 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("count"), {}, QStringLiteral("N")});
     line.addOption({QStringLiteral("kind"), {}, QStringLiteral("TIPO")});
     line.addOption({QStringLiteral("calendar"), {}, QStringLiteral("MESE")});
+    line.addOption({QStringLiteral("face"), {}});
+    line.addOption({QStringLiteral("map"), {}, QStringLiteral("FILE")});
 }
 
 Request collect(const QStringList& arguments, sky::Instant now)
@@ -117,6 +122,9 @@ Request collect(const QStringList& arguments, sky::Instant now)
         request.kind = line.value(QStringLiteral("kind"));
     if (line.isSet(QStringLiteral("calendar")))
         request.calendar = line.value(QStringLiteral("calendar"));
+    request.face = line.isSet(QStringLiteral("face"));
+    if (line.isSet(QStringLiteral("map")))
+        request.map = line.value(QStringLiteral("map"));
 
     if (line.isSet(QStringLiteral("size"))) {
         const QString value = line.value(QStringLiteral("size"));
@@ -239,6 +247,21 @@ RenderOptions onePicture(const Request& request, RenderOptions options)
         options.asSeen = true;
     }
 
+    if (request.map && !request.face)
+        fail(QCoreApplication::translate("luna-render", "--map è la mappa del volto: serve --face"));
+    if (request.face) {
+        if (request.info)
+            fail(QCoreApplication::translate("luna-render", "--face disegna il volto: togliere --info"));
+        if (request.output.isEmpty())
+            fail(QCoreApplication::translate("luna-render", "--face disegna un'immagine: serve -o FILE.png o FILE.svg"));
+        if (request.map) {
+            if (!QImageReader(*request.map).canRead())
+                fail(QCoreApplication::translate("luna-render", "--map: %1 non è un'immagine che si possa leggere").arg(quoted(*request.map)));
+            options.map = *request.map;
+        }
+        options.face = true;
+    }
+
     if (request.info) {
         if (!request.output.isEmpty())
             fail(QCoreApplication::translate("luna-render", "--info descrive e non disegna: togliere -o"));
@@ -331,6 +354,8 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     options.size = request.size.value_or(options.size);
     options.background = request.background.value_or(options.background);
 
+    if ((request.face || request.map) && (request.calendar || request.eclipses || !request.directory.isEmpty()))
+        fail(QCoreApplication::translate("luna-render", "--face disegna un'immagine sola: togliere --calendar, --eclipses e --all"));
     if (request.calendar) {
         if (request.json)
             fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
@@ -397,6 +422,13 @@ QString renderUsage()
               "                           .svg o .png (un file al mese, FILE-01 ...) o .ics\n"
               "                           (le fasi, il perigeo e l'apogeo, le eclissi per\n"
               "                           un programma di calendario)\n"
+              "  --face                   il volto vero della Luna invece del disegno: i mari\n"
+              "                           e i crateri girati dalla librazione, inclinati\n"
+              "                           dall'asse e illuminati dal Sole, la notte nella luce\n"
+              "                           cinerea, l'ombra della Terra nelle eclissi; con un\n"
+              "                           angolo, la librazione media e l'asse in alto\n"
+              "  --map FILE               con --face, un'altra mappa della Luna (equirettangolare,\n"
+              "                           longitudine da -180 a 180, nord in alto)\n"
               "  --json                   con --info o --eclipses, JSON per gli script\n"
               "  -h, --help               mostra questo aiuto\n"
               "  --version                mostra la versione\n"
@@ -408,6 +440,7 @@ QString renderUsage()
               "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
               "  luna-render 45 -o falce.svg\n"
               "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
+              "  luna-render --date now --face -o volto.png --size 512x512\n"
               "  luna-render --eclipses --kind lunar --count 10\n"
               "  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome\n"
               "  mkdir fasi && luna-render --all fasi --size 256x256\n"

@@ -41,6 +41,10 @@ struct RenderOptions {
     std::optional<sky::Place> place; // --place, or the time zone's
     bool placeFromZone = false;
     bool asSeen = false; // --as-seen: turned as it stands in the place's sky
+    // --face: the Moon's real face instead of the drawing, from `map` (empty:
+    // the map Luna ships).
+    bool face = false;
+    QString map;
     // --eclipses: how many, and of which kinds.
     int count = 4;
     sky::EclipseKinds kinds = sky::EclipseKinds::All;

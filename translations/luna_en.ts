@@ -429,6 +429,24 @@
         <translation>No more eclipses until the end of %1.
 </translation>
     </message>
+    <message>
+        <source>Librazione:    %1 (il centro del disco)
+</source>
+        <translation>Libration:     %1 (the middle of the disc)
+</translation>
+    </message>
+    <message>
+        <source>Asse:          %1 (il polo nord, dal nord celeste di data verso est)
+</source>
+        <translation>Axis:          %1 (the north pole, from the celestial north of date through east)
+</translation>
+    </message>
+    <message>
+        <source>Colongitudine: %1 (il Sole è allo zenit a %2)
+</source>
+        <translation>Colongitude:   %1 (the Sun overhead at %2)
+</translation>
+    </message>
 </context>
 <context>
     <name>Phase</name>
@@ -714,6 +732,26 @@ Examples:
         <translation>-o: the file name is missing</translation>
     </message>
     <message>
+        <source>--map è la mappa del volto: serve --face</source>
+        <translation>--map is the face&apos;s map: it takes --face</translation>
+    </message>
+    <message>
+        <source>--face disegna il volto: togliere --info</source>
+        <translation>--face draws the face: leave out --info</translation>
+    </message>
+    <message>
+        <source>--face disegna un&apos;immagine: serve -o FILE.png o FILE.svg</source>
+        <translation>--face draws a picture: it takes -o FILE.png or FILE.svg</translation>
+    </message>
+    <message>
+        <source>--map: %1 non è un&apos;immagine che si possa leggere</source>
+        <translation>--map: %1 is not a picture that can be read</translation>
+    </message>
+    <message>
+        <source>--face disegna un&apos;immagine sola: togliere --calendar, --eclipses e --all</source>
+        <translation>--face draws one picture: leave out --calendar, --eclipses and --all</translation>
+    </message>
+    <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
      luna-render [OPZIONI] --date QUANDO
      luna-render [OPZIONI] --all CARTELLA
@@ -761,6 +799,13 @@ Opzioni:
                            .svg o .png (un file al mese, FILE-01 ...) o .ics
                            (le fasi, il perigeo e l&apos;apogeo, le eclissi per
                            un programma di calendario)
+  --face                   il volto vero della Luna invece del disegno: i mari
+                           e i crateri girati dalla librazione, inclinati
+                           dall&apos;asse e illuminati dal Sole, la notte nella luce
+                           cinerea, l&apos;ombra della Terra nelle eclissi; con un
+                           angolo, la librazione media e l&apos;asse in alto
+  --map FILE               con --face, un&apos;altra mappa della Luna (equirettangolare,
+                           longitudine da -180 a 180, nord in alto)
   --json                   con --info o --eclipses, JSON per gli script
   -h, --help               mostra questo aiuto
   --version                mostra la versione
@@ -772,6 +817,7 @@ Esempi:
   luna-render 135 -o gibbosa.png --size 512x512 --background transparent
   luna-render 45 -o falce.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
+  luna-render --date now --face -o volto.png --size 512x512
   luna-render --eclipses --kind lunar --count 10
   luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
@@ -832,6 +878,14 @@ Options:
                            .svg or .png (a file a month, FILE-01 ...) or .ics
                            (the phases, perigee and apogee, the eclipses for a
                            calendar program)
+  --face                   the Moon&apos;s real face instead of the drawing: the
+                           seas and craters turned by the libration, tilted by
+                           the axis and lit by the Sun, the night in
+                           earthshine, the Earth&apos;s shadow in eclipses; with an
+                           angle, the mean libration and the axis up
+  --map FILE               with --face, another map of the Moon
+                           (equirectangular, longitude from -180 to 180, north
+                           up)
   --json                   with --info or --eclipses, JSON for scripts
   -h, --help               shows this help
   --version                shows the version
@@ -843,6 +897,7 @@ Examples:
   luna-render 135 -o gibbous.png --size 512x512 --background transparent
   luna-render 45 -o crescent.svg
   luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
+  luna-render --date now --face -o face.png --size 512x512
   luna-render --eclipses --kind lunar --count 10
   luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
