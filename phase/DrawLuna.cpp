@@ -113,16 +113,21 @@ void drawPhase(PictureSurface& surface, double x, double y, double angle, double
     drawFigures(surface, x, y, a, r);
 }
 
-void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r)
+void waitLunaPause()
 {
-    const int a = normalisedAngle(angle);
-    checkPlacement(x, y, r);
     const auto deadline = std::chrono::steady_clock::now() + pause.load();
     if (const PauseWaiter wait = waiter.load())
         wait(deadline);
     // However the wait was spent, it lasts the whole pause.
     while (std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_until(deadline);
+}
+
+void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r)
+{
+    const int a = normalisedAngle(angle);
+    checkPlacement(x, y, r);
+    waitLunaPause();
     drawFigures(surface, x, y, a, r);
 }
 

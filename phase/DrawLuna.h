@@ -32,6 +32,10 @@ void drawPhase(PictureSurface& surface, double x, double y, double angle, double
 // drawPhase(). Invalid arguments are reported before the wait.
 void DrawLuna(PictureSurface& surface, double x, double y, double angle, double r);
 
+// DrawLuna()'s wait alone, for a picture drawn another way that keeps the
+// same pace.
+void waitLunaPause();
+
 // How DrawLuna() spends its wait: a function that returns at `until` or
 // later. By default it sleeps; a program with windows may handle meanwhile
 // whatever is not the user's input, so that its other windows stay alive.

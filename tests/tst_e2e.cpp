@@ -166,6 +166,7 @@ private slots:
     void titleIsTheOriginals();
     void shiftF10OpensTheMenu_data();
     void shiftF10OpensTheMenu();
+    void ctrlFShowsTheFace();
     void offersNoResizeMinimiseOrMaximise();
     void oneStepRightShowsAThinCrescent();
     void keysReach270WithTheRightHalfLit();
@@ -327,6 +328,45 @@ void TestEndToEnd::shiftF10OpensTheMenu()
         .save(QStringLiteral(LUNA_SCREENSHOTS "/") + (onTheBar ? "24-shift-f10-bar.png" : "24-shift-f10-picture.png"));
     xdotool({"key", "Down", "Return"});
     QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).startsWith(u"Visualizzazione Zelvo lunari — "), 5000);
+}
+
+// Ctrl+F, as a real key, turns the full moon's white disc into its face:
+// grey seas and bright highlands.
+void TestEndToEnd::ctrlFShowsTheFace()
+{
+    QProcess second;
+    second.setProcessEnvironment(luna.processEnvironment());
+    second.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2026-12-24T01:28Z"});
+    QVERIFY(second.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        second.kill();
+        second.waitForFinished();
+    });
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(main = xdotool({"search", "--onlyvisible", "--name", datedWindowName}).section(u'\n', 0, 0)).isEmpty(),
+        10000);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(400);
+    const QRect inner(pictureCentre - QPoint(40, 40), QSize(80, 80));
+    const auto spread = [&](const QImage& screen) {
+        int darkest = 255, brightest = 0;
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x) {
+                darkest = std::min(darkest, qGray(screen.pixel(x, y)));
+                brightest = std::max(brightest, qGray(screen.pixel(x, y)));
+            }
+        return brightest - darkest;
+    };
+    const QImage drawing = screenshot(QStringLiteral("25-full-drawing"));
+    QCOMPARE(spread(drawing), 0);
+    xdotool({"key", "ctrl+f"});
+    const QImage face = screenshotWhen(QStringLiteral("26-full-face"), [&](const QImage& screen) { return spread(screen) > 60; });
+    QVERIFY2(spread(face) > 60, qPrintable(QString::number(spread(face))));
+    // And back.
+    xdotool({"key", "ctrl+f"});
+    const QImage again = screenshotWhen(QStringLiteral("27-drawing-again"), [&](const QImage& screen) { return spread(screen) == 0; });
+    QCOMPARE(spread(again), 0);
 }
 
 void TestEndToEnd::offersNoResizeMinimiseOrMaximise()

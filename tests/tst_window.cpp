@@ -77,6 +77,7 @@ private slots:
     void factsCopyWhatLunaRenderTells();
     void monthWindowTurnsAndPicksADay();
     void othersLiveOnDuringThePause();
+    void faceReplacesTheDrawing();
 
 private:
     QTemporaryDir configuration;
@@ -363,6 +364,45 @@ void TestWindow::monthWindowTurnsAndPicksADay()
     QFile ics(folder.filePath("dicembre.ics"));
     QVERIFY(ics.open(QIODevice::ReadOnly));
     QVERIFY(ics.readAll().contains("SUMMARY:Luna piena"));
+}
+
+// Ctrl+F shows the Moon's real face instead of the drawing, for the instant
+// shown or the bar's angle, and is remembered; again, the drawing is back.
+void TestWindow::faceReplacesTheDrawing()
+{
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    QVERIFY(!form->actionFace->isChecked());
+    QCOMPARE(form->actionFace->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    // The total lunar eclipse of 2000 January 21: the drawing's full disc
+    // is white, the face dim and red.
+    form->showInstant(sky::parseWhen("2000-01-21T04:44Z", sky::Instant{}));
+    const QImage drawing = form->PicLuna->image();
+    QTest::keySequence(form->PicLuna, QKeySequence(Qt::CTRL | Qt::Key_F));
+    QVERIFY(form->actionFace->isChecked());
+    const QImage face = form->PicLuna->image();
+    const QPoint middle(face.width() / 2, face.height() / 2);
+    QCOMPARE(qGray(drawing.pixel(middle)), 255);
+    QVERIFY2(qGray(face.pixel(middle)) < 100, qPrintable(QString::number(qGray(face.pixel(middle)))));
+    QVERIFY(qRed(face.pixel(middle)) > qGreen(face.pixel(middle)));
+    QVERIFY(form->PicLuna->toolTip().contains("21 gennaio 2000"));
+
+    // Remembered: a new window opens on the face, and the bar's angle
+    // shows the mean face, lit on the left at 90 (the last quarter).
+    form = std::make_unique<Form1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QVERIFY(form->actionFace->isChecked());
+    form->HScroll1->setValue(90);
+    const QImage quarter = form->PicLuna->image();
+    const int y = quarter.height() / 2, x = quarter.width() / 2, r = quarter.width() / 3;
+    QVERIFY(qGray(quarter.pixel(x - r / 2, y)) > qGray(quarter.pixel(x + r / 2, y)) + 40);
+
+    // And back to the drawing.
+    form->actionFace->trigger();
+    QVERIFY(!settings::face.read());
+    QCOMPARE(form->PicLuna->image().pixel(x - r / 2, y), qRgba(255, 255, 255, 255));
 }
 
 void TestWindow::othersLiveOnDuringThePause()

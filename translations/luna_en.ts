@@ -953,6 +953,10 @@ cannot write.
         <source>La Luna di adesso, %1</source>
         <translation>The Moon now, %1</translation>
     </message>
+    <message>
+        <source>Il volto della Luna</source>
+        <translation>The Moon&apos;s face</translation>
+    </message>
 </context>
 <context>
     <name>luna::Form1</name>
@@ -1019,6 +1023,10 @@ cannot write.
     <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Volto della Luna</source>
+        <translation>The Moon&apos;s face</translation>
     </message>
 </context>
 <context>

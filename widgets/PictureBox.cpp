@@ -77,6 +77,20 @@ void PictureBox::startOver()
     clearBeforeNextFigure_ = true;
 }
 
+void PictureBox::showImage(const QImage& picture)
+{
+    fitCanvas();
+    canvas_.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(0, 0, innerWidth(), innerHeight()), picture);
+    }
+    clearBeforeNextFigure_ = false;
+    drawn_ = true;
+    update(contentsRect());
+}
+
 float PictureBox::innerWidth() const
 {
     return static_cast<float>(contentsRect().width());

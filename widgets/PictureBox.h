@@ -38,6 +38,10 @@ public:
     // picture never shows traces of the ones before it.
     void startOver();
 
+    // Shows `picture` instead of what was drawn, scaled to the area inside
+    // the frame (drawn at its device pixel ratio, it stays sharp).
+    void showImage(const QImage& picture);
+
     // The size of the area inside the frame, in the surface's units.
     float innerWidth() const;
     float innerHeight() const;

@@ -4,6 +4,9 @@
 
 #include "FactsWindow.h"
 
+#include "MoonFace.h"
+#include "Settings.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -40,6 +43,9 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSize(9);
     text->setFont(mono);
+    face = new QLabel(this);
+    face->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    face->setAccessibleName(tr("Il volto della Luna"));
     copy = new QPushButton(tr("&Copia"), this);
     copy->setDefault(true);
     auto* close = new QPushButton(tr("C&hiudi"), this);
@@ -50,7 +56,10 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(text);
+    auto* body = new QHBoxLayout;
+    body->addWidget(face);
+    body->addWidget(text, 1);
+    layout->addLayout(body);
     layout->addLayout(buttons);
     resize(640, 560);
 
@@ -82,6 +91,7 @@ void FactsWindow::refresh()
         report_.clear();
     }
     text->setPlainText(report_);
+    showFace();
     // Wide enough for the longest line, as far as the screen allows.
     const QFontMetrics metrics(text->font());
     int widest = 0;
@@ -111,6 +121,22 @@ void FactsWindow::showClock()
         QDateTime::fromSecsSinceEpoch(instant_.value_or(now).time_since_epoch().count(), Qt::LocalTime),
         QLocale::LongFormat);
     heading->setText(instant_ ? tr("La Luna del %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
+}
+
+void FactsWindow::showFace()
+{
+    if (moonMap_.isNull())
+        moonMap_ = shippedMoonMap();
+    constexpr int side = 180;
+    const qreal ratio = devicePixelRatioF();
+    try {
+        QImage picture = drawMoonFace(moonMap_, QSize(side, side) * ratio, Qt::transparent, faceViewAt(request_.when.value_or(clock_.now())),
+                                      request_.hemisphere == Hemisphere::South ? 180 : 0);
+        picture.setDevicePixelRatio(ratio);
+        face->setPixmap(QPixmap::fromImage(picture));
+    } catch (const sky::OutOfRange&) {
+        face->clear();
+    }
 }
 
 void FactsWindow::showEvent(QShowEvent* event)

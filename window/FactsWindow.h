@@ -35,6 +35,8 @@ public:
     bool isLive() const { return !instant_; }
 
     QLabel* heading = nullptr;
+    // The Moon's face at the instant told of.
+    QLabel* face = nullptr;
     QPlainTextEdit* text = nullptr;
     QPushButton* copy = nullptr;
 
@@ -45,11 +47,13 @@ protected:
 private:
     void refresh();
     void showClock();
+    void showFace();
 
     const sky::Clock& clock_;
     std::optional<sky::Instant> instant_;
     MoonReportRequest request_;
     QString report_;
+    QImage moonMap_;
     QTimer minute_;
     QTimer second_;
 };

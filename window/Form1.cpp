@@ -4,20 +4,20 @@
 
 #include "Form1.h"
 
-#include "Formats.h"
-
 #include "CaptionLabel.h"
 #include "DateDialog.h"
 #include "DrawLuna.h"
 #include "FactsWindow.h"
 #include "Formats.h"
 #include "FormGeometry.h"
+#include "MoonFace.h"
 #include "MonthWindow.h"
 #include "PhaseTexts.h"
 #include "PictureBox.h"
 #include "PictureGeometry.h"
 #include "PlaceDialog.h"
 #include "ScrollBar.h"
+#include "Settings.h"
 #include "TextNumber.h"
 
 #include <QAbstractEventDispatcher>
@@ -168,6 +168,12 @@ void Form1::createMenu()
     });
     actionSouth->setCheckable(true);
     actionSouth->setChecked(hemisphere() == Hemisphere::South);
+    actionFace = add(tr("Volto della Luna"), QKeySequence(Qt::CTRL | Qt::Key_F), [this](bool face) {
+        settings::face.write(face);
+        onText1Change();
+    });
+    actionFace->setCheckable(true);
+    actionFace->setChecked(settings::face.read());
     menu->addSeparator();
     actionFacts = add(tr("La Luna…"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
         facts()->show();
@@ -334,10 +340,31 @@ void Form1::onText1Change()
     const double angle = numberFromText(caption);
     // Each drawing starts from a clean picture: drawn over the last one, the
     // rim's blended edge would darken a little more with every redraw.
+    if (actionFace && actionFace->isChecked()) {
+        // The face keeps the drawing's pace.
+        waitLunaPause();
+        PicLuna->showImage(facePicture(angle));
+        describe(angle);
+        return;
+    }
     PicLuna->startOver();
     const DiscPlacement disc = placeDisc(double{w1}, double{h});
     DrawLuna(PicLuna->surface(), disc.x, disc.y, angle, placeDisc(double{w2}, double{h}).radius);
     describe(angle);
+}
+
+// The face of the instant shown, or the mean face of the bar's angle, at
+// the picture's size in device pixels.
+QImage Form1::facePicture(double angle)
+{
+    if (moonMap_.isNull())
+        moonMap_ = shippedMoonMap();
+    const qreal ratio = PicLuna->devicePixelRatioF();
+    const QSize size(int(std::lround(PicLuna->innerWidth() * ratio)), int(std::lround(PicLuna->innerHeight() * ratio)));
+    const FaceView view = shown_ ? faceViewAt(*shown_) : meanFaceView(elongationOf(angle, hemisphere()));
+    QImage face = drawMoonFace(moonMap_, size, Qt::transparent, view, hemisphere() == Hemisphere::South ? 180 : 0);
+    face.setDevicePixelRatio(ratio);
+    return face;
 }
 
 void Form1::describe(double angle)

@@ -76,6 +76,7 @@ public:
     QAction* actionDate = nullptr;
     QAction* actionPlace = nullptr;
     QAction* actionSouth = nullptr;
+    QAction* actionFace = nullptr;
     QAction* actionFacts = nullptr;
     QAction* actionMonth = nullptr;
     QAction* actionAbout = nullptr;
@@ -95,6 +96,7 @@ private:
     void onPicLunaClick();
 
     void showDrawing();
+    QImage facePicture(double angle);
     void createMenu();
     void chooseDate();
     void choosePlace();
@@ -110,6 +112,7 @@ private:
     bool showingInstant_ = false;
     QPointer<FactsWindow> facts_;
     QPointer<MonthWindow> month_;
+    QImage moonMap_;
 };
 
 } // namespace luna

@@ -44,6 +44,8 @@ inline const Setting<QByteArray> monthGeometry{"windows/month"};
 // The tray's notices, on unless turned off, and the instant (seconds since
 // 1970) of the last one given.
 inline const Setting<bool> notices{"tray/notices", true};
+// Whether the window shows the Moon's face instead of the drawing.
+inline const Setting<bool> face{"window/face", false};
 inline const Setting<qlonglong> lastNotice{"tray/last-notice", 0};
 
 } // namespace settings
