@@ -10,6 +10,7 @@
 #include "PainterSurface.h"
 #include "PhasePicture.h"
 #include "FormGeometry.h"
+#include "MoonFace.h"
 #include "PictureGeometry.h"
 #include "Render.h"
 #include "Eclipses.h"
@@ -85,6 +86,49 @@ void fill(benchmark::State& state)
     }
     state.counters["per_phase"] = benchmark::Counter(360, benchmark::Counter::kIsIterationInvariantRate
                                                               | benchmark::Counter::kInvert);
+}
+
+// The Moon's face at 1024x1024, full, from the map Luna ships.
+void face(benchmark::State& state)
+{
+    const QImage map = shippedMoonMap().convertToFormat(QImage::Format_Grayscale8);
+    const FaceView view = meanFaceView(180);
+    for (auto _ : state) {
+        const QImage image = drawMoonFace(map, QSize(1024, 1024), Qt::black, view);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// Its floor: one read of the map for every pixel of the same disc, with no
+// geometry.
+void faceFloor(benchmark::State& state)
+{
+    const QImage map = shippedMoonMap().convertToFormat(QImage::Format_Grayscale8);
+    const DiscPlacement disc = placeDisc(1024, 1024);
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (int y = 0; y < 1024; ++y)
+            for (int x = 0; x < 1024; ++x)
+                if ((x - disc.x) * (x - disc.x) + (y - disc.y) * (y - disc.y) <= disc.radius * disc.radius)
+                    sum += map.constScanLine(y % map.height())[x % map.width()];
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// luna-render --face at 512x512, the whole program.
+void renderFace(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        QElapsedTimer clock;
+        clock.start();
+        const int status = QProcess::execute(QString::fromStdString(renderTool),
+                                             {"--date", "2026-12-24T01:28Z", "--face", "--size", "512x512", "-o",
+                                              folder.filePath(QStringLiteral("face.png"))});
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        if (status != 0)
+            state.SkipWithError("luna-render failed");
+    }
 }
 
 // luna-render --all at 256x256, the whole program.
@@ -297,6 +341,8 @@ public:
         row("one phase, 4096x4096", "phase/2", "fill/2", 1e3, "ms", "< 2x the fill");
         row("luna-render --all, 256x256", "renderAll", "renderAllOneCore", 1,
             "s", "< 0.8 s");
+        row("the face, 1024x1024", "face", "faceFloor", 1e3, "ms", "< 3x");
+        row("luna-render --face, 512x512", "renderFace", "renderVersion", 1, "s", "< 0.4 s");
         row("elongation at an instant", "elongation", "moon98", 1e6, "us", "microseconds");
         row("next four phases", "nextPhases", "moon98", 1e6, "us", "microseconds");
         row("rise, transit, set: a day", "riseSetDay", "topocentric", 1e6, "us", "< 30x");
@@ -350,6 +396,9 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("fill", fill)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("renderAll", renderAll)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("renderAllOneCore", renderAllOneCore)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("face", face)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("faceFloor", faceFloor)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("renderFace", renderFace)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("elongation", elongation)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("nextPhases", nextPhases)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("moon98", moon98)->Unit(benchmark::kMicrosecond);

@@ -125,11 +125,14 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
     for (int py = top; py <= bottom; ++py) {
         auto* line = reinterpret_cast<QRgb*>(face.scanLine(py));
         for (int px = left; px <= right; ++px) {
-            // Four samples a pixel, for a smooth limb.
+            // Four samples a pixel near the limb, for a smooth edge; one,
+            // counted four times, inside it.
+            const double cu = (px + 0.5 - disc.x) / disc.radius, cv = (disc.y - (py + 0.5)) / disc.radius;
+            const bool inside = std::hypot(cu, cv) < 1 - 1.5 / disc.radius;
             double red = 0, green = 0, blue = 0, cover = 0;
-            for (int s = 0; s < 4; ++s) {
-                const double u = (px + 0.25 + 0.5 * (s % 2) - disc.x) / disc.radius;
-                const double v = (disc.y - (py + 0.25 + 0.5 * (s / 2))) / disc.radius;
+            for (int s = 0; s < (inside ? 1 : 4); ++s) {
+                const double u = inside ? cu : (px + 0.25 + 0.5 * (s % 2) - disc.x) / disc.radius;
+                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s / 2))) / disc.radius;
                 const double r2 = u * u + v * v;
                 if (r2 > 1)
                     continue;
@@ -174,6 +177,12 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
             }
             if (cover == 0)
                 continue;
+            if (inside) {
+                red *= 4;
+                green *= 4;
+                blue *= 4;
+                cover = 4;
+            }
             // Over the background, in premultiplied colour.
             const QRgb under = line[px];
             const double alpha = cover / 4;
