@@ -25,6 +25,8 @@ namespace luna {
 
 namespace {
 
+// The side of the face beside the text, in logical pixels.
+constexpr int faceSide = 180;
 
 } // namespace
 
@@ -97,7 +99,10 @@ void FactsWindow::refresh()
     int widest = 0;
     for (const QString& line : report_.split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int room = screen() ? screen()->availableGeometry().width() - 40 : widest;
+    // The face stands beside the text: what is left of the screen is the
+    // text's.
+    const int room = screen() ? screen()->availableGeometry().width() - 40 - faceSide - 2 * layout()->spacing()
+                              : widest;
     text->setMinimumWidth(std::min(widest + 2 * text->frameWidth() + 24, room));
     text->setLineWrapMode(widest + 24 > room ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     showClock();
@@ -127,10 +132,9 @@ void FactsWindow::showFace()
 {
     if (moonMap_.isNull())
         moonMap_ = shippedMoonMap();
-    constexpr int side = 180;
     const qreal ratio = devicePixelRatioF();
     try {
-        QImage picture = drawMoonFace(moonMap_, QSize(side, side) * ratio, Qt::transparent, faceViewAt(request_.when.value_or(clock_.now())),
+        QImage picture = drawMoonFace(moonMap_, QSize(faceSide, faceSide) * ratio, Qt::transparent, faceViewAt(request_.when.value_or(clock_.now())),
                                       request_.hemisphere == Hemisphere::South ? 180 : 0);
         picture.setDevicePixelRatio(ratio);
         face->setPixmap(QPixmap::fromImage(picture));
