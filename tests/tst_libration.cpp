@@ -3,11 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Libration.h"
+#include "LunarFeatures.h"
 #include "When.h"
 
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace luna::sky;
@@ -36,6 +38,11 @@ private slots:
     void espenakEphemeris_data();
     void espenakEphemeris();
     void aPlaceSeesAnotherFace();
+    void theWholeTableIsRead();
+    void terminatorOfPublishedDates_data();
+    void terminatorOfPublishedDates();
+    void terminatorMargins_data();
+    void terminatorMargins();
 };
 
 // Meeus, Astronomical Algorithms, example 53.a: 1992 April 12 at 0h TD
@@ -102,6 +109,90 @@ void TestLibration::aPlaceSeesAnotherFace()
     QVERIFY2(shift > 0.2 && shift < 1.05, qPrintable(QString::number(shift)));
     // The Sun is as far as ever: its point does not move.
     QVERIFY(apart(rome.subsolarLongitude, centre.subsolarLongitude) < 1e-9);
+}
+
+// Every row of the shipped table arrives, with the gazetteer's figures.
+void TestLibration::theWholeTableIsRead()
+{
+    QFile file(QStringLiteral(LUNA_SOURCE_DATA "/lunar-features.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    qsizetype rows = 0;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        rows += !line.isEmpty() && !line.startsWith('#');
+    QCOMPARE(qsizetype(lunarFeatures().size()), rows);
+    QVERIFY(rows >= 300);
+    const auto copernicus = std::ranges::find(lunarFeatures(), std::string("Copernicus"), &LunarFeature::name);
+    QVERIFY(copernicus != lunarFeatures().end());
+    QCOMPARE(copernicus->diameterKm, 96.07);
+    QCOMPARE(copernicus->latitude, 9.62);
+    QCOMPARE(copernicus->longitude, -20.08);
+    QVERIFY(std::ranges::find(lunarFeatures(), std::string("Stöfler"), &LunarFeature::name) != lunarFeatures().end());
+}
+
+void TestLibration::terminatorOfPublishedDates_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QStringList>("crossed");
+    QTest::addColumn<QStringList>("notCrossed");
+    // Meeus 53.a: colongitude 22.11, the Sun rising over Copernicus
+    // (-20.08); Mare Crisium (+59) is in full daylight.
+    QTest::newRow("Meeus 53.a") << "1992-04-11T23:59:02Z" << QStringList{"Copernicus"}
+                                << QStringList{"Mare Crisium", "Plato"};
+    // Espenak 2002, 0h TD: colongitude 173.9 and 186.1, the Sun setting at
+    // +6.1 and then -6.1: over Hipparchus and Albategnius (radii 2.3 and 2.2
+    // degrees), then over Archimedes and Sinus Aestuum, while Ptolemaeus
+    // (-1.8, radius 2.5) waits between them and Copernicus is lit.
+    QTest::newRow("Espenak 2002-01-06") << "2002-01-05T23:58:56Z" << QStringList{"Hipparchus", "Albategnius"}
+                                        << QStringList{"Ptolemaeus", "Copernicus", "Tycho"};
+    QTest::newRow("Espenak 2002-01-07") << "2002-01-06T23:58:56Z" << QStringList{"Archimedes", "Sinus Aestuum"}
+                                        << QStringList{"Ptolemaeus", "Hipparchus", "Copernicus", "Mare Crisium"};
+}
+
+void TestLibration::terminatorOfPublishedDates()
+{
+    QFETCH(QString, when);
+    QFETCH(QStringList, crossed);
+    QFETCH(QStringList, notCrossed);
+    const std::vector<std::string> names = terminatorFeatures(moonFace(utc(qPrintable(when))));
+    QString all;
+    for (const std::string& name : names)
+        all += QString::fromStdString(name) + u',';
+    for (const QString& name : crossed)
+        QVERIFY2(std::ranges::count(names, name.toStdString()) == 1, qPrintable(name + QStringLiteral(": ") + all));
+    for (const QString& name : notCrossed)
+        QVERIFY2(std::ranges::count(names, name.toStdString()) == 0, qPrintable(name + QStringLiteral(": ") + all));
+}
+
+void TestLibration::terminatorMargins_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QStringList>("expected");
+    // The Sun overhead at longitude 90: the terminator runs along 0 and 180,
+    // and a mark half a degree off it. A crater of 2 x 1737.4 x pi / 180 km
+    // has a radius of exactly one degree.
+    QTest::newRow("on the line") << 10.0 << 0.0 << QStringList{"Probe", "Mark"};
+    QTest::newRow("within the rim and a degree") << 0.0 << 1.95 << QStringList{"Mark", "Probe"};
+    QTest::newRow("beyond the rim and a degree") << 0.0 << -2.05 << QStringList{"Mark"};
+    QTest::newRow("in the day") << 0.0 << 30.0 << QStringList{"Mark"};
+    QTest::newRow("evening line, far side") << 0.0 << 180.0 << QStringList{"Mark"};
+    QTest::newRow("near the pole, turned to us") << 88.5 << 60.0 << QStringList{"Mark", "Probe"};
+    QTest::newRow("near the pole, turned away") << 88.5 << 120.0 << QStringList{"Mark"};
+}
+
+void TestLibration::terminatorMargins()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QStringList, expected);
+    MoonFace face;
+    face.subsolarLongitude = 90;
+    const double diameter = 2 * 1737.4 * 3.14159265358979 / 180;
+    const std::vector<LunarFeature> table{{"Probe", diameter, latitude, longitude}, {"Mark", diameter, 0, -0.5}};
+    QStringList names;
+    for (const std::string& name : terminatorFeatures(face, table))
+        names << QString::fromStdString(name);
+    QCOMPARE(names, expected);
 }
 
 QTEST_APPLESS_MAIN(TestLibration)

@@ -316,7 +316,7 @@ void TestRender::infoAsJson_data()
     const QStringList dateKeys = angleKeys
         + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "libration_longitude",
                       "libration_latitude", "axis_position_angle", "subsolar_longitude", "subsolar_latitude",
-                      "colongitude"};
+                      "colongitude", "terminator_features"};
     const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth",
                                 "distance_km", "diameter_arcmin", "bright_limb_angle",
                                 "parallactic_angle", "next_perigee", "next_apogee"};
@@ -363,6 +363,11 @@ void TestRender::infoAsJson()
     QCOMPARE(info["phase"].toString(), "Luna piena");
     QCOMPARE(info["phase_id"].toString(), "full_moon");
     QVERIFY(std::abs(info["age"].toDouble() - 14.4) < 0.1);
+    // At full moon the terminator runs along the limb.
+    const QJsonArray crossed = info["terminator_features"].toArray();
+    QVERIFY(!crossed.isEmpty());
+    for (const QJsonValue& name : crossed)
+        QVERIFY(name.isString() && !name.toString().isEmpty());
     const QJsonArray next = info["next"].toArray();
     QCOMPARE(next.size(), 4);
     QString previous = info["date"].toString();

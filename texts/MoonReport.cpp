@@ -7,12 +7,14 @@
 #include "EclipseTexts.h"
 #include "Formats.h"
 #include "Libration.h"
+#include "LunarFeatures.h"
 #include "PhaseTexts.h"
 #include "Topocentric.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace luna {
@@ -95,6 +97,23 @@ QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
     return text;
 }
 
+// The nearest few, in the IAU's names whatever the language; the JSON
+// carries them all.
+QString terminatorText(const sky::MoonFace& face)
+{
+    const std::vector<std::string> crossed = sky::terminatorFeatures(face);
+    if (crossed.empty())
+        return QCoreApplication::translate("Info", "nessun luogo con nome");
+    constexpr std::size_t shown = 10;
+    QStringList names;
+    for (std::size_t i = 0; i < std::min(shown, crossed.size()); ++i)
+        names << QString::fromStdString(crossed[i]);
+    QString text = names.join(u", ");
+    if (crossed.size() > shown)
+        text += QCoreApplication::translate("Info", "… (%1 in tutto)").arg(crossed.size());
+    return text;
+}
+
 // What of the Moon is turned to us and where the Sun rises on it.
 QString faceLines(sky::Instant when)
 {
@@ -104,7 +123,8 @@ QString faceLines(sky::Instant when)
         + QCoreApplication::translate("Info", "Asse:          %1 (il polo nord, dal nord celeste di data verso est)\n")
               .arg(degreesText(face.axisPositionAngle, 2))
         + QCoreApplication::translate("Info", "Colongitudine: %1 (il Sole è allo zenit a %2)\n")
-              .arg(degreesText(face.colongitude, 2), coordinatesText(face.subsolarLatitude, face.subsolarLongitude, 2));
+              .arg(degreesText(face.colongitude, 2), coordinatesText(face.subsolarLatitude, face.subsolarLongitude, 2))
+        + QCoreApplication::translate("Info", "Sul terminatore: %1\n").arg(terminatorText(face));
 }
 
 QString nextEclipsesText(sky::Instant when, const std::optional<sky::Place>& place)

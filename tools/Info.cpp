@@ -4,11 +4,10 @@
 
 #include "Info.h"
 
-#include "Libration.h"
-
 #include "EclipseTexts.h"
 #include "Formats.h"
 #include "Libration.h"
+#include "LunarFeatures.h"
 #include "MoonReport.h"
 #include "PhaseTexts.h"
 #include "Topocentric.h"
@@ -120,6 +119,10 @@ QString phaseInfo(const RenderOptions& options)
         object.insert("subsolar_longitude", face.subsolarLongitude);
         object.insert("subsolar_latitude", face.subsolarLatitude);
         object.insert("colongitude", face.colongitude);
+        QJsonArray crossed;
+        for (const std::string& name : sky::terminatorFeatures(face))
+            crossed.append(QString::fromStdString(name));
+        object.insert("terminator_features", crossed);
         QJsonArray next;
         for (const sky::PhaseEvent& event : sky::nextPhases(*options.when)) {
             const PhaseId id = PhaseId(2 * int(event.phase));

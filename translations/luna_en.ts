@@ -447,6 +447,20 @@
         <translation>Colongitude:   %1 (the Sun overhead at %2)
 </translation>
     </message>
+    <message>
+        <source>nessun luogo con nome</source>
+        <translation>no named feature</translation>
+    </message>
+    <message>
+        <source>Sul terminatore: %1
+</source>
+        <translation>On the terminator: %1
+</translation>
+    </message>
+    <message>
+        <source>… (%1 in tutto)</source>
+        <translation>… (%1 in all)</translation>
+    </message>
 </context>
 <context>
     <name>Phase</name>
