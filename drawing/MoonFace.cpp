@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace luna {
 
@@ -42,23 +44,71 @@ constexpr double twilight = 0.02;
 constexpr double umbraLight = 0.2;
 const double umbraTint[3] = {1.0, 0.36, 0.22};
 
-// The map's grey at a selenographic longitude and latitude, interpolated
-// between its four nearest texels.
-double albedo(const QImage& map, double longitude, double latitude)
+// The map's grey, 0 to 1, at a point of the map in texels (x to the
+// right from longitude -180, y down from latitude 90), between its four
+// nearest texels, round the globe in longitude.
+class Albedo {
+public:
+    explicit Albedo(const QImage& grey)
+        : bits_(grey.constBits()), stride_(grey.bytesPerLine()), width_(grey.width()), height_(grey.height())
+    {
+    }
+
+    float operator()(double mapX, double mapY) const
+    {
+        double x = mapX - 0.5;
+        if (x < 0 || x >= width_)
+            x -= std::floor(x / width_) * width_;
+        // Latitude keeps y above -1: truncation floors it.
+        const double y = mapY - 0.5;
+        const int x0 = std::min(int(x), width_ - 1), y0 = int(y + 1) - 1;
+        const float fx = float(x - x0), fy = float(y - y0);
+        const int x1 = x0 + 1 == width_ ? 0 : x0 + 1;
+        const uchar* above = row(y0);
+        const uchar* below = row(y0 + 1);
+        const float top = above[x0] + (above[x1] - above[x0]) * fx;
+        const float bottom = below[x0] + (below[x1] - below[x0]) * fx;
+        return (top + (bottom - top) * fy) * (1.0f / 255);
+    }
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+private:
+    const uchar* row(int y) const { return bits_ + qsizetype(std::clamp(y, 0, height_ - 1)) * stride_; }
+
+    const uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int width_ = 0, height_ = 0;
+};
+
+// The angle of (x, y) from the x axis, radians, within 2e-6 of atan2: a
+// minimax polynomial for atan on [0, 1], turned into each octant. The
+// library's atan2 costs as much as the rest of a pixel.
+double quickAtan2(double y, double x)
 {
-    const int w = map.width(), h = map.height();
-    const double x = (longitude / 360 + 0.5) * w - 0.5;
-    const double y = (0.5 - latitude / 180) * h - 0.5;
-    const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
-    const double fx = x - x0, fy = y - y0;
-    const auto at = [&](int xi, int yi) {
-        xi = ((xi % w) + w) % w;
-        yi = std::clamp(yi, 0, h - 1);
-        return map.constScanLine(yi)[xi] / 255.0;
-    };
-    return (at(x0, y0) * (1 - fx) + at(x0 + 1, y0) * fx) * (1 - fy)
-        + (at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx) * fy;
+    const double ax = std::abs(x), ay = std::abs(y);
+    const double big = std::max(ax, ay);
+    if (big == 0)
+        return 0;
+    const double a = std::min(ax, ay) / big;
+    const double s = a * a;
+    double r = a * (0.99997726 + s * (-0.33262347 + s * (0.19354346 + s * (-0.11643287 + s * (0.05265332
+        + s * -0.01172120)))));
+    if (ay > ax)
+        r = M_PI / 2 - r;
+    if (x < 0)
+        r = M_PI - r;
+    return y < 0 ? -r : r;
 }
+
+// What one point of the disc needs: where it falls on the map, in texels,
+// how high the Sun stands there (the cosine of its zenith distance) and how
+// squarely it faces us.
+struct Sample {
+    double mapX = 0, mapY = 0;
+    double incidence = 0, facing = 0;
+};
 
 } // namespace
 
@@ -94,10 +144,12 @@ QImage shippedMoonMap()
 QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, const FaceView& view, double turn)
 {
     QImage face(size, QImage::Format_ARGB32_Premultiplied);
-    face.fill(background);
     const QImage grey = map.convertToFormat(QImage::Format_Grayscale8);
-    if (grey.isNull() || size.isEmpty())
+    if (grey.isNull() || size.isEmpty()) {
+        face.fill(background);
         return face;
+    }
+    const QRgb backdrop = qPremultiply(background.rgba());
 
     const DiscPlacement disc = placeDisc(size.width(), size.height());
     // The Moon's north and selenographic east on the picture, (right, up):
@@ -118,70 +170,191 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
     const Vector localNorth{-std::sin(b) * std::cos(l), -std::sin(b) * std::sin(l), std::cos(b)};
     const Vector sun = unit(view.sunLongitude, view.sunLatitude);
 
-    const int top = std::max(0, int(std::floor(disc.y - disc.radius)));
-    const int bottom = std::min(size.height() - 1, int(std::ceil(disc.y + disc.radius)));
-    const int left = std::max(0, int(std::floor(disc.x - disc.radius)));
-    const int right = std::min(size.width() - 1, int(std::ceil(disc.x + disc.radius)));
-    for (int py = top; py <= bottom; ++py) {
-        auto* line = reinterpret_cast<QRgb*>(face.scanLine(py));
+    const Albedo albedo(grey);
+    // The exact sample at a point (u, v) of the disc, in its radius, right
+    // and up from its middle.
+    const auto exact = [&](double u, double v) {
+        const double x = u * east[0] + v * east[1];
+        const double y = u * north[0] + v * north[1];
+        const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y));
+        Vector p{};
+        for (int i = 0; i < 3; ++i)
+            p[i] = z * towards[i] + x * localEast[i] + y * localNorth[i];
+        const double longitude = quickAtan2(p[1], p[0]) / radiansPerDegree;
+        const double latitude = quickAtan2(p[2], std::sqrt(p[0] * p[0] + p[1] * p[1])) / radiansPerDegree;
+        return Sample{(longitude / 360 + 0.5) * albedo.width(), (0.5 - latitude / 180) * albedo.height(),
+                      dot(p, sun), z};
+    };
+    // The share of the Sun's light a sample sends back, before the shadow.
+    // The share of the light falling on a sample that it sends to us.
+    const auto lighting = [&](const Sample& sample) {
+        // Lommel-Seeliger: flat at full, darker where the Sun is low.
+        const double incidence = sample.incidence;
+        const double lit = incidence > 0 ? 2 * incidence / (incidence + std::max(sample.facing, 1e-3)) : 0;
+        const double day = std::clamp((incidence + twilight) / (2 * twilight), 0.0, 1.0);
+        // Earthshine lights both sides; only the night shows it.
+        return std::pair{std::min(lit, 1.0) * day * (1 - earthshine) + earthshine, day};
+    };
+    const auto sunlight = [&](const Sample& sample) {
+        const auto [share, day] = lighting(sample);
+        return std::pair{albedo(sample.mapX, sample.mapY) * share, day};
+    };
+    // The light a sample sends back, in colour, at (u, v) on the disc.
+    const auto shade = [&](const Sample& sample, double u, double v, double (&colour)[3]) {
+        const auto [light, day] = sunlight(sample);
+        colour[0] = colour[1] = colour[2] = light;
+        if (!view.shadow)
+            return;
+        const FaceView::Shadow& shadow = *view.shadow;
+        const double se = u * skyEast[0] + v * skyEast[1] - shadow.east;
+        const double sn = u * skyNorth[0] + v * skyNorth[1] - shadow.north;
+        const double d2 = se * se + sn * sn;
+        if (d2 < shadow.umbra * shadow.umbra) {
+            const double a = albedo(sample.mapX, sample.mapY);
+            for (int i = 0; i < 3; ++i)
+                colour[i] = a * umbraLight * day * umbraTint[i];
+        } else if (d2 < shadow.penumbra * shadow.penumbra) {
+            // The Sun's disc uncovered from the umbra's edge out.
+            const double open = (std::sqrt(d2) - shadow.umbra) / (shadow.penumbra - shadow.umbra);
+            const double keep = 0.35 + 0.65 * open;
+            colour[0] *= keep;
+            for (int i = 1; i < 3; ++i)
+                colour[i] *= keep * (umbraTint[i] + (1 - umbraTint[i]) * std::min(1.0, 3 * open));
+        }
+    };
+    const auto channel = [](double value) { return int(std::clamp(value * 255 + 0.5, 0.0, 255.0)); };
+
+    // Inside the disc the map's point and the light change smoothly: they
+    // are found exactly at the ends of short spans and drawn straight
+    // between. A span is as long as keeps the straight line within a
+    // quarter of a texel of the true curve, whose bend grows as the cube of
+    // the facing towards the limb: shorter there, one pixel at the edge. A
+    // span across a pole is found pixel by pixel. The limb itself has four
+    // samples a pixel.
+    const double radius = disc.radius;
+    const double bend = std::sqrt(8 * 0.25 * 2 * M_PI / albedo.width()) * radius;
+    const auto spanAt = [&](double facing) {
+        return std::clamp(int(bend * facing * std::sqrt(facing)), 1, 32);
+    };
+    // Four samples a pixel within a pixel and a half of the limb, where the
+    // map is foreshortened most.
+    const double inner2 = std::pow(std::max(0.0, 1 - 1.5 / radius), 2);
+    const int top = std::max(0, int(std::floor(disc.y - radius)));
+    const int bottom = std::min(size.height() - 1, int(std::ceil(disc.y + radius)));
+    const int left = std::max(0, int(std::floor(disc.x - radius)));
+    const int right = std::min(size.width() - 1, int(std::ceil(disc.x + radius)));
+    const auto uOf = [&](double px) { return (px - disc.x) / radius; };
+    uchar* const bits = face.bits();
+    const qsizetype stride = face.bytesPerLine();
+    const auto drawRow = [&](int py) {
+        auto* line = reinterpret_cast<QRgb*>(bits + py * stride);
+        if (py < top || py > bottom) {
+            std::fill(line, line + size.width(), backdrop);
+            return;
+        }
+        const double cv = (disc.y - (py + 0.5)) / radius;
+        // The pixels of this row well inside the limb, [from, to).
+        int from = right + 1, to = right + 1;
+        if (cv * cv < inner2) {
+            const double half = std::sqrt(inner2 - cv * cv) * radius;
+            from = std::max(left, int(std::ceil(disc.x - half - 0.5)));
+            to = std::min(right + 1, int(std::floor(disc.x + half - 0.5)) + 1);
+        }
+        // The background everywhere the inside does not cover.
+        std::fill(line, line + std::min(from, size.width()), backdrop);
+        std::fill(line + std::max(from, to), line + size.width(), backdrop);
+        const auto put = [&](int px, const double (&colour)[3]) {
+            line[px] = qRgba(channel(colour[0]), channel(colour[1]), channel(colour[2]), 255);
+        };
+        const auto facingAt = [&](int px) {
+            const double u = uOf(px + 0.5);
+            return std::sqrt(std::max(0.0, 1 - u * u - cv * cv));
+        };
+        Sample a = from < to ? exact(uOf(from + 0.5), cv) : Sample{};
+        for (int px = from; px < to;) {
+            int end = std::min(px + spanAt(a.facing), to - 1);
+            end = std::min(end, px + spanAt(facingAt(end)));
+            const double u0 = uOf(px + 0.5), u1 = uOf(end + 0.5);
+            Sample b = exact(u1, cv);
+            // Round the globe the short way.
+            const double width = albedo.width();
+            b.mapX += std::round((a.mapX - b.mapX) / width) * width;
+            const double steps = std::max(1, end - px);
+            // Far north or south the longitude runs fast but still
+            // straight, unless the span passes by the pole: its middle says.
+            bool straight = std::abs(b.mapX - a.mapX) < 4 * steps + 2;
+            if (!straight && steps > 1) {
+                Sample middle = exact((u0 + u1) / 2, cv);
+                middle.mapX += std::round(((a.mapX + b.mapX) / 2 - middle.mapX) / width) * width;
+                straight = std::abs(middle.mapX - (a.mapX + b.mapX) / 2) < 0.25
+                    && std::abs(middle.mapY - (a.mapY + b.mapY) / 2) < 0.25;
+            }
+            const int last = end == to - 1 ? end : end - 1;
+            const Sample step{(b.mapX - a.mapX) / steps, (b.mapY - a.mapY) / steps,
+                              (b.incidence - a.incidence) / steps, (b.facing - a.facing) / steps};
+            const double du = (u1 - u0) / steps;
+            Sample sample = a;
+            double u = u0;
+            // Without the Earth's shadow the face is grey; away from the
+            // terminator's soft edge its lighting is as smooth as the rest.
+            const bool steady = (a.incidence >= twilight && b.incidence >= twilight)
+                || (a.incidence <= -twilight && b.incidence <= -twilight);
+            if (straight && !view.shadow && steady) {
+                double share = lighting(a).first;
+                const double shareStep = (lighting(b).first - share) / steps;
+                for (; px <= last; ++px) {
+                    const int grey = channel(albedo(sample.mapX, sample.mapY) * share);
+                    line[px] = qRgb(grey, grey, grey);
+                    sample.mapX += step.mapX;
+                    sample.mapY += step.mapY;
+                    share += shareStep;
+                }
+            }
+            for (; straight && !view.shadow && px <= last; ++px) {
+                const int grey = channel(sunlight(sample).first);
+                line[px] = qRgb(grey, grey, grey);
+                sample.mapX += step.mapX;
+                sample.mapY += step.mapY;
+                sample.incidence += step.incidence;
+                sample.facing += step.facing;
+            }
+            for (; px <= last; ++px) {
+                double colour[3];
+                shade(straight ? sample : exact(u, cv), u, cv, colour);
+                put(px, colour);
+                sample.mapX += step.mapX;
+                sample.mapY += step.mapY;
+                sample.incidence += step.incidence;
+                sample.facing += step.facing;
+                u += du;
+            }
+            a = b;
+        }
         for (int px = left; px <= right; ++px) {
-            // Four samples a pixel near the limb, for a smooth edge; one,
-            // counted four times, inside it.
-            const double cu = (px + 0.5 - disc.x) / disc.radius, cv = (disc.y - (py + 0.5)) / disc.radius;
-            const bool inside = std::hypot(cu, cv) < 1 - 1.5 / disc.radius;
+            if (px == from && from < to) {
+                px = to - 1;
+                continue;
+            }
+            const double cu = uOf(px + 0.5);
+            const bool inside = cu * cu + cv * cv < inner2;
             double red = 0, green = 0, blue = 0, cover = 0;
             for (int s = 0; s < (inside ? 1 : 4); ++s) {
-                const double u = inside ? cu : (px + 0.25 + 0.5 * (s % 2) - disc.x) / disc.radius;
-                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s / 2))) / disc.radius;
-                const double r2 = u * u + v * v;
-                if (r2 > 1)
+                const double u = inside ? cu : uOf(px + 0.25 + 0.5 * (s % 2));
+                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s / 2))) / radius;
+                if (u * u + v * v > 1)
                     continue;
-                const double x = u * east[0] + v * east[1];
-                const double y = u * north[0] + v * north[1];
-                const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y));
-                Vector p{};
-                for (int i = 0; i < 3; ++i)
-                    p[i] = z * towards[i] + x * localEast[i] + y * localNorth[i];
-                const double longitude = std::atan2(p[1], p[0]) / radiansPerDegree;
-                const double latitude = std::asin(std::clamp(p[2], -1.0, 1.0)) / radiansPerDegree;
-                const double a = albedo(grey, longitude, latitude);
-
-                // Lommel-Seeliger: flat at full, darker where the Sun is low.
-                const double incidence = dot(p, sun);
-                const double lit = incidence > 0 ? 2 * incidence / (incidence + std::max(z, 1e-3)) : 0;
-                const double day = std::clamp((incidence + twilight) / (2 * twilight), 0.0, 1.0);
-                // Earthshine lights both sides; only the night shows it.
-                double light = a * (std::min(lit, 1.0) * day * (1 - earthshine) + earthshine);
-                double tint[3] = {1, 1, 1};
-                if (view.shadow) {
-                    const FaceView::Shadow& shadow = *view.shadow;
-                    const double se = u * skyEast[0] + v * skyEast[1] - shadow.east;
-                    const double sn = u * skyNorth[0] + v * skyNorth[1] - shadow.north;
-                    const double d = std::hypot(se, sn);
-                    if (d < shadow.umbra) {
-                        light = a * umbraLight * day;
-                        std::copy(umbraTint, umbraTint + 3, tint);
-                    } else if (d < shadow.penumbra) {
-                        // The Sun's disc uncovered from the umbra's edge out.
-                        const double open = (d - shadow.umbra) / (shadow.penumbra - shadow.umbra);
-                        const double keep = 0.35 + 0.65 * open;
-                        light *= keep;
-                        for (int i = 1; i < 3; ++i)
-                            tint[i] = umbraTint[i] + (1 - umbraTint[i]) * std::min(1.0, 3 * open);
-                    }
-                }
-                red += light * tint[0];
-                green += light * tint[1];
-                blue += light * tint[2];
+                double colour[3];
+                shade(exact(u, v), u, v, colour);
+                red += colour[0];
+                green += colour[1];
+                blue += colour[2];
                 cover += 1;
             }
             if (cover == 0)
                 continue;
             if (inside) {
-                red *= 4;
-                green *= 4;
-                blue *= 4;
-                cover = 4;
+                put(px, {red, green, blue});
+                continue;
             }
             // Over the background, in premultiplied colour.
             const QRgb under = line[px];
@@ -192,7 +365,20 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
             line[px] = qRgba(mix(red, qRed(under)), mix(green, qGreen(under)), mix(blue, qBlue(under)),
                              int(std::lround(alpha * 255 + qAlpha(under) * (1 - alpha))));
         }
-    }
+    };
+    // Rows apart are independent: every core takes its share, interleaved
+    // so that each has as much of the disc as the others.
+    const int workers = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    const auto share = [&](int first) {
+        for (int py = first; py < size.height(); py += workers)
+            drawRow(py);
+    };
+    std::vector<std::thread> helpers;
+    for (int w = 1; w < workers; ++w)
+        helpers.emplace_back(share, w);
+    share(0);
+    for (std::thread& helper : helpers)
+        helper.join();
     return face;
 }
 
