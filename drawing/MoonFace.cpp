@@ -339,8 +339,10 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
             const bool inside = cu * cu + cv * cv < inner2;
             double red = 0, green = 0, blue = 0, cover = 0;
             for (int s = 0; s < (inside ? 1 : 4); ++s) {
-                const double u = inside ? cu : uOf(px + 0.25 + 0.5 * (s % 2));
-                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s / 2))) / radius;
+                // The four at the quarters of the pixel: s's low bit across,
+                // its high bit down.
+                const double u = inside ? cu : uOf(px + 0.25 + 0.5 * (s & 1));
+                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s >> 1))) / radius;
                 if (u * u + v * v > 1)
                     continue;
                 double colour[3];

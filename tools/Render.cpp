@@ -33,7 +33,9 @@ namespace {
     throw WriteError(QCoreApplication::translate("luna-render", "impossibile scrivere «%1»: %2").arg(path, why).toStdString());
 }
 
-void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& background, double turn)
+// An SVG picture of `size` into `file`, painted by `paint`.
+template<typename Paint>
+void writeSvgWith(QSaveFile& file, QSize size, const Paint& paint)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -42,9 +44,16 @@ void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& backgroun
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("Luna"));
     QPainter painter(&svg);
-    if (background.alpha() != 0)
-        painter.fillRect(QRect(QPoint(0, 0), size), background);
-    drawTurnedPhase(painter, angle, size, turn);
+    paint(painter);
+}
+
+void writeSvg(QSaveFile& file, double angle, QSize size, const QColor& background, double turn)
+{
+    writeSvgWith(file, size, [&](QPainter& painter) {
+        if (background.alpha() != 0)
+            painter.fillRect(QRect(QPoint(0, 0), size), background);
+        drawTurnedPhase(painter, angle, size, turn);
+    });
 }
 
 } // namespace
@@ -109,14 +118,7 @@ void writeFace(const QString& path, PictureFormat format, const QImage& map, con
         if (!face.save(&file, "PNG"))
             failToWrite(path, file.errorString());
     } else {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setResolution(96);
-        svg.setTitle(QStringLiteral("Luna"));
-        QPainter painter(&svg);
-        painter.drawImage(QPoint(0, 0), face);
+        writeSvgWith(file, size, [&](QPainter& painter) { painter.drawImage(QPoint(0, 0), face); });
     }
     if (!file.commit())
         failToWrite(path, file.errorString());
