@@ -9,6 +9,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <array>
 #include <cmath>
 #include <ctime>
 #include <functional>
@@ -21,6 +22,8 @@ using namespace detail;
 
 constexpr double moonRadiusKm = 1737.4;
 constexpr double auKm = ERFA_DAU / 1000;
+// The Sun's radius (IAU 2015 nominal), in au.
+constexpr double sunRadiusAu = 695700.0 / auKm;
 // The almanacs' refraction at the horizon.
 constexpr double horizonRefraction = 34.0 / 60 * ERFA_DD2R;
 // How often the day is looked at for a rise, a set or a transit: the Moon's
@@ -348,6 +351,67 @@ RiseSet riseTransitSet(Instant within, const Place& place)
     if (!day.rise && !day.set && everUp != everDown)
         day.allDay = everUp ? RiseSet::AllDay::Up : RiseSet::AllDay::Down;
     return day;
+}
+
+SunHours sunHours(Instant within, const Place& place)
+{
+    requireNearSupported(within);
+    const Seconds start = localMidnight(toSeconds(within), 0);
+    const Seconds end = localMidnight(toSeconds(within), 1);
+    const Frame frame((start + end) / 2);
+    const Observer seaLevel(place, 0);
+    // The Sun's geometric altitude, radians, and its semidiameter.
+    const auto sun = [&](Seconds when) {
+        double ut1 = 0, ut2 = 0;
+        clockDate(when, ut1, ut2);
+        double position[3];
+        sunAt(ut1, ut2 + frame.ttOffset, position);
+        double intermediate[3];
+        eraRxp(frame.rc2i, position, intermediate);
+        double spin[3][3];
+        eraIr(spin);
+        eraRz(eraEra00(ut1, ut2 + frame.ut1Offset), spin);
+        double terrestrial[3];
+        eraRxp(spin, intermediate, terrestrial);
+        for (int i = 0; i < 3; ++i)
+            terrestrial[i] -= seaLevel.position[i];
+        const double distance = std::sqrt(dot(terrestrial, terrestrial));
+        return std::pair{std::asin(dot(seaLevel.up, terrestrial) / distance), sunRadiusAu / distance};
+    };
+    // How far above its mark the Sun stands, for each kind of event.
+    struct Mark {
+        std::optional<Instant>& rising;
+        std::optional<Instant>& setting;
+        double centre; // radians: the centre's altitude at the event
+        bool limb;     // the upper limb, refracted, instead of the centre
+    };
+    SunHours hours;
+    const std::array marks{Mark{hours.sunrise, hours.sunset, -horizonRefraction, true},
+                           Mark{hours.civilDawn, hours.civilDusk, -6 * ERFA_DD2R, false},
+                           Mark{hours.nauticalDawn, hours.nauticalDusk, -12 * ERFA_DD2R, false},
+                           Mark{hours.astronomicalDawn, hours.astronomicalDusk, -18 * ERFA_DD2R, false}};
+    const auto over = [&](const Mark& mark, Seconds when) {
+        const auto [altitude, semidiameter] = sun(when);
+        return altitude + (mark.limb ? semidiameter : 0) - mark.centre;
+    };
+    Seconds a = start;
+    auto sa = sun(a);
+    while (a < end) {
+        const Seconds b = std::min(a + dayStep, end);
+        const auto sb = sun(b);
+        for (const Mark& mark : marks) {
+            const double fa = sa.first + (mark.limb ? sa.second : 0) - mark.centre;
+            const double fb = sb.first + (mark.limb ? sb.second : 0) - mark.centre;
+            const auto f = [&](Seconds t) { return over(mark, t); };
+            if (!mark.rising && fa <= 0 && fb > 0)
+                mark.rising = toInstant(crossing(f, a, fa, b, fb));
+            if (!mark.setting && fa > 0 && fb <= 0)
+                mark.setting = toInstant(crossing(f, a, fa, b, fb));
+        }
+        a = b;
+        sa = sb;
+    }
+    return hours;
 }
 
 std::optional<Apsis> superMoonPerigee(Instant fullMoon)

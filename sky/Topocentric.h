@@ -69,4 +69,19 @@ inline constexpr double superMoonKm = 360000;
 // Whether the full moon at `fullMoon` is one, and if so its perigee.
 std::optional<Apsis> superMoonPerigee(Instant fullMoon);
 
+// The Sun's hours of a local day at a place, as the almanacs define them:
+// sunrise and sunset when the upper limb meets a sea-level horizon under
+// 34' of refraction; civil, nautical and astronomical dawn and dusk when
+// the centre stands 6, 12 and 18 degrees below it. Each is the first of its
+// kind that day, or none (polar day and night, white nights).
+struct SunHours {
+    std::optional<Instant> sunrise, sunset;
+    std::optional<Instant> civilDawn, civilDusk;
+    std::optional<Instant> nauticalDawn, nauticalDusk;
+    std::optional<Instant> astronomicalDawn, astronomicalDusk;
+};
+
+// For the local day holding `within`. Throws OutOfRange.
+SunHours sunHours(Instant within, const Place& place);
+
 } // namespace luna::sky

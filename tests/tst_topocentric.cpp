@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 #include <cstdlib>
 #include <ctime>
 
@@ -108,6 +109,9 @@ private slots:
 
     void riseAndSetMatchTheAlmanac_data();
     void riseAndSetMatchTheAlmanac();
+    void sunriseAndSunsetMatchTheAlmanac();
+    void twilightsMatchTheAlmanac_data();
+    void twilightsMatchTheAlmanac();
     void brightLimbAsMeeusWorksIt();
     void apsidesMatchPublishedInstants_data();
     void apsidesMatchPublishedInstants();
@@ -177,6 +181,82 @@ void TestTopocentric::riseAndSetMatchTheAlmanac()
     }
     qInfo("%d times compared, worst %d min", compared, worst);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+}
+
+// The USNO's table of the Sun for Fredonia in 2023, a rise and a set every
+// day, to the minute.
+void TestTopocentric::sunriseAndSunsetMatchTheAlmanac()
+{
+    useZone("MST7");
+    const Place place{{}, 36 + 57 / 60.0, -(112 + 31 / 60.0), 0};
+    const QList<TableDay> days = readTable(QStringLiteral(LUNA_TEST_DATA "/usno-sun-2023-fredonia.txt"));
+    QCOMPARE(days.size(), 365);
+    QStringList wrong;
+    for (const TableDay& day : days) {
+        const SunHours found = sunHours(localNoon(2023, day.month, day.day), place);
+        for (const auto& [published, ours] : {std::pair{day.rise, found.sunrise}, std::pair{day.set, found.sunset}}) {
+            if (!published || !ours || std::abs(localMinutes(*ours) - *published) > 1)
+                wrong << QString("2023-%1-%2").arg(day.month).arg(day.day);
+        }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+}
+
+void TestTopocentric::twilightsMatchTheAlmanac_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("dawn");
+    QTest::addColumn<QString>("dusk");
+
+    // The USNO's twilight tables for 2024, June 21 (zone 5 h west, here in
+    // UT): civil twilight at Boston, nautical and astronomical at Hartford.
+    QTest::newRow("Boston, civil") << 42.32 << -71.09 << 6 << "2024-06-21T08:33Z" << "2024-06-22T00:59Z";
+    QTest::newRow("Hartford, nautical") << 41.76 << -72.69 << 12 << "2024-06-21T07:58Z" << "2024-06-22T01:48Z";
+    QTest::newRow("Hartford, astronomical") << 41.76 << -72.69 << 18 << "2024-06-21T07:05Z" << "2024-06-22T02:41Z";
+    // No astronomical night in a northern June at 55 degrees, no night at
+    // all at 70, and no day there in December.
+    QTest::newRow("55 N in June, white night") << 55.0 << 0.0 << 18 << "" << "";
+    QTest::newRow("70 N in June, polar day") << 70.0 << 0.0 << 0 << "" << "";
+    QTest::newRow("70 N in December, polar night") << 70.0 << 0.0 << 0 << "" << "";
+}
+
+void TestTopocentric::twilightsMatchTheAlmanac()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(int, depth);
+    QFETCH(QString, dawn);
+    QFETCH(QString, dusk);
+
+    useZone("EST5");
+    const bool december = QString(QTest::currentDataTag()).contains("December");
+    const SunHours hours = sunHours(utc(december ? "2024-12-21T17:00Z" : "2024-06-21T17:00Z"), Place{{}, latitude, longitude, 0});
+    const std::map<int, std::pair<std::optional<Instant>, std::optional<Instant>>> byDepth{
+        {0, {hours.sunrise, hours.sunset}},
+        {6, {hours.civilDawn, hours.civilDusk}},
+        {12, {hours.nauticalDawn, hours.nauticalDusk}},
+        {18, {hours.astronomicalDawn, hours.astronomicalDusk}}};
+    const auto& [foundDawn, foundDusk] = byDepth.at(depth);
+    for (const auto& [published, found] : {std::pair{dawn, foundDawn}, std::pair{dusk, foundDusk}}) {
+        if (published.isEmpty()) {
+            QVERIFY(!found);
+            continue;
+        }
+        QVERIFY(found);
+        // The table to the minute, ours rounded: a minute at most.
+        const auto off = abs(std::chrono::round<minutes>(*found) - utc(qPrintable(published)));
+        QVERIFY2(off <= minutes(1), qPrintable(QString("off by %1 min").arg(off.count())));
+    }
+    if (depth != 0 || !dawn.isEmpty())
+        return;
+    // In the polar day the Sun never dips 6 degrees either; in the polar
+    // night at 70 degrees it climbs to 3.4 below the horizon at noon: a
+    // civil twilight, no more.
+    QCOMPARE(hours.civilDawn.has_value(), december);
+    QCOMPARE(hours.civilDusk.has_value(), december);
+    QCOMPARE(hours.nauticalDawn.has_value(), december);
 }
 
 void TestTopocentric::brightLimbAsMeeusWorksIt()

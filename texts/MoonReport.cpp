@@ -76,6 +76,15 @@ QString placeLines(const MoonReportRequest& options)
                   QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.setAzimuth, 0)));
     text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
                 .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
+    const sky::SunHours sun = sky::sunHours(when, place);
+    const auto at = [](const std::optional<sky::Instant>& t) {
+        return t ? timeText(*t, QStringLiteral("HH:mm")) : QStringLiteral("—");
+    };
+    text += QCoreApplication::translate(
+                "Info", "Sole:          sorge %1, tramonta %2; crepuscolo civile %3–%4, nautico %5–%6, "
+                        "astronomico %7–%8\n")
+                .arg(at(sun.sunrise), at(sun.sunset), at(sun.civilDawn), at(sun.civilDusk), at(sun.nauticalDawn),
+                     at(sun.nauticalDusk), at(sun.astronomicalDawn), at(sun.astronomicalDusk));
     return text;
 }
 

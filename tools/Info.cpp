@@ -81,6 +81,15 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
                                                     : QJsonValue(QString::fromStdString(place.name))},
                                        {"latitude", place.latitude},
                                        {"longitude", place.longitude}});
+    const sky::SunHours sun = sky::sunHours(when, place);
+    object.insert("sun", QJsonObject{{"sunrise", isoOrNull(sun.sunrise)},
+                                     {"sunset", isoOrNull(sun.sunset)},
+                                     {"civil_dawn", isoOrNull(sun.civilDawn)},
+                                     {"civil_dusk", isoOrNull(sun.civilDusk)},
+                                     {"nautical_dawn", isoOrNull(sun.nauticalDawn)},
+                                     {"nautical_dusk", isoOrNull(sun.nauticalDusk)},
+                                     {"astronomical_dawn", isoOrNull(sun.astronomicalDawn)},
+                                     {"astronomical_dusk", isoOrNull(sun.astronomicalDusk)}});
     object.insert("rise", isoOrNull(day.rise));
     object.insert("transit", isoOrNull(day.transit));
     object.insert("set", isoOrNull(day.set));

@@ -461,6 +461,12 @@
         <source>… (%1 in tutto)</source>
         <translation>… (%1 in all)</translation>
     </message>
+    <message>
+        <source>Sole:          sorge %1, tramonta %2; crepuscolo civile %3–%4, nautico %5–%6, astronomico %7–%8
+</source>
+        <translation>Sun:           rises %1, sets %2; civil twilight %3–%4, nautical %5–%6, astronomical %7–%8
+</translation>
+    </message>
 </context>
 <context>
     <name>Phase</name>
