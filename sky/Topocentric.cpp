@@ -231,6 +231,27 @@ double distanceKmAt(Seconds when)
 
 enum class Turn { Perigee, Apogee };
 
+// The Sun's geometric altitude (radians) from a place, and its
+// semidiameter.
+std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer)
+{
+    double ut1 = 0, ut2 = 0;
+    clockDate(when, ut1, ut2);
+    double position[3];
+    sunAt(ut1, ut2 + frame.ttOffset, position);
+    double intermediate[3];
+    eraRxp(frame.rc2i, position, intermediate);
+    double spin[3][3];
+    eraIr(spin);
+    eraRz(eraEra00(ut1, ut2 + frame.ut1Offset), spin);
+    double terrestrial[3];
+    eraRxp(spin, intermediate, terrestrial);
+    for (int i = 0; i < 3; ++i)
+        terrestrial[i] -= observer.position[i];
+    const double distance = std::sqrt(dot(terrestrial, terrestrial));
+    return {std::asin(dot(observer.up, terrestrial) / distance), sunRadiusAu / distance};
+}
+
 Apsis nextApsis(Instant when, Turn turn)
 {
     requireNearSupported(when);
@@ -360,24 +381,7 @@ SunHours sunHours(Instant within, const Place& place)
     const Seconds end = localMidnight(toSeconds(within), 1);
     const Frame frame((start + end) / 2);
     const Observer seaLevel(place, 0);
-    // The Sun's geometric altitude, radians, and its semidiameter.
-    const auto sun = [&](Seconds when) {
-        double ut1 = 0, ut2 = 0;
-        clockDate(when, ut1, ut2);
-        double position[3];
-        sunAt(ut1, ut2 + frame.ttOffset, position);
-        double intermediate[3];
-        eraRxp(frame.rc2i, position, intermediate);
-        double spin[3][3];
-        eraIr(spin);
-        eraRz(eraEra00(ut1, ut2 + frame.ut1Offset), spin);
-        double terrestrial[3];
-        eraRxp(spin, intermediate, terrestrial);
-        for (int i = 0; i < 3; ++i)
-            terrestrial[i] -= seaLevel.position[i];
-        const double distance = std::sqrt(dot(terrestrial, terrestrial));
-        return std::pair{std::asin(dot(seaLevel.up, terrestrial) / distance), sunRadiusAu / distance};
-    };
+    const auto sun = [&](Seconds when) { return sunSight(when, frame, seaLevel); };
     // How far above its mark the Sun stands, for each kind of event.
     struct Mark {
         std::optional<Instant>& rising;
@@ -412,6 +416,48 @@ SunHours sunHours(Instant within, const Place& place)
         sa = sb;
     }
     return hours;
+}
+
+std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place)
+{
+    requireNearSupported(evening);
+    const Seconds midnight = localMidnight(toSeconds(evening), 1);
+    const Observer seaLevel(place, 0);
+    const Frame frame(midnight);
+    const double dark = -6 * ERFA_DD2R;
+    // The night: from the evening's civil dusk to the next civil dawn; where
+    // the Sun stays 6 degrees down all day, from noon to noon.
+    const SunHours today = sunHours(evening, place);
+    const SunHours tomorrow = sunHours(toInstant(midnight + 43200), place);
+    const bool deepNight = sunSight(midnight, frame, seaLevel).first < dark;
+    if (!deepNight && !today.civilDusk)
+        return {};
+    const Seconds from = today.civilDusk ? toSeconds(*today.civilDusk) : midnight - 43200;
+    const Seconds to = tomorrow.civilDawn ? toSeconds(*tomorrow.civilDawn) : midnight + 43200;
+
+    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel), seaLevel); };
+    std::vector<Stretch> stretches;
+    Seconds a = from;
+    double la = limb(a);
+    bool up = la > 0;
+    Seconds start = a;
+    while (a < to) {
+        const Seconds b = std::min(a + dayStep, to);
+        const double lb = limb(b);
+        if (la <= 0 && lb > 0) {
+            start = crossing(limb, a, la, b, lb);
+            up = true;
+        }
+        if (la > 0 && lb <= 0 && up) {
+            stretches.push_back({toInstant(start), toInstant(crossing(limb, a, la, b, lb))});
+            up = false;
+        }
+        a = b;
+        la = lb;
+    }
+    if (up && start < to)
+        stretches.push_back({toInstant(start), toInstant(to)});
+    return stretches;
 }
 
 std::optional<Apsis> superMoonPerigee(Instant fullMoon)

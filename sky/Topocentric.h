@@ -84,4 +84,15 @@ struct SunHours {
 // For the local day holding `within`. Throws OutOfRange.
 SunHours sunHours(Instant within, const Place& place);
 
+// A stretch of time, [from, to).
+struct Stretch {
+    Instant from, to;
+};
+
+// The Moon in a dark sky: the stretches of the night after the local day
+// holding `evening` (its civil dusk to the next civil dawn) when the Moon's
+// upper limb is over the horizon and the Sun 6 degrees or more below it.
+// None on a night that never grows dark. Throws OutOfRange.
+std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place);
+
 } // namespace luna::sky

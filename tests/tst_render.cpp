@@ -317,7 +317,7 @@ void TestRender::infoAsJson_data()
         + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "libration_longitude",
                       "libration_latitude", "axis_position_angle", "subsolar_longitude", "subsolar_latitude",
                       "colongitude", "terminator_features"};
-    const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth", "sun",
+    const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth", "sun", "moon_in_dark_sky",
                                 "distance_km", "diameter_arcmin", "bright_limb_angle",
                                 "parallactic_angle", "next_perigee", "next_apogee"};
     QTest::newRow("a full moon, nowhere")

@@ -112,6 +112,8 @@ private slots:
     void sunriseAndSunsetMatchTheAlmanac();
     void twilightsMatchTheAlmanac_data();
     void twilightsMatchTheAlmanac();
+    void moonInDarkSky_data();
+    void moonInDarkSky();
     void brightLimbAsMeeusWorksIt();
     void apsidesMatchPublishedInstants_data();
     void apsidesMatchPublishedInstants();
@@ -257,6 +259,47 @@ void TestTopocentric::twilightsMatchTheAlmanac()
     QCOMPARE(hours.civilDawn.has_value(), december);
     QCOMPARE(hours.civilDusk.has_value(), december);
     QCOMPARE(hours.nauticalDawn.has_value(), december);
+}
+
+void TestTopocentric::moonInDarkSky_data()
+{
+    QTest::addColumn<QString>("evening");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+
+    // Fredonia in 2023, its Moon from the USNO's table (MST); "dusk" and
+    // "dawn" are the civil twilights, checked against the almanac above.
+    // Waxing: up at dusk, it sets at 06:03 before the dawn of January 4.
+    QTest::newRow("sets before dawn") << "2023-01-03" << "dusk" << "2023-01-04T06:03-07:00";
+    // Waning: it rises at 19:08, after dusk, and is still up at dawn.
+    QTest::newRow("rises after dusk") << "2023-01-08" << "2023-01-08T19:08-07:00" << "dawn";
+    // New: set at 17:36 before dusk, it rises at 08:44 after dawn.
+    QTest::newRow("new moon, none") << "2023-01-21" << "" << "";
+}
+
+void TestTopocentric::moonInDarkSky()
+{
+    QFETCH(QString, evening);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+
+    useZone("MST7");
+    const Place place{{}, 36 + 57 / 60.0, -(112 + 31 / 60.0), 0};
+    const Instant noon = utc(qPrintable(evening + "T12:00-07:00"));
+    const std::vector<Stretch> dark = luna::sky::moonInDarkSky(noon, place);
+    if (from.isEmpty()) {
+        QVERIFY(dark.empty());
+        return;
+    }
+    QCOMPARE(dark.size(), std::size_t(1));
+    const auto minute = [](Instant t) { return std::chrono::round<minutes>(t); };
+    const auto expect = [&](const QString& text, Instant found, const std::optional<Instant>& twilight) {
+        if (text == "dusk" || text == "dawn")
+            return twilight && found == *twilight;
+        return abs(minute(found) - utc(qPrintable(text))) <= minutes(1);
+    };
+    QVERIFY(expect(from, dark.front().from, sunHours(noon, place).civilDusk));
+    QVERIFY(expect(to, dark.front().to, sunHours(noon + days(1), place).civilDawn));
 }
 
 void TestTopocentric::brightLimbAsMeeusWorksIt()

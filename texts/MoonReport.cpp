@@ -85,6 +85,11 @@ QString placeLines(const MoonReportRequest& options)
                         "astronomico %7–%8\n")
                 .arg(at(sun.sunrise), at(sun.sunset), at(sun.civilDawn), at(sun.civilDusk), at(sun.nauticalDawn),
                      at(sun.nauticalDusk), at(sun.astronomicalDawn), at(sun.astronomicalDusk));
+    QStringList dark;
+    for (const sky::Stretch& stretch : sky::moonInDarkSky(when, place))
+        dark << QCoreApplication::translate("Info", "dalle %1 alle %2").arg(at(stretch.from), at(stretch.to));
+    text += QCoreApplication::translate("Info", "Luna al buio:  %1\n")
+                .arg(dark.isEmpty() ? QCoreApplication::translate("Info", "mai") : dark.join(u", "));
     return text;
 }
 

@@ -90,6 +90,10 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
                                      {"nautical_dusk", isoOrNull(sun.nauticalDusk)},
                                      {"astronomical_dawn", isoOrNull(sun.astronomicalDawn)},
                                      {"astronomical_dusk", isoOrNull(sun.astronomicalDusk)}});
+    QJsonArray dark;
+    for (const sky::Stretch& stretch : sky::moonInDarkSky(when, place))
+        dark.append(QJsonObject{{"from", isoUtc(stretch.from)}, {"to", isoUtc(stretch.to)}});
+    object.insert("moon_in_dark_sky", dark);
     object.insert("rise", isoOrNull(day.rise));
     object.insert("transit", isoOrNull(day.transit));
     object.insert("set", isoOrNull(day.set));

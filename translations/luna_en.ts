@@ -467,6 +467,20 @@
         <translation>Sun:           rises %1, sets %2; civil twilight %3–%4, nautical %5–%6, astronomical %7–%8
 </translation>
     </message>
+    <message>
+        <source>dalle %1 alle %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Luna al buio:  %1
+</source>
+        <translation>Moon in the dark: %1
+</translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>never</translation>
+    </message>
 </context>
 <context>
     <name>Phase</name>
