@@ -99,7 +99,74 @@ struct Sighting {
     double distance() const { return std::sqrt(dot(topocentric, topocentric)); }
 };
 
-Sighting sight(Seconds when, const Frame& frame, const Observer& observer)
+// A body's geocentric path over a day or two, from ERFA at evenly spaced
+// nodes (two hours apart for the Moon, a day for the Sun), between them by
+// the cubic through the four nearest: their paths bend so slowly that this
+// keeps within tens of metres for the Moon and a kilometre for the Sun,
+// while each rise, set and twilight looks at them a hundred times.
+class Path {
+public:
+    using Source = void (*)(double tt1, double tt2, double (&position)[3]);
+
+    Path(Source source, Seconds step, Seconds from, Seconds to, const Frame& frame)
+        : step_(step)
+        , first_(from - step)
+    {
+        const int count = int(std::ceil((to - first_) / step)) + 3;
+        nodes_.resize(std::size_t(count));
+        for (int i = 0; i < count; ++i) {
+            double tt1 = 0, tt2 = 0;
+            clockDate(first_ + i * step, tt1, tt2);
+            double position[3];
+            source(tt1, tt2 + frame.ttOffset, position);
+            std::copy(position, position + 3, nodes_[std::size_t(i)].begin());
+        }
+    }
+
+    void at(Seconds when, double (&position)[3]) const
+    {
+        const double x = (when - first_) / step_;
+        const int last = int(nodes_.size()) - 1;
+        const int k = std::clamp(int(std::floor(x)), 1, last - 2);
+        const double t = x - k;
+        // Lagrange's weights for the nodes at -1, 0, 1 and 2.
+        const double w[4] = {-t * (t - 1) * (t - 2) / 6, (t + 1) * (t - 1) * (t - 2) / 2,
+                             -(t + 1) * t * (t - 2) / 2, (t + 1) * t * (t - 1) / 6};
+        for (int c = 0; c < 3; ++c) {
+            position[c] = 0;
+            for (int j = 0; j < 4; ++j)
+                position[c] += w[j] * nodes_[std::size_t(k - 1 + j)][std::size_t(c)];
+        }
+    }
+
+private:
+    Seconds step_;
+    Seconds first_;
+    std::vector<std::array<double, 3>> nodes_;
+};
+
+void moonPosition(double tt1, double tt2, double (&position)[3])
+{
+    double pv[2][3];
+    moonAt(tt1, tt2, pv);
+    std::copy(pv[0], pv[0] + 3, position);
+}
+
+struct MoonPath : Path {
+    MoonPath(Seconds from, Seconds to, const Frame& frame)
+        : Path(moonPosition, 7200, from, to, frame)
+    {
+    }
+};
+
+struct SunPath : Path {
+    SunPath(Seconds from, Seconds to, const Frame& frame)
+        : Path(sunAt, 86400, from, to, frame)
+    {
+    }
+};
+
+Sighting sight(Seconds when, const Frame& frame, const Observer& observer, const MoonPath* path = nullptr)
 {
     Sighting s{};
     double ut1 = 0, ut2 = 0;
@@ -107,9 +174,15 @@ Sighting sight(Seconds when, const Frame& frame, const Observer& observer)
     s.tt1 = ut1;
     s.tt2 = ut2 + frame.ttOffset;
     ut2 += frame.ut1Offset;
-    double pv[2][3];
-    moonAt(s.tt1, s.tt2, pv);
-    eraRxp(frame.rc2i, pv[0], s.geocentric);
+    double position[3];
+    if (path) {
+        path->at(when, position);
+    } else {
+        double pv[2][3];
+        moonAt(s.tt1, s.tt2, pv);
+        std::copy(pv[0], pv[0] + 3, position);
+    }
+    eraRxp(frame.rc2i, position, s.geocentric);
     s.era = eraEra00(ut1, ut2);
     double spin[3][3];
     eraIr(spin);
@@ -233,12 +306,16 @@ enum class Turn { Perigee, Apogee };
 
 // The Sun's geometric altitude (radians) from a place, and its
 // semidiameter.
-std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer)
+std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,
+                                   const SunPath* path = nullptr)
 {
     double ut1 = 0, ut2 = 0;
     clockDate(when, ut1, ut2);
     double position[3];
-    sunAt(ut1, ut2 + frame.ttOffset, position);
+    if (path)
+        path->at(when, position);
+    else
+        sunAt(ut1, ut2 + frame.ttOffset, position);
     double intermediate[3];
     eraRxp(frame.rc2i, position, intermediate);
     double spin[3][3];
@@ -331,29 +408,30 @@ RiseSet riseTransitSet(Instant within, const Place& place)
     // The almanacs' horizon is at sea level.
     const Observer seaLevel(place, 0);
     const Observer observer(place, place.height);
+    const MoonPath path(start, end, frame);
 
-    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel), seaLevel); };
-    const auto meridian = [&](Seconds t) { return hourAngle(sight(t, frame, seaLevel), seaLevel); };
+    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel, &path), seaLevel); };
+    const auto meridian = [&](Seconds t) { return hourAngle(sight(t, frame, seaLevel, &path), seaLevel); };
 
     RiseSet day;
     bool everUp = false, everDown = false;
     Seconds a = start;
-    Sighting sa = sight(a, frame, seaLevel);
+    Sighting sa = sight(a, frame, seaLevel, &path);
     double la = limbOverHorizon(sa, seaLevel), ha = hourAngle(sa, seaLevel);
     while (a < end) {
         const Seconds b = std::min(a + dayStep, end);
-        const Sighting sb = sight(b, frame, seaLevel);
+        const Sighting sb = sight(b, frame, seaLevel, &path);
         const double lb = limbOverHorizon(sb, seaLevel), hb = hourAngle(sb, seaLevel);
         (la > 0 ? everUp : everDown) = true;
         if (!day.rise && la <= 0 && lb > 0) {
             const Seconds t = crossing(limb, a, la, b, lb);
             day.rise = toInstant(t);
-            day.riseAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel), seaLevel)));
+            day.riseAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel, &path), seaLevel)));
         }
         if (!day.set && la > 0 && lb <= 0) {
             const Seconds t = crossing(limb, a, la, b, lb);
             day.set = toInstant(t);
-            day.setAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel), seaLevel)));
+            day.setAzimuth = fullTurn(degrees(azimuth(sight(t, frame, seaLevel, &path), seaLevel)));
         }
         // Upper culmination: the hour angle passes zero going west; at
         // lower culmination it jumps from +pi to -pi instead.
@@ -361,7 +439,7 @@ RiseSet riseTransitSet(Instant within, const Place& place)
             const Seconds t = crossing(meridian, a, ha, b, hb);
             day.transit = toInstant(t);
             double az = 0, alt = 0;
-            observed(sight(t, frame, observer), observer, az, alt);
+            observed(sight(t, frame, observer, &path), observer, az, alt);
             day.transitAltitude = degrees(alt);
         }
         a = b;
@@ -381,7 +459,8 @@ SunHours sunHours(Instant within, const Place& place)
     const Seconds end = localMidnight(toSeconds(within), 1);
     const Frame frame((start + end) / 2);
     const Observer seaLevel(place, 0);
-    const auto sun = [&](Seconds when) { return sunSight(when, frame, seaLevel); };
+    const SunPath path(start, end, frame);
+    const auto sun = [&](Seconds when) { return sunSight(when, frame, seaLevel, &path); };
     // How far above its mark the Sun stands, for each kind of event.
     struct Mark {
         std::optional<Instant>& rising;
@@ -435,7 +514,8 @@ std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place)
     const Seconds from = today.civilDusk ? toSeconds(*today.civilDusk) : midnight - 43200;
     const Seconds to = tomorrow.civilDawn ? toSeconds(*tomorrow.civilDawn) : midnight + 43200;
 
-    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel), seaLevel); };
+    const MoonPath path(from, to, frame);
+    const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel, &path), seaLevel); };
     std::vector<Stretch> stretches;
     Seconds a = from;
     double la = limb(a);
