@@ -132,10 +132,11 @@ public:
         // Lagrange's weights for the nodes at -1, 0, 1 and 2.
         const double w[4] = {-t * (t - 1) * (t - 2) / 6, (t + 1) * (t - 1) * (t - 2) / 2,
                              -(t + 1) * t * (t - 2) / 2, (t + 1) * t * (t - 1) / 6};
-        for (int c = 0; c < 3; ++c) {
+        const auto first = std::size_t(k - 1);
+        for (std::size_t c = 0; c < 3; ++c) {
             position[c] = 0;
-            for (int j = 0; j < 4; ++j)
-                position[c] += w[j] * nodes_[std::size_t(k - 1 + j)][std::size_t(c)];
+            for (std::size_t j = 0; j < 4; ++j)
+                position[c] += w[j] * nodes_[first + j][c];
         }
     }
 
