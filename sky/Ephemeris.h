@@ -12,6 +12,9 @@
 
 namespace luna::sky::detail {
 
+// The Moon's mean radius (IAU), in km.
+inline constexpr double moonRadiusKm = 1737.4;
+
 // The Moon's geocentric position (au) and velocity (au/day) in the GCRS, at
 // TT.
 void moonAt(double tt1, double tt2, double (&pv)[2][3]);

@@ -4,6 +4,8 @@
 
 #include "LunarFeatures.h"
 
+#include "Ephemeris.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -17,7 +19,8 @@ extern const std::string_view lunarFeatureTable;
 
 namespace {
 
-constexpr double moonRadiusKm = 1737.4;
+using detail::moonRadiusKm;
+
 constexpr double beyondRim = 1; // degrees
 
 constexpr double radians(double degrees)

@@ -20,7 +20,6 @@ namespace {
 
 using namespace detail;
 
-constexpr double moonRadiusKm = 1737.4;
 constexpr double auKm = ERFA_DAU / 1000;
 // The Sun's radius (IAU 2015 nominal), in au.
 constexpr double sunRadiusAu = 695700.0 / auKm;
@@ -98,6 +97,23 @@ struct Sighting {
 
     double distance() const { return std::sqrt(dot(topocentric, topocentric)); }
 };
+
+// A geocentric GCRS position (au) in the intermediate frame, and as seen
+// from the place in the terrestrial frame, at UT1 ut1 + ut2. Returns the
+// Earth's rotation angle.
+double fromPlace(double (&gcrs)[3], double ut1, double ut2, const Frame& frame, const Observer& observer,
+                 double (&intermediate)[3], double (&topocentric)[3])
+{
+    eraRxp(frame.rc2i, gcrs, intermediate);
+    const double era = eraEra00(ut1, ut2);
+    double spin[3][3];
+    eraIr(spin);
+    eraRz(era, spin);
+    eraRxp(spin, intermediate, topocentric);
+    for (int i = 0; i < 3; ++i)
+        topocentric[i] -= observer.position[i];
+    return era;
+}
 
 // A body's geocentric path over a day or two, from ERFA at evenly spaced
 // nodes (two hours apart for the Moon, a day for the Sun), between them by
@@ -183,15 +199,7 @@ Sighting sight(Seconds when, const Frame& frame, const Observer& observer, const
         moonAt(s.tt1, s.tt2, pv);
         std::copy(pv[0], pv[0] + 3, position);
     }
-    eraRxp(frame.rc2i, position, s.geocentric);
-    s.era = eraEra00(ut1, ut2);
-    double spin[3][3];
-    eraIr(spin);
-    eraRz(s.era, spin);
-    double terrestrial[3];
-    eraRxp(spin, s.geocentric, terrestrial);
-    for (int i = 0; i < 3; ++i)
-        s.topocentric[i] = terrestrial[i] - observer.position[i];
+    s.era = fromPlace(position, ut1, ut2, frame, observer, s.geocentric, s.topocentric);
     return s;
 }
 
@@ -317,15 +325,8 @@ std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Obser
         path->at(when, position);
     else
         sunAt(ut1, ut2 + frame.ttOffset, position);
-    double intermediate[3];
-    eraRxp(frame.rc2i, position, intermediate);
-    double spin[3][3];
-    eraIr(spin);
-    eraRz(eraEra00(ut1, ut2 + frame.ut1Offset), spin);
-    double terrestrial[3];
-    eraRxp(spin, intermediate, terrestrial);
-    for (int i = 0; i < 3; ++i)
-        terrestrial[i] -= observer.position[i];
+    double intermediate[3], terrestrial[3];
+    fromPlace(position, ut1, ut2 + frame.ut1Offset, frame, observer, intermediate, terrestrial);
     const double distance = std::sqrt(dot(terrestrial, terrestrial));
     return {std::asin(dot(observer.up, terrestrial) / distance), sunRadiusAu / distance};
 }

@@ -67,36 +67,37 @@ QPointF projected(double longitude, double latitude, const FaceView& view, QSize
     return {disc.x + right * disc.radius, disc.y - up * disc.radius};
 }
 
-// The share of the disc's pixels that the day side lights.
-double litShare(const QImage& face)
+// Calls `f` with the colour of every pixel well inside the disc.
+template<typename F>
+void eachDiscPixel(const QImage& face, F f)
 {
     const DiscPlacement disc = placeDisc(face.width(), face.height());
-    int lit = 0, all = 0;
     for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x) {
-            if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) > disc.radius - 1)
-                continue;
-            ++all;
-            // Brighter than earthshine alone (18 here), however low the
-            // Sun.
-            lit += qGray(face.pixel(x, y)) > 20;
-        }
+        for (int x = 0; x < face.width(); ++x)
+            if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) <= disc.radius - 1)
+                f(face.pixel(x, y));
+}
+
+// The share of the disc's pixels that the day side lights: brighter than
+// earthshine alone (18 here), however low the Sun.
+double litShare(const QImage& face)
+{
+    int lit = 0, all = 0;
+    eachDiscPixel(face, [&](QRgb c) {
+        ++all;
+        lit += qGray(c) > 20;
+    });
     return double(lit) / all;
 }
 
 double meanGrey(const QImage& face, int channel = -1)
 {
-    const DiscPlacement disc = placeDisc(face.width(), face.height());
     double sum = 0;
     int n = 0;
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x) {
-            if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) > disc.radius - 1)
-                continue;
-            const QRgb c = face.pixel(x, y);
-            sum += channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qGray(c);
-            ++n;
-        }
+    eachDiscPixel(face, [&](QRgb c) {
+        sum += channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qGray(c);
+        ++n;
+    });
     return sum / n;
 }
 
