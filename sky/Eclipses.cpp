@@ -21,14 +21,8 @@ namespace {
 using namespace detail;
 using namespace std::chrono;
 
-constexpr double earthRadiusKm = 6378.137;
 constexpr double auKm = ERFA_DAU / 1000;
-// The Sun's radius, from its semidiameter of 959.63" at 1 au.
-const double sunRadiusKm = auKm * std::tan(959.63 / 3600 * ERFA_DD2R);
-// The Moon's radius in Earth radii: the IAU's, and a smaller one for the
-// umbra that allows for the valleys of its limb, as the canon takes them.
-constexpr double moonRatio = 0.2725076;
-constexpr double moonUmbraRatio = 0.272281;
+const double sunRadiusKm = auKm * std::tan(sunSemidiameterAtAu);
 // Danjon's enlargement of the Earth's shadow: 1 + 1/85 - 1/594.
 constexpr double danjon = 1.01;
 // The Earth's flattening shrinks its outline seen along the shadow.
@@ -116,30 +110,6 @@ private:
     double sun_[3][3];
 };
 
-// Where a function that falls then rises is least, within [a, b], to a
-// second: a golden-section search.
-Seconds least(const std::function<double(Seconds)>& f, Seconds a, Seconds b)
-{
-    const double golden = (std::sqrt(5.0) - 1) / 2;
-    Seconds c = b - golden * (b - a), d = a + golden * (b - a);
-    double fc = f(c), fd = f(d);
-    while (b - a > 1) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - golden * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + golden * (b - a);
-            fd = f(d);
-        }
-    }
-    return (a + b) / 2;
-}
 
 // Where g, negative at `inside` and positive at `outside`, crosses zero, to
 // a second.
@@ -405,6 +375,29 @@ ShadowOnMoon shadowOnMoon(Instant when)
     shadow.umbra = g.umbra / g.moon;
     shadow.penumbra = g.penumbra / g.moon;
     return shadow;
+}
+
+Seconds detail::least(const std::function<double(Seconds)>& f, Seconds a, Seconds b)
+{
+    const double golden = (std::sqrt(5.0) - 1) / 2;
+    Seconds c = b - golden * (b - a), d = a + golden * (b - a);
+    double fc = f(c), fd = f(d);
+    while (b - a > 1) {
+        if (fc < fd) {
+            b = d;
+            d = c;
+            fd = fc;
+            c = b - golden * (b - a);
+            fc = f(c);
+        } else {
+            a = c;
+            c = d;
+            fc = fd;
+            d = a + golden * (b - a);
+            fd = f(d);
+        }
+    }
+    return (a + b) / 2;
 }
 
 Visibility visibility(const Eclipse& lunar, const Place& place)

@@ -84,6 +84,46 @@ struct Visibility {
 
 Visibility visibility(const Eclipse& lunar, const Place& place);
 
+// A solar eclipse as a place sees it, from the topocentric Moon and Sun:
+// the partial phase begins (C1), the total or annular one begins (C2),
+// greatest eclipse (the discs' centres nearest), the total or annular phase
+// ends (C3), the partial one ends (C4).
+enum class LocalContact { C1, C2, Greatest, C3, C4 };
+inline constexpr std::size_t localContactCount = 5;
+
+struct LocalEclipse {
+    // What the geometry gives at the place; None where the penumbra never
+    // reaches it or the Sun stays below the horizon throughout.
+    enum class Type { None, Partial, Annular, Total };
+
+    Type type = Type::None;
+    // At greatest eclipse: how far the Moon reaches across the Sun's
+    // diameter through both centres, as a fraction of it (1 or more for a
+    // total eclipse; for an annular one the ratio of the discs' diameters),
+    // and the fraction of the Sun's area covered.
+    double magnitude = 0;
+    double obscuration = 0;
+    // The contacts that happen (none for Type::None), with the Sun's
+    // refracted altitude of its centre at each, in degrees: negative where
+    // it is below the horizon.
+    std::array<std::optional<Instant>, localContactCount> contacts{};
+    std::array<double, localContactCount> sunAltitude{};
+    // The total or annular phase, C2 to C3, in seconds; zero without one.
+    double durationSeconds = 0;
+    // Whether the Sun's centre is over the horizon at some moment between C1
+    // and C4.
+    bool visible = false;
+
+    std::optional<Instant> contact(LocalContact which) const { return contacts[std::size_t(which)]; }
+    double altitude(LocalContact which) const { return sunAltitude[std::size_t(which)]; }
+    // The Sun rises with the eclipse begun, or sets before it ends.
+    bool risesEclipsed() const { return visible && altitude(LocalContact::C1) < 0; }
+    bool setsEclipsed() const { return visible && altitude(LocalContact::C4) < 0; }
+};
+
+// For a solar eclipse found by eclipsesBetween(). Throws OutOfRange.
+LocalEclipse localCircumstances(const Eclipse& solar, const Place& place);
+
 // The Earth's shadow on the Moon at an instant, as the Earth's centre sees
 // it: where the shadow's axis lies from the Moon's centre, towards the
 // sky's east and north, and the radii of the umbra and the penumbra (by

@@ -15,6 +15,7 @@ using namespace std::chrono;
 
 Q_DECLARE_METATYPE(luna::sky::EclipseKind)
 Q_DECLARE_METATYPE(luna::sky::Instant)
+Q_DECLARE_METATYPE(luna::sky::Place)
 
 namespace {
 
@@ -110,6 +111,9 @@ private slots:
     void visibilityFollowsTheMoon();
     void shadowFallsWhereTheCanonSays_data();
     void shadowFallsWhereTheCanonSays();
+    void localCircumstancesMatchTheTables_data();
+    void localCircumstancesMatchTheTables();
+    void localCircumstancesAtTheHorizon();
 };
 
 void TestEclipses::matchTheCanon_data()
@@ -285,6 +289,97 @@ void TestEclipses::shadowFallsWhereTheCanonSays()
     // A week later the shadow is far off the Moon.
     const ShadowOnMoon later = shadowOnMoon(greatest + days(7));
     QVERIFY(std::hypot(later.east, later.north) > later.penumbra + 1);
+}
+
+void TestEclipses::localCircumstancesMatchTheTables_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<Place>("place");
+    QTest::addColumn<QStringList>("published");
+
+    QFile file(QStringLiteral(LUNA_TEST_DATA "/local-solar-eclipses.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(f.size(), 19);
+        const Place place{{}, f[2].toDouble(), f[3].toDouble(), f[4].toDouble()};
+        QTest::addRow("%s %s %s,%s", qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]), qPrintable(f[3]))
+            << f[0] << place << f.mid(5);
+    }
+}
+
+// Within a minute and a degree of the published contacts, the obscuration
+// within 0.015, the magnitude within 0.005 and the duration within 10 s.
+void TestEclipses::localCircumstancesMatchTheTables()
+{
+    QFETCH(QString, date);
+    QFETCH(Place, place);
+    QFETCH(QStringList, published);
+    const Instant day = utc(qPrintable(date + "T00:00Z"));
+    const Eclipse eclipse = nextEclipses(day, 1, EclipseKinds::Solar).front();
+    QVERIFY(eclipse.greatest < day + days(1));
+    const LocalEclipse local = localCircumstances(eclipse, place);
+
+    const QChar type = published[0][0];
+    QCOMPARE(local.type == LocalEclipse::Type::Total ? u'T' : local.type == LocalEclipse::Type::Annular ? u'A' : local.type == LocalEclipse::Type::Partial ? u'P' : u'-', type);
+    QVERIFY(local.visible);
+    for (std::size_t c = 0; c < localContactCount; ++c) {
+        const QString time = published[1 + 2 * qsizetype(c)], altitude = published[2 + 2 * qsizetype(c)];
+        const auto contact = local.contacts[c];
+        if (time == u'-') {
+            QVERIFY2(!contact, qPrintable(QString("contact %1").arg(c)));
+            continue;
+        }
+        QVERIFY2(contact, qPrintable(QString("contact %1").arg(c)));
+        if (time == u'<') {
+            // Below the horizon: the Sun sets eclipsed.
+            QVERIFY(local.sunAltitude[c] < 0);
+            continue;
+        }
+        const Instant expected = utc(qPrintable(date + "T" + time + "Z"));
+        const double apart = std::abs(double(duration_cast<milliseconds>(*contact - expected).count())) / 1000;
+        QVERIFY2(apart <= 60, qPrintable(QString("contact %1 %2 s off").arg(c).arg(apart)));
+        if (altitude != u'-')
+            QVERIFY2(std::abs(local.sunAltitude[c] - altitude.toDouble()) <= 1,
+                     qPrintable(QString("contact %1 altitude %2").arg(c).arg(local.sunAltitude[c])));
+    }
+    if (published[11] != u'-')
+        QVERIFY2(std::abs(local.magnitude - published[11].toDouble()) <= 0.005, qPrintable(QString::number(local.magnitude, 'f', 4)));
+    QVERIFY2(std::abs(local.obscuration - published[12].toDouble()) <= 0.015, qPrintable(QString::number(local.obscuration, 'f', 4)));
+    if (published[13] != u'-')
+        QVERIFY2(std::abs(local.durationSeconds - published[13].toDouble()) <= 10, qPrintable(QString::number(local.durationSeconds)));
+    else
+        QCOMPARE(local.durationSeconds, 0.0);
+    QCOMPARE(local.setsEclipsed(), published[9] == u'<');
+    QVERIFY(!local.risesEclipsed());
+}
+
+void TestEclipses::localCircumstancesAtTheHorizon()
+{
+    const auto solar = [](const char* day) {
+        return nextEclipses(utc(day), 1, EclipseKinds::Solar).front();
+    };
+    // 2017-08-21: Honolulu saw the Sun rise already eclipsed.
+    const LocalEclipse honolulu = localCircumstances(solar("2017-08-20T00:00Z"), Place{{}, 21.31, -157.86, 0});
+    QVERIFY(honolulu.type == LocalEclipse::Type::Partial && honolulu.visible);
+    QVERIFY(honolulu.risesEclipsed() && !honolulu.setsEclipsed());
+    QVERIFY(honolulu.altitude(LocalContact::C1) < 0 && honolulu.altitude(LocalContact::C4) > 0);
+
+    // 2024-04-08 from Sydney, night there, and from Rome, whose Sun had set
+    // before the Moon's penumbra left the Atlantic.
+    for (const Place& place : {Place{{}, -33.87, 151.21, 0}, Place{{}, 41.89, 12.48, 0}}) {
+        const LocalEclipse none = localCircumstances(solar("2024-04-01T00:00Z"), place);
+        QVERIFY(none.type == LocalEclipse::Type::None && !none.visible);
+        QVERIFY(!none.contact(LocalContact::C1) && !none.contact(LocalContact::Greatest));
+        QCOMPARE(none.obscuration, 0.0);
+    }
+
+    // A lunar eclipse has no local circumstances of this kind.
+    const Eclipse lunar = nextEclipses(utc("2025-09-01T00:00Z"), 1, EclipseKinds::Lunar).front();
+    QVERIFY(localCircumstances(lunar, Place{{}, 28.61, 77.21, 0}).type == LocalEclipse::Type::None);
 }
 
 QTEST_APPLESS_MAIN(TestEclipses)
