@@ -164,6 +164,25 @@ void calendarYear(benchmark::State& state, const char* file)
     }
 }
 
+// Every solar eclipse of 1900-2100 as Rome sees it, the whole luna-render
+// run; its floor, the same list without a place.
+void solarEclipsesFrom(benchmark::State& state, bool rome)
+{
+    QStringList arguments{"--eclipses", "--kind", "solar", "--count", "1000", "--date", "1900-01-01"};
+    if (rome)
+        arguments << "--place" << "Rome";
+    for (auto _ : state) {
+        QProcess child;
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QString::fromStdString(renderTool), arguments);
+        child.waitForFinished(60000);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        if (child.exitCode() != 0 || child.readAllStandardOutput().count('\n') < 400)
+            state.SkipWithError(("luna-render failed " + std::to_string(child.exitCode()) + child.readAllStandardError().toStdString()).c_str());
+    }
+}
+
 // The floor of a program's run: luna-render printing its version.
 void renderVersion(benchmark::State& state)
 {
@@ -357,6 +376,7 @@ public:
         row("rise, transit, set: a year", "riseSetYear", "topocentric", 1e3, "ms", "< 75 ms");
         row("the Sun's hours: a year", "sunHoursYear", "topocentric", 1e3, "ms", "< 100 ms");
         row("every eclipse, 1900-2100", "allEclipses", "elongation", 1e3, "ms", "< 1000 ms");
+        row("solar eclipses from Rome, run", "solarEclipses/rome", "solarEclipses/nowhere", 1, "s", "< 2 s");
         row("a year's lunario, PDF", "calendarYear/pdf", "renderVersion", 1, "s", "< 1.5 s, < 500 kB");
         row("a year's lunario, iCalendar", "calendarYear/ics", "renderVersion", 1, "s", "< 0.5 s");
         if (sizes.count("calendarYear/pdf"))
@@ -416,6 +436,8 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("riseSetYear", riseSetYear)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("sunHoursYear", sunHoursYear)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("allEclipses", allEclipses)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("solarEclipses/rome", solarEclipsesFrom, true)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("solarEclipses/nowhere", solarEclipsesFrom, false)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/pdf", calendarYear, "lunario.pdf")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/ics", calendarYear, "luna.ics")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("renderVersion", renderVersion)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);

@@ -33,7 +33,13 @@ public:
     std::string text;
 };
 
-// Throws OutOfRange unless `when` falls in the years firstYear..lastYear (UTC).
+// Civil clocks run from 12 hours behind UTC to 14 ahead of it. An instant
+// belongs to the years while some clock on Earth reads a date in them, so
+// that 1 January 1900 at midnight in Rome, 23:10 of 31 December 1899 in
+// UTC, is one of them.
+inline constexpr std::chrono::hours zonesBehind{12}, zonesAhead{14};
+
+// Throws OutOfRange unless `when` belongs to the years firstYear..lastYear.
 void requireSupported(Instant when);
 
 enum class Phase { New, FirstQuarter, Full, LastQuarter };

@@ -81,6 +81,7 @@ private slots:
     void infoAsJson_data();
     void infoAsJson();
     void eclipsesAreListed();
+    void solarEclipsesFromAPlace();
     void asSeenTurnsTheBrightLimb_data();
     void asSeenTurnsTheBrightLimb();
     void speaksTheUsersLanguage_data();
@@ -266,7 +267,7 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("impossible date") << QStringList{"--date", "2026-02-30", "-o", "@/out.png"} << "2026-02-30";
     QTest::newRow("text that is no date") << QStringList{"--date", "domani", "-o", "@/out.png"} << "domani";
     QTest::newRow("before 1900") << QStringList{"--date", "1899-12-31T12:00Z", "-o", "@/out.png"} << "1900";
-    QTest::newRow("after 2100 once in UTC") << QStringList{"--date", "2100-12-31T23:00-05:00", "-o", "@/out.png"} << "--date: l'anno 2101";
+    QTest::newRow("after 2100 on every clock") << QStringList{"--date", "2100-12-31T23:00-13:00", "-o", "@/out.png"} << "--date: l'anno 2101";
     QTest::newRow("angle and date") << QStringList{"90", "--date", "now", "-o", "@/out.png"} << "«90»";
     QTest::newRow("latitude beyond the pole") << QStringList{"90", "--place", "91,12", "-o", "@/out.png"} << "--place: «91,12»";
     QTest::newRow("place not a number") << QStringList{"--date", "now", "--info", "--place", "41,est"} << "--place";
@@ -281,6 +282,8 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("unknown kind") << QStringList{"--eclipses", "--kind", "moon"} << "--kind: «moon»";
     QTest::newRow("eclipses after 2100") << QStringList{"--eclipses", "--date", "2101-01-01"} << "2101";
     QTest::newRow("count without eclipses") << QStringList{"90", "--count", "3"} << "--eclipses";
+    QTest::newRow("visible without a place") << QStringList{"TZ=UTC", "--eclipses", "--visible"} << "--place";
+    QTest::newRow("visible without eclipses") << QStringList{"--date", "now", "--info", "--visible"} << "--eclipses";
 }
 
 void TestRender::badInputIsRefused()
@@ -470,6 +473,77 @@ void TestRender::eclipsesAreListed()
     QCOMPARE(last.status, 0);
     QVERIFY(last.out.count(u'\n') < 10);
     QVERIFY(last.out.trimmed().endsWith("2100."));
+}
+
+// Against USNO's Solar Eclipse Computer, as tests/data/local-solar-eclipses.txt
+// keeps it.
+void TestRender::solarEclipsesFromAPlace()
+{
+    const Language utc{{"TZ", "UTC"}};
+    const auto solar = [&](const char* date, const char* place, const QStringList& more = {}) {
+        return render(QStringList{"--eclipses", "--kind", "solar", "--count", "1", "--date", date, "--place", place} + more, utc);
+    };
+
+    // 2024-04-08 from Kingston, Ontario: total, 3 min 6 s.
+    const Run kingston = solar("2024-04-01", "44.22568,-76.48151,74", {"--json"});
+    QCOMPARE(kingston.status, 0);
+    const QJsonObject local = QJsonDocument::fromJson(kingston.out.toUtf8()).array().first()["local"].toObject();
+    QCOMPARE(local["type"].toString(), "total");
+    QCOMPARE(local["visible"].toBool(), true);
+    QCOMPARE(local["contacts"].toObject().keys(), (QStringList{"C1", "C2", "C3", "C4", "max"}));
+    QCOMPARE(local["sun_altitude"].toObject().keys(), (QStringList{"C1", "C2", "C3", "C4", "max"}));
+    QVERIFY(local["contacts"].toObject()["C2"].toString().startsWith("2024-04-08T19:22:"));
+    QVERIFY(std::abs(local["sun_altitude"].toObject()["max"].toDouble() - 42.9) < 1);
+    QVERIFY(std::abs(local["duration_seconds"].toDouble() - 185.8) < 10);
+    QCOMPARE(local["obscuration"].toDouble(), 1.0);
+
+    // 2017-08-21 from 30° N, 87° W: partial, 80.5% covered.
+    const Run partial = solar("2017-08-01", "30,-87");
+    QVERIFY2(partial.out.contains("; da qui: parziale, coperto l'80% del Sole, dalle 17:04 alle 20:03, "
+                                  "massimo alle 18:37 con il Sole alto 69°"),
+             qPrintable(partial.out));
+    const Run partialJson = solar("2017-08-01", "30,-87", {"--json"});
+    const QJsonObject partialLocal = QJsonDocument::fromJson(partialJson.out.toUtf8()).array().first()["local"].toObject();
+    QCOMPARE(partialLocal["contacts"].toObject().keys(), (QStringList{"C1", "C4", "max"}));
+    QVERIFY(!partialLocal.contains("duration_seconds"));
+
+    // 2026-08-12 from Covarrubias, Spain: total for 1 min 47 s, and the Sun
+    // sets before the end. 2024-04-08 happens in Sydney's night.
+    QVERIFY(solar("2026-08-01", "42.06,-3.52,894").out.contains("totale per 1 min 4"));
+    QVERIFY(solar("2026-08-01", "42.06,-3.52,894").out.contains("il Sole tramonta eclissato"));
+    QVERIFY(solar("2024-04-01", "-33.87,151.21").out.trimmed().endsWith("; non visibile da qui"));
+    const Run sydney = solar("2024-04-01", "-33.87,151.21", {"--json"});
+    const QJsonObject dark = QJsonDocument::fromJson(sydney.out.toUtf8()).array().first()["local"].toObject();
+    QCOMPARE(dark["type"].toString(), "none");
+    QCOMPARE(dark["visible"].toBool(true), false);
+    QVERIFY(dark["contacts"].toObject().isEmpty());
+
+    // Without a place, nothing local.
+    const Run nowhere = render({"--eclipses", "--kind", "solar", "--count", "2", "--json"}, utc);
+    for (const QJsonValue& eclipse : QJsonDocument::fromJson(nowhere.out.toUtf8()).array())
+        QVERIFY(!eclipse.toObject().contains("local"));
+
+    // --visible: Rome misses the annular eclipse of 2027-02-06 and sees the
+    // next ones, in order; lunar ones are those with some phase in its sky.
+    const Run seen = render({"--eclipses", "--visible", "--place", "Rome", "--date", "2026-12-08", "--count", "6", "--json"}, utc);
+    QCOMPARE(seen.status, 0);
+    const QJsonArray list = QJsonDocument::fromJson(seen.out.toUtf8()).array();
+    QCOMPARE(list.size(), 6);
+    QString previous;
+    bool sawSolar = false;
+    for (const QJsonValue& value : list) {
+        const QJsonObject eclipse = value.toObject();
+        QVERIFY(eclipse["greatest"].toString() > previous);
+        previous = eclipse["greatest"].toString();
+        QVERIFY(!previous.startsWith("2027-02-06"));
+        if (eclipse["kind"] == "solar") {
+            sawSolar = true;
+            QVERIFY(eclipse["local"].toObject()["visible"].toBool());
+        } else {
+            QVERIFY(eclipse["visible"].toBool());
+        }
+    }
+    QVERIFY(sawSolar);
 }
 
 void TestRender::asSeenTurnsTheBrightLimb_data()

@@ -11,6 +11,9 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace luna {
 
 namespace {
@@ -26,7 +29,59 @@ QString span(const std::optional<sky::Instant>& from, const std::optional<sky::I
     return QCoreApplication::translate("Eclipses", "dalle %1 alle %2").arg(clock(*from), clock(*to));
 }
 
+// The total or annular phase's length: "3 min 6 s".
+QString durationText(double seconds)
+{
+    const long whole = std::lround(seconds);
+    return QCoreApplication::translate("Eclipses", "%1 min %2 s").arg(whole / 60).arg(whole % 60);
+}
+
 } // namespace
+
+QString localEclipseText(const sky::LocalEclipse& local)
+{
+    using sky::LocalContact;
+    using Type = sky::LocalEclipse::Type;
+    if (local.type == Type::None)
+        return QCoreApplication::translate("Eclipses", "non visibile da qui");
+    QString seen;
+    switch (local.type) {
+    case Type::Total:
+        seen = QCoreApplication::translate("Eclipses", "totale per %1").arg(durationText(local.durationSeconds));
+        break;
+    case Type::Annular:
+        seen = QCoreApplication::translate("Eclipses", "anulare per %1").arg(durationText(local.durationSeconds));
+        break;
+    default:
+        seen = QCoreApplication::translate("Eclipses", "parziale");
+        break;
+    }
+    // Short of total, never "100%".
+    int percent = int(std::lround(local.obscuration * 100));
+    if (local.type != Type::Total)
+        percent = std::min(percent, 99);
+
+    const sky::Instant begins = *local.contact(LocalContact::C1), ends = *local.contact(LocalContact::C4);
+    QString when;
+    if (local.risesEclipsed() && local.setsEclipsed())
+        when = QCoreApplication::translate("Eclipses", "il Sole sorge e tramonta eclissato");
+    else if (local.risesEclipsed())
+        when = QCoreApplication::translate("Eclipses", "il Sole sorge eclissato, fine alle %1").arg(clock(ends));
+    else if (local.setsEclipsed())
+        when = QCoreApplication::translate("Eclipses", "dalle %1, il Sole tramonta eclissato").arg(clock(begins));
+    else
+        when = span(begins, ends);
+
+    const double height = local.altitude(LocalContact::Greatest);
+    const QString greatest = height > 0
+        ? QCoreApplication::translate("Eclipses", "massimo alle %1 con il Sole alto %2°")
+              .arg(clock(*local.contact(LocalContact::Greatest)))
+              .arg(std::lround(height))
+        : QCoreApplication::translate("Eclipses", "massimo alle %1 con il Sole sotto l'orizzonte")
+              .arg(clock(*local.contact(LocalContact::Greatest)));
+    return QCoreApplication::translate("Eclipses", "da qui: %1, coperto %2 del Sole, %3, %4")
+        .arg(seen, thePercent(percent), when, greatest);
+}
 
 QString eclipseName(const sky::Eclipse& eclipse)
 {
@@ -86,7 +141,7 @@ QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>
         : QCoreApplication::translate("Eclipses", "%1  %2, magnitudine %3")
               .arg(when, eclipseName(eclipse), decimal(eclipse.magnitude, 3));
     if (eclipse.kind == sky::EclipseKind::Solar)
-        return text;
+        return place ? text + QStringLiteral("; ") + localEclipseText(sky::localCircumstances(eclipse, *place)) : text;
 
     QStringList phases;
     if (eclipse.contact(Contact::U1))

@@ -157,4 +157,15 @@ QString placeText(const sky::Place& place, bool fromZone)
     return QCoreApplication::translate("Formats", "%1 (%2)").arg(name, coordinates);
 }
 
+QString thePercent(int percent)
+{
+    const QString number = QLocale().toString(percent);
+    // Uno, otto, undici and ottanta-something begin with a vowel; zero with a z.
+    if (percent == 0)
+        return QCoreApplication::translate("Formats", "lo %1%").arg(number);
+    if (percent == 1 || percent == 8 || percent == 11 || (percent >= 80 && percent <= 89))
+        return QCoreApplication::translate("Formats", "l'%1%").arg(number);
+    return QCoreApplication::translate("Formats", "il %1%").arg(number);
+}
+
 } // namespace luna

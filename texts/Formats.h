@@ -54,6 +54,10 @@ QString placeText(const sky::Place& place, bool fromZone);
 // A latitude and a longitude, on the Earth or the Moon: "41,90° N, 12,48° E".
 QString coordinatesText(double latitude, double longitude, int decimals);
 
+// A whole percentage with the Italian definite article its sound asks
+// for: "il 62%", "l'8%", "l'11%", "lo 0%"; in English just "62%".
+QString thePercent(int percent);
+
 // An angle in degrees with `decimals` places: "45,2°".
 QString degreesText(double value, int decimals);
 

@@ -39,6 +39,42 @@ QJsonObject apsisObject(const sky::Apsis& apsis)
     return {{"date", isoUtc(apsis.when)}, {"distance_km", apsis.distanceKm}};
 }
 
+const char* localTypeKey(sky::LocalEclipse::Type type)
+{
+    switch (type) {
+    case sky::LocalEclipse::Type::Partial:
+        return "partial";
+    case sky::LocalEclipse::Type::Annular:
+        return "annular";
+    case sky::LocalEclipse::Type::Total:
+        return "total";
+    case sky::LocalEclipse::Type::None:
+        break;
+    }
+    return "none";
+}
+
+// A solar eclipse as a place sees it.
+QJsonObject localObject(const sky::LocalEclipse& local)
+{
+    QJsonObject contacts, altitudes;
+    const char* names[] = {"C1", "C2", "max", "C3", "C4"};
+    for (std::size_t i = 0; i < sky::localContactCount; ++i)
+        if (local.contacts[i]) {
+            contacts.insert(QLatin1String(names[i]), isoUtc(*local.contacts[i]));
+            altitudes.insert(QLatin1String(names[i]), local.sunAltitude[i]);
+        }
+    QJsonObject object{{"type", QLatin1String(localTypeKey(local.type))},
+                       {"magnitude", local.magnitude},
+                       {"obscuration", local.obscuration},
+                       {"contacts", contacts},
+                       {"sun_altitude", altitudes},
+                       {"visible", local.visible}};
+    if (local.type == sky::LocalEclipse::Type::Total || local.type == sky::LocalEclipse::Type::Annular)
+        object.insert("duration_seconds", local.durationSeconds);
+    return object;
+}
+
 QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
 {
     QJsonObject object{{"kind", eclipseKindKey(eclipse.kind)},
@@ -46,8 +82,11 @@ QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::
                        {"greatest", isoUtc(eclipse.greatest)},
                        {"magnitude", eclipse.magnitude},
                        {"gamma", eclipse.gamma}};
-    if (eclipse.kind == sky::EclipseKind::Solar)
+    if (eclipse.kind == sky::EclipseKind::Solar) {
+        if (place)
+            object.insert("local", localObject(sky::localCircumstances(eclipse, *place)));
         return object;
+    }
     object.insert("penumbral_magnitude", eclipse.penumbralMagnitude);
     QJsonObject contacts;
     const char* names[] = {"P1", "U1", "U2", "U3", "U4", "P4"};
@@ -105,6 +144,28 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
     object.insert("parallactic_angle", view.parallacticAngle);
 }
 
+// The next `count` eclipses seen from a place: a lunar one with any phase
+// while the Moon is up, a solar one with any part while the Sun is.
+std::vector<sky::Eclipse> visibleEclipses(sky::Instant after, std::size_t count, sky::EclipseKinds kinds,
+                                          const sky::Place& place)
+{
+    constexpr std::size_t batch = 40;
+    std::vector<sky::Eclipse> seen;
+    while (seen.size() < count) {
+        const auto next = sky::nextEclipses(after, batch, kinds);
+        for (const sky::Eclipse& eclipse : next) {
+            const bool visible = eclipse.kind == sky::EclipseKind::Lunar ? sky::visibility(eclipse, place).any()
+                                                                         : sky::localCircumstances(eclipse, place).visible;
+            if (visible && seen.size() < count)
+                seen.push_back(eclipse);
+        }
+        if (next.size() < batch)
+            break;
+        after = next.back().greatest;
+    }
+    return seen;
+}
+
 } // namespace
 
 QString phaseInfo(const RenderOptions& options)
@@ -158,7 +219,9 @@ QString phaseInfo(const RenderOptions& options)
 
 QString eclipsesReport(const RenderOptions& options)
 {
-    const auto found = sky::nextEclipses(*options.when, std::size_t(options.count), options.kinds);
+    const auto found = options.visibleOnly && options.place
+        ? visibleEclipses(*options.when, std::size_t(options.count), options.kinds, *options.place)
+        : sky::nextEclipses(*options.when, std::size_t(options.count), options.kinds);
     if (options.json) {
         QJsonArray list;
         for (const sky::Eclipse& eclipse : found)

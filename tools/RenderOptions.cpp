@@ -60,6 +60,7 @@ struct Request {
     bool json = false;
     bool asSeen = false;
     bool eclipses = false;
+    bool visible = false;
     std::optional<QString> count;
     std::optional<QString> kind;
     std::optional<QString> calendar;
@@ -80,6 +81,7 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("json"), {}});
     line.addOption({QStringLiteral("as-seen"), {}});
     line.addOption({QStringLiteral("eclipses"), {}});
+    line.addOption({QStringLiteral("visible"), {}});
     line.addOption({QStringLiteral("count"), {}, QStringLiteral("N")});
     line.addOption({QStringLiteral("kind"), {}, QStringLiteral("TIPO")});
     line.addOption({QStringLiteral("calendar"), {}, QStringLiteral("MESE")});
@@ -116,6 +118,7 @@ Request collect(const QStringList& arguments, sky::Instant now)
     request.json = line.isSet(QStringLiteral("json"));
     request.asSeen = line.isSet(QStringLiteral("as-seen"));
     request.eclipses = line.isSet(QStringLiteral("eclipses"));
+    request.visible = line.isSet(QStringLiteral("visible"));
     if (line.isSet(QStringLiteral("count")))
         request.count = line.value(QStringLiteral("count"));
     if (line.isSet(QStringLiteral("kind")))
@@ -190,6 +193,9 @@ RenderOptions eclipses(const Request& request, RenderOptions options, sky::Insta
         else
             fail(QCoreApplication::translate("luna-render", "--kind: %1 non va bene: serve lunar, solar o all").arg(quoted(*request.kind)));
     }
+    if (request.visible && !options.place)
+        fail(QCoreApplication::translate("luna-render", "--visible: serve un luogo, con --place (il fuso orario non ne dà uno)"));
+    options.visibleOnly = request.visible;
     if (!options.when)
         options.when = now;
     options.task = RenderOptions::Task::Eclipses;
@@ -361,8 +367,8 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
             fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
         return calendar(request, options);
     }
-    if ((request.count || request.kind) && !request.eclipses)
-        fail(QCoreApplication::translate("luna-render", "--count e --kind valgono solo con --eclipses"));
+    if ((request.count || request.kind || request.visible) && !request.eclipses)
+        fail(QCoreApplication::translate("luna-render", "--count, --kind e --visible valgono solo con --eclipses"));
     if (request.eclipses) {
         if (!request.directory.isEmpty())
             fail(QCoreApplication::translate("luna-render", "--eclipses elenca e non disegna: togliere --all"));
@@ -415,6 +421,11 @@ QString renderUsage()
               "                           solo la fine della penombra, avviene con la Luna\n"
               "                           sopra l'orizzonte (con --json anche\n"
               "                           visible_at_greatest)\n"
+              "                           Di una di Sole, con un luogo, dice cosa se ne vede\n"
+              "                           di lì: i contatti con l'altezza del Sole, quanto\n"
+              "                           ne resta coperto, se sorge o tramonta eclissato\n"
+              "                           (con --json l'oggetto local)\n"
+              "  --visible                con --eclipses, solo quelle che si vedono dal luogo\n"
               "  --count N                quante eclissi, da 1 a 1000 (predefinito 4)\n"
               "  --kind lunar|solar|all   quali eclissi (predefinito all)\n"
               "  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come\n"
@@ -442,6 +453,7 @@ QString renderUsage()
               "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
               "  luna-render --date now --face -o volto.png --size 512x512\n"
               "  luna-render --eclipses --kind lunar --count 10\n"
+              "  luna-render --eclipses --kind solar --visible --place Rome\n"
               "  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome\n"
               "  mkdir fasi && luna-render --all fasi --size 256x256\n"
               "\n"

@@ -48,6 +48,7 @@ struct RenderOptions {
     // --eclipses: how many, and of which kinds.
     int count = 4;
     sky::EclipseKinds kinds = sky::EclipseKinds::All;
+    bool visibleOnly = false; // --visible: those seen from the place
     // --calendar: the month or year, and the file's format when -o is given.
     CalendarSpan calendar;
     std::optional<CalendarFormat> calendarFormat;
