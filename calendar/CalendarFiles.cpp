@@ -91,8 +91,13 @@ Entry entryOf(const sky::MonthEvent& event)
         name[0] = name[0].toUpper();
         const double magnitude = event.eclipse.type == sky::EclipseType::Penumbral ? event.eclipse.penumbralMagnitude
                                                                                    : event.eclipse.magnitude;
-        return {eclipseKindKey(event.eclipse.kind) + QStringLiteral("-eclipse"), name,
-                QCoreApplication::translate("Calendar", "Magnitudine %1").arg(decimal(magnitude, 3))};
+        QString description = QCoreApplication::translate("Calendar", "Magnitudine %1").arg(decimal(magnitude, 3));
+        if (event.local) {
+            QString seen = localEclipseText(*event.local);
+            seen[0] = seen[0].toUpper();
+            description += u'\n' + seen;
+        }
+        return {eclipseKindKey(event.eclipse.kind) + QStringLiteral("-eclipse"), name, description};
     }
     }
     return {};

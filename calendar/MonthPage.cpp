@@ -25,7 +25,10 @@ namespace {
 constexpr double margin = 36;
 constexpr double titleHeight = 44;
 constexpr double headerHeight = 18;
+// A month of six weeks gives up some of each day's height to the lines
+// below it.
 constexpr double cellHeight = 92;
+constexpr double shortCellHeight = 80;
 // The waxing days are shaded warm, the waning ones cool.
 const QColor waxingShade(0xfb, 0xf3, 0xdc);
 const QColor waningShade(0xe4, 0xea, 0xf4);
@@ -71,12 +74,18 @@ int MonthPage::rows() const
     return (firstColumn() + int(facts_.days.size()) + 6) / 7;
 }
 
+double MonthPage::rowHeight() const
+{
+    return rows() > 5 ? shortCellHeight : cellHeight;
+}
+
 QRectF MonthPage::cell(int index) const
 {
     const double width = (a4.width() - 2 * margin) / 7;
     const int slot = firstColumn() + index;
     const int row = slot / 7, column = slot % 7;
-    return {margin + column * width, margin + titleHeight + headerHeight + row * cellHeight, width, cellHeight};
+    const double height = rowHeight();
+    return {margin + column * width, margin + titleHeight + headerHeight + row * height, width, height};
 }
 
 std::optional<QDate> MonthPage::dayAt(const QRectF& page, QPointF point) const
@@ -153,20 +162,24 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
     }
 
     // The month's events, then the halves.
-    double y = margin + titleHeight + headerHeight + rows() * cellHeight + 14;
+    double y = margin + titleHeight + headerHeight + rows() * rowHeight() + 14;
     painter.setPen(ink);
     painter.setFont(font(9));
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.lineSpacing();
     const double footerTop = a4.height() - margin - 2 * line;
+    // A long line (a solar eclipse seen from the place) wraps.
+    const int wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     for (const sky::MonthEvent& event : facts_.events) {
-        if (y + line > footerTop)
-            break;
         QString text = eventText(event);
         if (event.kind == sky::MonthEvent::Kind::Phase)
             text = phaseSymbol(event.phase, hemisphere_) + u' ' + text;
-        painter.drawText(QPointF(margin, y + metrics.ascent()), text);
-        y += line;
+        const QRectF room(margin, y, a4.width() - 2 * margin, footerTop - y);
+        const double height = metrics.boundingRect(room, wrapped, text).height();
+        if (height > room.height())
+            break;
+        painter.drawText(room, wrapped, text);
+        y += height;
     }
     y += line / 2;
     for (const sky::Half& half : facts_.halves) {

@@ -43,6 +43,7 @@ private:
     QRectF cell(int index) const; // in points on an A4 page
     int firstColumn() const;
     int rows() const;
+    double rowHeight() const;
 
     sky::MonthFacts facts_;
     Hemisphere hemisphere_;

@@ -109,6 +109,8 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
         event.kind = MonthEvent::Kind::Eclipse;
         event.when = eclipse.greatest;
         event.eclipse = eclipse;
+        if (place && eclipse.kind == EclipseKind::Solar)
+            event.local = localCircumstances(eclipse, *place);
         facts.events.push_back(event);
     }
 

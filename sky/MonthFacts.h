@@ -48,6 +48,8 @@ struct MonthEvent {
     // that perigee.
     bool superMoon = false;
     Eclipse eclipse;            // Kind::Eclipse
+    // A solar eclipse as the place sees it, with a place.
+    std::optional<LocalEclipse> local;
 };
 
 // The facts of a month of the local calendar, as a lunario prints them.

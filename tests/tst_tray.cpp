@@ -56,6 +56,7 @@ private slots:
     void iconFollowsTheRatio();
     void toolTipNamesThePhaseAndTheNext();
     void noticesComeInOrder();
+    void solarEclipseNoticeAtFirstContact();
     void dueNoticeCatchesUpOnce_data();
     void dueNoticeCatchesUpOnce();
     void trayWakesWithOneNotice();
@@ -157,6 +158,20 @@ void TestTray::noticesComeInOrder()
     QVERIFY(std::any_of(away.begin(), away.end(), [&](const Notice& n) {
         return n.summary.contains("clissi") && n.when > local(2026, 3, 2, 0, 0) && n.when < local(2026, 3, 4, 0, 0);
     }));
+}
+
+void TestTray::solarEclipseNoticeAtFirstContact()
+{
+    // 2024-04-08 from Kingston, Ontario: total, first contact at 18:09:29 UT
+    // by USNO's Solar Eclipse Computer. Sydney, in its night, hears nothing.
+    const auto isSolar = [](const Notice& n) { return n.summary == "Eclissi totale di Sole"; };
+    const auto kingston = upcomingNotices(utc("2024-04-07T00:00Z"), sky::Place{{}, 44.22568, -76.48151, 74});
+    const auto notice = std::find_if(kingston.begin(), kingston.end(), isSolar);
+    QVERIFY(notice != kingston.end());
+    QVERIFY(abs(notice->when - utc("2024-04-08T18:09:29Z")) <= minutes(1));
+    QVERIFY2(notice->body.startsWith("Comincia ora; da qui: totale per 3 min"), qPrintable(notice->body));
+    const auto sydney = upcomingNotices(utc("2024-04-07T00:00Z"), sky::Place{{}, -33.87, 151.21, 0});
+    QVERIFY(std::none_of(sydney.begin(), sydney.end(), isSolar));
 }
 
 void TestTray::dueNoticeCatchesUpOnce_data()

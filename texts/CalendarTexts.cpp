@@ -88,8 +88,9 @@ QString eventText(const sky::MonthEvent& event)
             : event.eclipse.magnitude;
         QString name = eclipseName(event.eclipse);
         name[0] = name[0].toUpper();
-        return QCoreApplication::translate("Calendar", "%1: %2, magnitudine %3")
-            .arg(name, dayAndTime(event.when), decimal(magnitude, 3));
+        const QString text = QCoreApplication::translate("Calendar", "%1: %2, magnitudine %3")
+                                 .arg(name, dayAndTime(event.when), decimal(magnitude, 3));
+        return event.local ? text + QStringLiteral("; ") + localEclipseText(*event.local) : text;
     }
     }
     return {};

@@ -42,14 +42,26 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
             notices.push_back({event.when, principalPhaseName(int(event.phase)), dayAndTime(event.when)});
         }
         if (place) {
-            for (const sky::Eclipse& eclipse : sky::nextEclipses(after, 2, sky::EclipseKinds::Lunar)) {
-                const auto start = eclipse.contact(sky::Contact::P1);
-                if (!start || *start <= after || !sky::visibility(eclipse, *place).any())
-                    continue;
+            // The eclipses seen from the place, as they begin there: a lunar
+            // one at the Moon's first touch of the penumbra, a solar one at
+            // the first contact the place sees.
+            for (const sky::Eclipse& eclipse : sky::nextEclipses(after, 4, sky::EclipseKinds::All)) {
                 QString name = eclipseName(eclipse);
                 name[0] = name[0].toUpper();
-                notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; il massimo %1")
-                                                      .arg(dayAndTime(eclipse.greatest))});
+                if (eclipse.kind == sky::EclipseKind::Lunar) {
+                    const auto start = eclipse.contact(sky::Contact::P1);
+                    if (!start || *start <= after || !sky::visibility(eclipse, *place).any())
+                        continue;
+                    notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; il massimo %1")
+                                                          .arg(dayAndTime(eclipse.greatest))});
+                } else {
+                    const sky::LocalEclipse local = sky::localCircumstances(eclipse, *place);
+                    const auto start = local.contact(sky::LocalContact::C1);
+                    if (!local.visible || !start || *start <= after)
+                        continue;
+                    notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; %1")
+                                                          .arg(localEclipseText(local))});
+                }
             }
         }
     } catch (const sky::OutOfRange&) {

@@ -31,7 +31,8 @@ struct Notice {
 };
 
 // The notices from `after` on, in time order: the next full and new moons
-// and the next lunar eclipses seen from `place`.
+// and the next eclipses seen from `place`, lunar and solar, as they begin
+// there.
 std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky::Place>& place);
 
 // How long a notice stays worth giving: a wake finds at most the latest
