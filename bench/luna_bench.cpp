@@ -171,15 +171,20 @@ void solarEclipsesFrom(benchmark::State& state, bool rome)
     QStringList arguments{"--eclipses", "--kind", "solar", "--count", "1000", "--date", "1900-01-01"};
     if (rome)
         arguments << "--place" << "Rome";
+    // In UTC the time zone gives no place either.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!rome)
+        environment.insert("TZ", "UTC");
     for (auto _ : state) {
         QProcess child;
+        child.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
         child.start(QString::fromStdString(renderTool), arguments);
         child.waitForFinished(60000);
         state.SetIterationTime(clock.nsecsElapsed() / 1e9);
         if (child.exitCode() != 0 || child.readAllStandardOutput().count('\n') < 400)
-            state.SkipWithError(("luna-render failed " + std::to_string(child.exitCode()) + child.readAllStandardError().toStdString()).c_str());
+            state.SkipWithError("luna-render failed");
     }
 }
 

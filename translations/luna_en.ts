@@ -185,6 +185,46 @@
         <source>; non visibile al massimo, solo in parte (fasi: %1)</source>
         <translation>; not seen at greatest, only in part (phases: %1)</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>non visibile da qui</source>
+        <translation>not visible from here</translation>
+    </message>
+    <message>
+        <source>totale per %1</source>
+        <translation>total for %1</translation>
+    </message>
+    <message>
+        <source>anulare per %1</source>
+        <translation>annular for %1</translation>
+    </message>
+    <message>
+        <source>il Sole sorge e tramonta eclissato</source>
+        <translation>the Sun rises and sets eclipsed</translation>
+    </message>
+    <message>
+        <source>il Sole sorge eclissato, fine alle %1</source>
+        <translation>the Sun rises eclipsed, ends at %1</translation>
+    </message>
+    <message>
+        <source>dalle %1, il Sole tramonta eclissato</source>
+        <translation>from %1, the Sun sets eclipsed</translation>
+    </message>
+    <message>
+        <source>massimo alle %1 con il Sole alto %2°</source>
+        <translation>greatest at %1 with the Sun %2° high</translation>
+    </message>
+    <message>
+        <source>massimo alle %1 con il Sole sotto l&apos;orizzonte</source>
+        <translation>greatest at %1 with the Sun below the horizon</translation>
+    </message>
+    <message>
+        <source>da qui: %1, coperto %2 del Sole, %3, %4</source>
+        <translation>from here: %1, %2 of the Sun covered, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>Formats</name>
@@ -271,6 +311,18 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>lo %1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>l&apos;%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>il %1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -543,6 +595,10 @@
         <source>%1 — %2 %3</source>
         <translation>%1 — %2 %3</translation>
     </message>
+    <message>
+        <source>Comincia ora; %1</source>
+        <translation>Beginning now; %1</translation>
+    </message>
 </context>
 <context>
     <name>luna</name>
@@ -742,10 +798,6 @@ Examples:
         <translation>--kind: %1 will not do: it takes lunar, solar or all</translation>
     </message>
     <message>
-        <source>--count e --kind valgono solo con --eclipses</source>
-        <translation>--count and --kind go with --eclipses only</translation>
-    </message>
-    <message>
         <source>--eclipses elenca e non disegna: togliere --all</source>
         <translation>--eclipses lists and does not draw: leave out --all</translation>
     </message>
@@ -784,6 +836,14 @@ Examples:
     <message>
         <source>--face disegna un&apos;immagine sola: togliere --calendar, --eclipses e --all</source>
         <translation>--face draws one picture: leave out --calendar, --eclipses and --all</translation>
+    </message>
+    <message>
+        <source>--visible: serve un luogo, con --place (il fuso orario non ne dà uno)</source>
+        <translation>--visible: needs a place, with --place (the time zone gives none)</translation>
+    </message>
+    <message>
+        <source>--count, --kind e --visible valgono solo con --eclipses</source>
+        <translation>--count, --kind and --visible go with --eclipses only</translation>
     </message>
     <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
@@ -826,6 +886,11 @@ Opzioni:
                            solo la fine della penombra, avviene con la Luna
                            sopra l&apos;orizzonte (con --json anche
                            visible_at_greatest)
+                           Di una di Sole, con un luogo, dice cosa se ne vede
+                           di lì: i contatti con l&apos;altezza del Sole, quanto
+                           ne resta coperto, se sorge o tramonta eclissato
+                           (con --json l&apos;oggetto local)
+  --visible                con --eclipses, solo quelle che si vedono dal luogo
   --count N                quante eclissi, da 1 a 1000 (predefinito 4)
   --kind lunar|solar|all   quali eclissi (predefinito all)
   --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
@@ -853,6 +918,7 @@ Esempi:
   luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
   luna-render --date now --face -o volto.png --size 512x512
   luna-render --eclipses --kind lunar --count 10
+  luna-render --eclipses --kind solar --visible --place Rome
   luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
 
@@ -905,6 +971,11 @@ Options:
                            the end of the penumbral one alone, happens with
                            the Moon above the horizon (with --json also
                            visible_at_greatest)
+                           For a solar one, with a place, what is seen of it
+                           there: the contacts with the Sun&apos;s altitude, how
+                           much of it is covered, whether it rises or sets
+                           eclipsed (with --json the local object)
+  --visible                with --eclipses, only those seen from the place
   --count N                how many eclipses, from 1 to 1000 (default 4)
   --kind lunar|solar|all   which eclipses (default all)
   --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
@@ -933,6 +1004,7 @@ Examples:
   luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
   luna-render --date now --face -o face.png --size 512x512
   luna-render --eclipses --kind lunar --count 10
+  luna-render --eclipses --kind solar --visible --place Rome
   luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
 
