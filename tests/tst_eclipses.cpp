@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "DataRows.h"
 #include "Eclipses.h"
 #include "When.h"
 
@@ -40,18 +41,11 @@ struct CanonRow {
 
 QList<CanonRow> canon(EclipseKind kind)
 {
-    QFile file(QStringLiteral(LUNA_TEST_DATA "/")
-               + (kind == EclipseKind::Lunar ? "canon-lunar-eclipses.txt" : "canon-solar-eclipses.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     const QStringList months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     QList<CanonRow> rows;
-    while (!file.atEnd()) {
-        const QString line = QString::fromLatin1(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
+    for (const QStringList& f :
+         dataRows(kind == EclipseKind::Lunar ? "canon-lunar-eclipses.txt" : "canon-solar-eclipses.txt")) {
         CanonRow row;
         row.kind = kind;
         row.date = f[1] + "-" + f[2] + "-" + f[3];
@@ -297,13 +291,9 @@ void TestEclipses::localCircumstancesMatchTheTables_data()
     QTest::addColumn<Place>("place");
     QTest::addColumn<QStringList>("published");
 
-    QFile file(QStringLiteral(LUNA_TEST_DATA "/local-solar-eclipses.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    while (!file.atEnd()) {
-        const QString line = QString::fromLatin1(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
+    const QList<QStringList> rows = dataRows("local-solar-eclipses.txt");
+    QVERIFY(!rows.isEmpty());
+    for (const QStringList& f : rows) {
         QCOMPARE(f.size(), 19);
         const Place place{{}, f[2].toDouble(), f[3].toDouble(), f[4].toDouble()};
         QTest::addRow("%s %s %s,%s", qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]), qPrintable(f[3]))

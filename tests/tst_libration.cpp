@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "DataRows.h"
 #include "Libration.h"
 #include "LunarFeatures.h"
 #include "When.h"
@@ -63,17 +64,12 @@ void TestLibration::espenakEphemeris_data()
 {
     QTest::addColumn<QString>("date");
     QTest::addColumn<QList<double>>("published");
-    QFile file(QStringLiteral(LUNA_TEST_DATA "/espenak-moon-2002.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    while (!file.atEnd()) {
-        const QString line = QString::fromLatin1(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
+    const QList<QStringList> rows = dataRows("espenak-moon-2002.txt");
+    QVERIFY(!rows.isEmpty());
+    for (const QStringList& f : rows)
         QTest::newRow(qPrintable(f[0])) << f[0]
                                         << QList<double>{f[1].toDouble(), f[2].toDouble(), f[3].toDouble(),
                                                          f[4].toDouble()};
-    }
 }
 
 // Day by day, as published to 0.1 degree: the libration and the colongitude
