@@ -105,6 +105,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(LUNA_VERSION));
     // No display name: on X11 Qt would append it to every title, and the
     // main window's is exactly the original's.
     luna::speakUsersLanguage(application);

@@ -50,6 +50,16 @@ QDate toQDate(const std::chrono::year_month_day& date)
     return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
 }
 
+// The zone the page's times are in: its name and, for the month's middle,
+// its abbreviation ("Europe/Rome, CET"), or the abbreviation alone where the
+// place has no zone of its own.
+QString zoneOf(const sky::MonthFacts& facts, sky::Instant middle)
+{
+    if (!facts.place || facts.place->zone.empty())
+        return zoneName(middle);
+    return QStringLiteral("%1, %2").arg(QString::fromStdString(facts.place->zone), zoneName(middle));
+}
+
 } // namespace
 
 MonthPage::MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place)
@@ -198,7 +208,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
                                            : place_;
     painter.drawText(QRectF(margin, footerTop, a4.width() - 2 * margin, 2 * line), Qt::AlignLeft | Qt::AlignBottom,
                      QCoreApplication::translate("Calendar", "%1 · fuso orario %2 · %3")
-                         .arg(where, zoneName(middle), eveningNote()));
+                         .arg(where, zoneOf(facts_, middle), eveningNote()));
     painter.restore();
 }
 

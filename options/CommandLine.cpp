@@ -134,16 +134,6 @@ SharedOptions CommandLine::shared(sky::Instant now) const
     else if (isSet(QStringLiteral("version")))
         options.request = SharedOptions::Request::Version;
 
-    if (isSet(QStringLiteral("date"))) {
-        const QString value = this->value(QStringLiteral("date"));
-        try {
-            options.when = sky::parseWhen(value.toStdString(), now);
-        } catch (const sky::BadDate& error) {
-            throw UsageError(QStringLiteral("--date: ") + describe(error));
-        } catch (const sky::OutOfRange& error) {
-            throw UsageError(QStringLiteral("--date: ") + describe(error));
-        }
-    }
     if (isSet(QStringLiteral("hemisphere"))) {
         const QString value = this->value(QStringLiteral("hemisphere"));
         if (value == u"north")
@@ -156,13 +146,25 @@ SharedOptions CommandLine::shared(sky::Instant now) const
     const sky::ZoneTable zones;
     if (isSet(QStringLiteral("place"))) {
         try {
-            options.place = sky::parsePlace(value(QStringLiteral("place")).toStdString(), zones);
+            options.place = readPlace(value(QStringLiteral("place")), zones);
         } catch (const sky::BadPlace& error) {
             throw UsageError(QStringLiteral("--place: ") + describe(error));
         }
     } else {
         options.place = sky::systemPlace(zones);
         options.placeFromZone = options.place.has_value();
+    }
+    // Local times are the place's own, --date's among them.
+    sky::useLocalZone(options.place ? options.place->zone : std::string());
+    if (isSet(QStringLiteral("date"))) {
+        const QString value = this->value(QStringLiteral("date"));
+        try {
+            options.when = sky::parseWhen(value.toStdString(), now);
+        } catch (const sky::BadDate& error) {
+            throw UsageError(QStringLiteral("--date: ") + describe(error));
+        } catch (const sky::OutOfRange& error) {
+            throw UsageError(QStringLiteral("--date: ") + describe(error));
+        }
     }
     return options;
 }

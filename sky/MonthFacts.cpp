@@ -42,6 +42,7 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
     MonthFacts facts;
     facts.year = y;
     facts.month = m;
+    facts.place = place;
     const year_month first = year(y) / month(m);
     const Instant start = localTime(first / 1, 0);
     const Instant end = localTime(year_month_day((first + months(1)) / 1), 0);

@@ -59,6 +59,7 @@ struct MonthFacts {
     std::vector<DayFacts> days;
     std::vector<MonthEvent> events; // in time order
     std::vector<Half> halves;       // those that overlap the month, in time order
+    std::optional<Place> place;     // where, if anywhere
 };
 
 // Throws OutOfRange for a month outside firstYear..lastYear.

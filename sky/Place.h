@@ -10,18 +10,33 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace luna::sky {
 
 // A place on the Earth: geodetic latitude and longitude in degrees (north
-// and east positive), height above sea level in metres, and the name of the
-// time zone it was found by, when it was.
+// and east positive), height above sea level in metres; its name (a zone's,
+// or a city's in English), its time zone and its country's ISO code where
+// known, and how people of the interface's language name it ("Roma, Lazio,
+// Italia"; empty where the name will do).
 struct Place {
+    Place() = default;
+    Place(std::string name, double latitude, double longitude, double height)
+        : name(std::move(name))
+        , latitude(latitude)
+        , longitude(longitude)
+        , height(height)
+    {
+    }
+
     std::string name;
     double latitude = 0;
     double longitude = 0;
     double height = 0;
+    std::string zone;
+    std::string country;
+    std::string label;
 };
 
 // A text that names no place, and why.
@@ -90,6 +105,12 @@ std::optional<Place> placeFromIso6709(std::string_view text);
 // names one.
 std::string systemZoneName(const std::string& localtime = "/etc/localtime",
                            const std::string& timezone = "/etc/timezone");
+
+// The zone every local time of the program is read in, days and hours
+// alike: `zone` (a name of the time-zone database, "America/New_York"), or
+// for an empty one the system's again. It sets TZ; systemZoneName() still
+// names the system's zone meanwhile.
+void useLocalZone(const std::string& zone);
 
 // The place of the process's time zone, when its zone has coordinates.
 std::optional<Place> systemPlace(const ZoneTable& zones);

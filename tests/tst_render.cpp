@@ -82,6 +82,7 @@ private slots:
     void infoAsJson();
     void eclipsesAreListed();
     void solarEclipsesFromAPlace();
+    void timesInThePlacesZone();
     void asSeenTurnsTheBrightLimb_data();
     void asSeenTurnsTheBrightLimb();
     void speaksTheUsersLanguage_data();
@@ -389,7 +390,10 @@ void TestRender::infoAsJson()
         return;
 
     const QJsonObject place = info["place"].toObject();
-    QCOMPARE(place["name"].toString(), south ? "Australia/Sydney" : "Europe/Rome");
+    // Sydney the city, by --place; Rome's zone, from TZ.
+    QCOMPARE(place["name"].toString(), south ? "Sydney" : "Europe/Rome");
+    QCOMPARE(place["zone"].toString(), south ? "Australia/Sydney" : "Europe/Rome");
+    QCOMPARE(place["country"].toString(), south ? "AU" : "IT");
     QCOMPARE(place["latitude"].toDouble() < 0, south);
     // A full moon rises near sunset and sets near sunrise, opposite the Sun.
     const QDateTime rise = QDateTime::fromString(info["rise"].toString(), Qt::ISODate);
@@ -544,6 +548,26 @@ void TestRender::solarEclipsesFromAPlace()
         }
     }
     QVERIFY(sawSolar);
+}
+
+// A city or a zone brings its own clock; bare coordinates keep the system's
+// (Rome's, here).
+void TestRender::timesInThePlacesZone()
+{
+    const Run newYork = render({"--info", "--date", "2026-12-08T20:00Z", "--place", "New York"});
+    QVERIFY2(newYork.out.contains("(ora locale 2026-12-08 15:00 EST)"), qPrintable(newYork.out));
+    QVERIFY(newYork.out.contains("New York, Stato di New York, Stati Uniti (40,71° N, 74,01° O)"));
+    const Run coordinates = render({"--info", "--date", "2026-12-08T20:00Z", "--place", "40.71,-74.01"});
+    QVERIFY(coordinates.out.contains("(ora locale 2026-12-08 21:00 CET)"));
+    // --date's local time is the place's too.
+    const Run local = render({"--info", "--json", "--date", "2026-12-08T15:00", "--place", "New York"});
+    QCOMPARE(QJsonDocument::fromJson(local.out.toUtf8())["date"].toString(), "2026-12-08T20:00:00Z");
+    // The full moon of 2027-01-22, 12:17 UT, on Tokyo's calendar.
+    const Run tokyo = render({"--calendar", "2027-01", "--place", "Tokyo"});
+    QVERIFY2(tokyo.out.contains("Luna piena: venerdì 22 gennaio, 21:17"), qPrintable(tokyo.out));
+    // In English, the English names.
+    const Run english = render({"--info", "--date", "now", "--place", "Monaco di Baviera"}, {{"LANG", "en_US.UTF-8"}});
+    QVERIFY2(english.out.contains("Munich, Bavaria, Germany"), qPrintable(english.out));
 }
 
 void TestRender::asSeenTurnsTheBrightLimb_data()

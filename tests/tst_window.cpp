@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -78,6 +79,7 @@ private slots:
     void monthWindowTurnsAndPicksADay();
     void othersLiveOnDuringThePause();
     void faceReplacesTheDrawing();
+    void aboutNamesWhatLunaIsMadeOf();
 
 private:
     QTemporaryDir configuration;
@@ -420,6 +422,24 @@ void TestWindow::othersLiveOnDuringThePause()
     QTest::keyClick(form->HScroll1, Qt::Key_Right);
     QCOMPARE(changes.count(), 1);
     QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+}
+
+void TestWindow::aboutNamesWhatLunaIsMadeOf()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+    QString title, text;
+    whenOpen<QMessageBox>(this, [&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        box.accept();
+    });
+    form->actionAbout->trigger();
+    QCOMPARE(title, "Informazioni su Luna");
+    // The credit the picture gives, the version, what Luna is built on, and
+    // its licence.
+    for (const char* part : {"Luna: le fasi della Luna", "9.8.7", "ERFA", "Qt 6", "GeoNames", "CC BY 4.0",
+                             "General Public License"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
 }
 
 QTEST_MAIN(TestWindow)

@@ -5,6 +5,7 @@
 #include "Formats.h"
 
 #include "Clock.h"
+#include "Gazetteer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -146,12 +147,19 @@ QString coordinatesText(double latitude, double longitude, int decimals)
              longitude < 0 ? QCoreApplication::translate("Formats", "O") : QCoreApplication::translate("Formats", "E"));
 }
 
+sky::Place readPlace(const QString& text, const sky::ZoneTable& zones)
+{
+    const auto language = QLocale().language() == QLocale::Italian ? places::NameLanguage::Italian
+                                                                   : places::NameLanguage::English;
+    return places::resolvePlace(text.trimmed().toStdString(), zones, language);
+}
+
 QString placeText(const sky::Place& place, bool fromZone)
 {
     const QString coordinates = coordinatesText(place.latitude, place.longitude, 2);
     if (place.name.empty())
         return coordinates;
-    const QString name = QString::fromStdString(place.name);
+    const QString name = QString::fromStdString(place.label.empty() ? place.name : place.label);
     if (fromZone)
         return QCoreApplication::translate("Formats", "%1, dal fuso orario (%2)").arg(name, coordinates);
     return QCoreApplication::translate("Formats", "%1 (%2)").arg(name, coordinates);

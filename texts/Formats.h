@@ -51,6 +51,10 @@ std::optional<QString> startProgramClock();
 // (41,90° N, 12,48° E)".
 QString placeText(const sky::Place& place, bool fromZone);
 
+// A place as the user writes it (see places::resolvePlace()), a city named
+// in the language Luna speaks. Throws sky::BadPlace.
+sky::Place readPlace(const QString& text, const sky::ZoneTable& zones);
+
 // A latitude and a longitude, on the Earth or the Moon: "41,90° N, 12,48° E".
 QString coordinatesText(double latitude, double longitude, int decimals);
 

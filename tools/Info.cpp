@@ -34,6 +34,11 @@ QJsonValue isoOrNull(const std::optional<sky::Instant>& when)
     return when ? QJsonValue(isoUtc(*when)) : QJsonValue(QJsonValue::Null);
 }
 
+QJsonValue orNull(const std::string& text)
+{
+    return text.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QString::fromStdString(text));
+}
+
 QJsonObject apsisObject(const sky::Apsis& apsis)
 {
     return {{"date", isoUtc(apsis.when)}, {"distance_km", apsis.distanceKm}};
@@ -115,11 +120,11 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
     const sky::Place& place = *options.place;
     const sky::RiseSet day = sky::riseTransitSet(when, place);
     const sky::MoonView view = sky::moonView(when, place);
-    object.insert("place", QJsonObject{{"name", place.name.empty()
-                                                    ? QJsonValue(QJsonValue::Null)
-                                                    : QJsonValue(QString::fromStdString(place.name))},
+    object.insert("place", QJsonObject{{"name", orNull(place.name)},
                                        {"latitude", place.latitude},
-                                       {"longitude", place.longitude}});
+                                       {"longitude", place.longitude},
+                                       {"zone", orNull(place.zone)},
+                                       {"country", orNull(place.country)}});
     const sky::SunHours sun = sky::sunHours(when, place);
     object.insert("sun", QJsonObject{{"sunrise", isoOrNull(sun.sunrise)},
                                      {"sunset", isoOrNull(sun.sunset)},

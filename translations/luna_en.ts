@@ -607,6 +607,18 @@
         <translation>unknown argument %1 (usage: luna --help)</translation>
     </message>
     <message>
+        <source>luna: Luna è già nell&apos;area di notifica
+</source>
+        <translation>luna: Luna is in the notification area already
+</translation>
+    </message>
+    <message>
+        <source>luna: questo desktop non ha un&apos;area di notifica
+</source>
+        <translation>luna: this desktop has no notification area
+</translation>
+    </message>
+    <message>
         <source>Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]
      luna --tray
 
@@ -620,9 +632,9 @@ Opzioni:
                            l&apos;ora locale; dal 1900 al 2100
   --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
                            luogo, o north)
-  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi e metri, o un
-                           fuso orario (Europe/Rome, Rome); predefinito quello
-                           del fuso orario
+  --place LUOGO            il luogo: una città (Roma), LAT,LON[,ALTEZZA] in
+                           gradi e metri, o un fuso orario (Europe/Rome);
+                           predefinito quello del fuso orario
   --tray                   la Luna di stasera nell&apos;area di notifica, con un
                            avviso a ogni luna piena e nuova
   -h, --help               mostra questo aiuto
@@ -647,9 +659,9 @@ Options:
                            local time; from 1900 to 2100
   --hemisphere north|south the hemisphere the Moon is seen from (default the
                            place&apos;s, or north)
-  --place PLACE            the place: LAT,LON[,HEIGHT] in degrees and metres,
-                           or a time zone (Europe/Rome, Rome); by default the
-                           time zone&apos;s
+  --place PLACE            the place: a city (Rome), LAT,LON[,HEIGHT] in
+                           degrees and metres, or a time zone (Europe/Rome);
+                           by default the time zone&apos;s
   --tray                   tonight&apos;s Moon in the panel&apos;s notification area,
                            with a notice at each full and new moon
   -h, --help               shows this help
@@ -660,18 +672,6 @@ It also takes the options of every Qt program, such as -style and -platform.
 Examples:
   luna --date now
   luna --date 2026-12-24T22:00 --hemisphere south
-</translation>
-    </message>
-    <message>
-        <source>luna: Luna è già nell&apos;area di notifica
-</source>
-        <translation>luna: Luna is in the notification area already
-</translation>
-    </message>
-    <message>
-        <source>luna: questo desktop non ha un&apos;area di notifica
-</source>
-        <translation>luna: this desktop has no notification area
 </translation>
     </message>
 </context>
@@ -872,9 +872,11 @@ Opzioni:
   --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
                            luogo, o north): a nord la luna crescente è
                            illuminata a destra
-  --place LUOGO            il luogo: LAT,LON[,ALTEZZA] in gradi (nord ed est
-                           positivi) e metri, o un fuso orario (Europe/Rome,
-                           Rome); predefinito quello del fuso orario
+  --place LUOGO            il luogo: una città (Roma, Monaco di Baviera,
+                           &quot;Springfield, Illinois&quot;), LAT,LON[,ALTEZZA] in
+                           gradi (nord ed est positivi) e metri, o un fuso
+                           orario (Europe/Rome); predefinito quello del fuso
+                           orario. Le ore sono quelle del fuso del luogo
   --info                   descrive la fase invece di disegnarla: con --date
                            anche l&apos;età, le prossime fasi e, con un luogo,
                            quando sorge e tramonta, dove sta, la distanza
@@ -956,9 +958,11 @@ Options:
   --hemisphere north|south the hemisphere the Moon is seen from (default the
                            place&apos;s, or north): in the north the waxing Moon is
                            lit on the right
-  --place PLACE            the place: LAT,LON[,HEIGHT] in degrees (north and
-                           east positive) and metres, or a time zone
-                           (Europe/Rome, Rome); by default the time zone&apos;s
+  --place PLACE            the place: a city (Rome, Munich,
+                           &quot;Springfield, Illinois&quot;), LAT,LON[,HEIGHT] in
+                           degrees (north and east positive) and metres, or a
+                           time zone (Europe/Rome); by default the time zone&apos;s.
+                           Times are those of the place&apos;s zone
   --info                   describes the phase instead of drawing it: with
                            --date also the age, the next phases and, with a
                            place, when it rises and sets, where it stands, how
@@ -1133,6 +1137,18 @@ cannot write.
     <message>
         <source>Volto della Luna</source>
         <translation>The Moon&apos;s face</translation>
+    </message>
+    <message>
+        <source>Versione %1.</source>
+        <translation>Version %1.</translation>
+    </message>
+    <message>
+        <source>Fatta con ERFA (le routine SOFA dell&apos;Unione Astronomica Internazionale) per il cielo, Qt %1 per le finestre e, per le città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.</source>
+        <translation>Built with ERFA (the International Astronomical Union&apos;s SOFA routines) for the sky, Qt %1 for the windows and, for the cities, the data of GeoNames (geonames.org, CC BY 4.0) through libgeonames.</translation>
+    </message>
+    <message>
+        <source>Software libero, sotto la GNU General Public License, versione 3 o successive.</source>
+        <translation>Free software, under the GNU General Public License, version 3 or later.</translation>
     </message>
 </context>
 <context>

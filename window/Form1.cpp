@@ -187,7 +187,7 @@ void Form1::createMenu()
         month()->activateWindow();
     });
     menu->addSeparator();
-    actionAbout = add(tr("Informazioni su Luna"), {}, [this] { onPicLunaClick(); });
+    actionAbout = add(tr("Informazioni su Luna"), {}, [this] { showAbout(); });
     actionQuit = add(tr("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::quit(); });
 
     // Qt turns the Menu key into a context menu event, but on X11 not
@@ -384,9 +384,28 @@ void Form1::showDrawing()
     PicLuna->repaint();
 }
 
+QString Form1::credit()
+{
+    return tr("Luna: le fasi della Luna, disegnate con Qt 6.");
+}
+
 void Form1::onPicLunaClick()
 {
-    QMessageBox::information(this, title(), tr("Luna: le fasi della Luna, disegnate con Qt 6."));
+    QMessageBox::information(this, title(), credit());
+}
+
+void Form1::showAbout()
+{
+    QMessageBox::about(this, tr("Informazioni su Luna"),
+                       QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p>")
+                           .arg(credit().toHtmlEscaped(),
+                                tr("Versione %1.").arg(QCoreApplication::applicationVersion()),
+                                tr("Fatta con ERFA (le routine SOFA dell'Unione Astronomica Internazionale) per "
+                                   "il cielo, Qt %1 per le finestre e, per le città, i dati di GeoNames "
+                                   "(geonames.org, CC BY 4.0) tramite libgeonames.")
+                                    .arg(QString::fromLatin1(qVersion())),
+                                tr("Software libero, sotto la GNU General Public License, versione 3 o "
+                                   "successive.")));
 }
 
 } // namespace luna

@@ -94,6 +94,8 @@ private:
     void onHScroll1Scroll();
     void onText1Change();
     void onPicLunaClick();
+    void showAbout();
+    static QString credit();
 
     void showDrawing();
     QImage facePicture(double angle);

@@ -76,7 +76,7 @@ void PlaceDialog::accept()
         return;
     }
     try {
-        sky::parsePlace(field->text().trimmed().toStdString(), sky::ZoneTable());
+        readPlace(field->text(), sky::ZoneTable());
     } catch (const sky::BadPlace& error) {
         problem->setText(describe(error));
         problem->show();

@@ -35,11 +35,12 @@ void Viewpoint::resolve()
     if (forcedPlace_) {
         place_ = forcedPlace_;
     } else if (!placeChoice_.isEmpty()) {
-        place_ = sky::parsePlace(placeChoice_.toStdString(), zones);
+        place_ = readPlace(placeChoice_, zones);
     } else {
         place_ = sky::systemPlace(zones);
         placeFromZone_ = place_.has_value();
     }
+    sky::useLocalZone(place_ ? place_->zone : std::string());
 }
 
 QString Viewpoint::placeName() const
