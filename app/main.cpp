@@ -56,7 +56,7 @@ int runTray(QApplication& application)
         return 0;
     }
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        print(stderr, QCoreApplication::translate("luna", "luna: questo desktop non ha un'area di notifica\n"));
+        print(stderr, QCoreApplication::translate("luna", "luna: Questo desktop non ha un'area di notifica\n"));
         return 1;
     }
     luna::Tray tray;
@@ -88,13 +88,13 @@ int main(int argc, char* argv[])
         QCoreApplication application(argc, argv);
         luna::speakUsersLanguage(application);
         if (const auto bad = luna::startProgramClock()) {
-            print(stderr, QStringLiteral("luna: %1\n").arg(*bad));
+            print(stderr, QStringLiteral("luna: %1\n").arg(luna::sentence(*bad)));
             return 2;
         }
         try {
             options = luna::parseLunaArguments(arguments, now);
         } catch (const luna::UsageError& error) {
-            print(stderr, QStringLiteral("luna: %1\n").arg(QString::fromStdString(error.what())));
+            print(stderr, QStringLiteral("luna: %1\n").arg(luna::sentence(QString::fromStdString(error.what()))));
             return 2;
         }
         if (options->task == luna::LunaOptions::Task::Help)

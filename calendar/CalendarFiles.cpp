@@ -78,7 +78,7 @@ Entry entryOf(const sky::MonthEvent& event)
         const char* keys[] = {"new-moon", "first-quarter", "full-moon", "last-quarter"};
         const double lit = illuminatedFraction(int(event.phase) * 90.0);
         return {QLatin1String(keys[int(event.phase)]), principalPhaseName(int(event.phase)) + superMoon,
-                QCoreApplication::translate("Calendar", "Illuminata al %1%").arg(std::lround(lit * 100))};
+                QCoreApplication::translate("Calendar", "Illuminata %1").arg(atThePercent(int(std::lround(lit * 100))))};
     }
     case Kind::Perigee:
         return {QStringLiteral("perigee"), QCoreApplication::translate("Calendar", "Perigeo") + superMoon,

@@ -606,10 +606,10 @@ void TestEndToEnd::answersOptionsWithoutAWindow_data()
     QTest::newRow("version") << QStringList{"--version"} << "C" << 0 << "luna ";
     QTest::newRow("Qt's own options pass")
         << QStringList{"-style", "fusion", "-reverse", "--version"} << "C" << 0 << "luna ";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << "C" << 2 << "luna: argomento sconosciuto";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << "C" << 2 << "luna: Argomento sconosciuto";
     QTest::newRow("unknown option, in English")
-        << QStringList{"--colour"} << "en_GB.UTF-8" << 2 << "luna: unknown argument «--colour»";
-    QTest::newRow("stray argument") << QStringList{"stasera"} << "C" << 2 << "luna: argomento sconosciuto «stasera»";
+        << QStringList{"--colour"} << "en_GB.UTF-8" << 2 << "luna: Unknown argument “--colour”";
+    QTest::newRow("stray argument") << QStringList{"stasera"} << "C" << 2 << "luna: Argomento sconosciuto «stasera»";
     QTest::newRow("no date") << QStringList{"--date", "ieri"} << "C" << 2 << "luna: --date: «ieri»";
     QTest::newRow("no value") << QStringList{"--date"} << "C" << 2 << "luna: --date: manca il valore";
     QTest::newRow("outside the years") << QStringList{"--date", "1850-01-01"} << "C" << 2 << "luna: --date:";

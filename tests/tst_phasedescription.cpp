@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "DrawLuna.h"
+#include "Formats.h"
 #include "PhaseDescription.h"
 #include "PhaseTexts.h"
 
@@ -21,6 +22,8 @@ private slots:
     void namesRoundTheElongation();
     void anglesShowTheElongation_data();
     void anglesShowTheElongation();
+    void articlesFollowTheNumbersSound_data();
+    void articlesFollowTheNumbersSound();
 };
 
 void TestPhaseDescription::describesEachBoundary_data()
@@ -38,8 +41,8 @@ void TestPhaseDescription::describesEachBoundary_data()
         const char* key;
     };
     const Row rows[] = {
-        {0, "Luna nuova, illuminata al 0%", "new_moon"},
-        {1, "Luna crescente, illuminata al 0%", "waxing_crescent"},
+        {0, "Luna nuova, illuminata allo 0%", "new_moon"},
+        {1, "Luna crescente, illuminata allo 0%", "waxing_crescent"},
         {89, "Luna crescente, illuminata al 49%", "waxing_crescent"},
         {90, "Primo quarto, illuminata al 50%", "first_quarter"},
         {91, "Gibbosa crescente, illuminata al 51%", "waxing_gibbous"},
@@ -49,7 +52,7 @@ void TestPhaseDescription::describesEachBoundary_data()
         {269, "Gibbosa calante, illuminata al 51%", "waning_gibbous"},
         {270, "Ultimo quarto, illuminata al 50%", "last_quarter"},
         {271, "Luna calante, illuminata al 49%", "waning_crescent"},
-        {359, "Luna calante, illuminata al 0%", "waning_crescent"},
+        {359, "Luna calante, illuminata allo 0%", "waning_crescent"},
     };
     for (const Row& row : rows) {
         QTest::addRow("north, e %d", row.elongation)
@@ -107,6 +110,34 @@ void TestPhaseDescription::anglesShowTheElongation()
     QFETCH(int, angle);
     QCOMPARE(angleOfElongation(elongation, hemisphere), angle);
     QCOMPARE(elongationOf(angle, hemisphere), double(normalisedAngle(elongation)));
+}
+
+void TestPhaseDescription::articlesFollowTheNumbersSound_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("the");
+
+    QTest::newRow("zero") << 0 << "allo 0%" << "lo 0%";
+    QTest::newRow("uno") << 1 << "all'1%" << "l'1%";
+    QTest::newRow("due") << 2 << "al 2%" << "il 2%";
+    QTest::newRow("otto") << 8 << "all'8%" << "l'8%";
+    QTest::newRow("undici") << 11 << "all'11%" << "l'11%";
+    QTest::newRow("diciotto") << 18 << "al 18%" << "il 18%";
+    QTest::newRow("cinquanta") << 50 << "al 50%" << "il 50%";
+    QTest::newRow("ottanta") << 80 << "all'80%" << "l'80%";
+    QTest::newRow("ottantanove") << 89 << "all'89%" << "l'89%";
+    QTest::newRow("novanta") << 90 << "al 90%" << "il 90%";
+    QTest::newRow("cento") << 100 << "al 100%" << "il 100%";
+}
+
+void TestPhaseDescription::articlesFollowTheNumbersSound()
+{
+    QFETCH(int, percent);
+    QFETCH(QString, at);
+    QFETCH(QString, the);
+    QCOMPARE(atThePercent(percent), at);
+    QCOMPARE(thePercent(percent), the);
 }
 
 QTEST_APPLESS_MAIN(TestPhaseDescription)

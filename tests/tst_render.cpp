@@ -197,7 +197,7 @@ void TestRender::textMoon_data()
     QTest::addColumn<QString>("description");
 
     const QString firstQuarter = QStringLiteral("2000-01-14T13:34:08Z");
-    QTest::newRow("0") << QStringList{"0"} << "." << "." << "Luna nuova, illuminata al 0%";
+    QTest::newRow("0") << QStringList{"0"} << "." << "." << "Luna nuova, illuminata allo 0%";
     QTest::newRow("90") << QStringList{"90"} << "@" << "." << "Ultimo quarto, illuminata al 50%";
     QTest::newRow("180") << QStringList{"180"} << "@" << "@" << "Luna piena, illuminata al 100%";
     QTest::newRow("270") << QStringList{"270"} << "." << "@" << "Primo quarto, illuminata al 50%";
@@ -305,6 +305,8 @@ void TestRender::badInputIsRefused()
                  && run.err.endsWith(u'\n'),
              qPrintable(run.err));
     QVERIFY2(run.err.contains(names), qPrintable(run.err));
+    // A sentence: a capital, an option's name or a quotation first.
+    QVERIFY2(!run.err.at(13).isLower(), qPrintable(run.err));
     QCOMPARE(QDir(folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
@@ -663,7 +665,7 @@ void TestRender::speaksTheUsersLanguage()
 
     const Run mistake = render({"--date", "2026-02-30"}, language);
     QCOMPARE(mistake.status, 2);
-    QCOMPARE(mistake.err, english ? "luna-render: --date: «2026-02-30» is not a day of the calendar\n"
+    QCOMPARE(mistake.err, english ? "luna-render: --date: “2026-02-30” is not a day of the calendar\n"
                                   : "luna-render: --date: «2026-02-30» non è una data del calendario\n");
     QVERIFY(render({"--help"}, language).out.startsWith(english ? "Usage: luna-render" : "Uso: luna-render"));
 }

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QMenu>
 #include <QTest>
 
 using namespace luna;
@@ -60,6 +61,7 @@ private slots:
     void dueNoticeCatchesUpOnce_data();
     void dueNoticeCatchesUpOnce();
     void trayWakesWithOneNotice();
+    void menuShowsOrHidesTheWindow();
     void wallClockRingsOnItsOwnClock();
     void autostartEntryComesAndGoes();
 
@@ -86,11 +88,14 @@ void TestTray::iconShowsOnDarkAndLightPanels_data()
     // shows the disc.
     QTest::addColumn<bool>("middleStandsOut");
 
-    QTest::newRow("new moon, black panel") << 0.0 << QColor(Qt::black) << true;
-    QTest::newRow("new moon, white panel") << 0.0 << QColor(Qt::white) << true;
-    QTest::newRow("crescent, dark grey panel") << 40.0 << QColor(0x30, 0x30, 0x30) << false;
-    QTest::newRow("full moon, black panel") << 180.0 << QColor(Qt::black) << true;
-    QTest::newRow("full moon, white panel") << 180.0 << QColor(Qt::white) << false;
+    QTest::addColumn<int>("side");
+    QTest::newRow("new moon, black panel") << 0.0 << QColor(Qt::black) << true << 32;
+    QTest::newRow("new moon, black panel, 16 px") << 0.0 << QColor(Qt::black) << true << 16;
+    QTest::newRow("new moon, dark grey panel, 22 px") << 0.0 << QColor(0x30, 0x30, 0x30) << false << 22;
+    QTest::newRow("new moon, white panel") << 0.0 << QColor(Qt::white) << true << 32;
+    QTest::newRow("crescent, dark grey panel") << 40.0 << QColor(0x30, 0x30, 0x30) << false << 32;
+    QTest::newRow("full moon, black panel") << 180.0 << QColor(Qt::black) << true << 32;
+    QTest::newRow("full moon, white panel") << 180.0 << QColor(Qt::white) << false << 32;
 }
 
 // The whole disc stands out from the panel, its dark part included: a ring
@@ -100,21 +105,23 @@ void TestTray::iconShowsOnDarkAndLightPanels()
     QFETCH(double, elongation);
     QFETCH(QColor, panel);
     QFETCH(bool, middleStandsOut);
+    QFETCH(int, side);
 
-    const QImage icon = panelMoon(elongation, Hemisphere::North, 32);
-    QCOMPARE(icon.size(), QSize(32, 32));
+    const QImage icon = panelMoon(elongation, Hemisphere::North, side);
+    QCOMPARE(icon.size(), QSize(side, side));
     const QImage shown = on(icon, panel);
     const auto contrast = [&](int x, int y) {
         return std::abs(qGray(shown.pixel(x, y)) - qGray(panel.rgb()));
     };
     // Left, right, top and bottom of the ring, and the disc's middle.
-    for (const QPoint& rim : {QPoint(1, 16), QPoint(30, 16), QPoint(16, 1), QPoint(16, 30)})
+    const int middle = side / 2, edge = side - 2;
+    for (const QPoint& rim : {QPoint(1, middle), QPoint(edge, middle), QPoint(middle, 1), QPoint(middle, edge)})
         QVERIFY2(contrast(rim.x(), rim.y()) > 40, qPrintable(QString("rim %1,%2").arg(rim.x()).arg(rim.y())));
     if (middleStandsOut)
-        QVERIFY2(contrast(16, 16) > 35, qPrintable(QString::number(contrast(16, 16))));
+        QVERIFY2(contrast(middle, middle) > 35, qPrintable(QString::number(contrast(middle, middle))));
     // The dark part lets the panel through: never an opaque black disc.
     if (elongation == 0)
-        QVERIFY(qAlpha(icon.pixel(16, 16)) < 230 && qAlpha(icon.pixel(16, 16)) > 60);
+        QVERIFY(qAlpha(icon.pixel(middle, middle)) < 230 && qAlpha(icon.pixel(middle, middle)) > 60);
 }
 
 void TestTray::iconFollowsTheRatio()
@@ -252,6 +259,21 @@ void TestTray::trayWakesWithOneNotice()
 
 // The alarm keeps to a clock that runs a year ahead of the system's: a wake
 // a second ahead of it rings in about a second, one in its past at once.
+// The menu's first item shows the window, or hides it while it is shown.
+void TestTray::menuShowsOrHidesTheWindow()
+{
+    StandingClock clock(utc("2026-12-08T20:00Z"));
+    Tray tray(clock);
+    emit tray.menu->aboutToShow();
+    QCOMPARE(tray.actionShow->text(), "Mostra Luna");
+    tray.actionShow->trigger();
+    emit tray.menu->aboutToShow();
+    QCOMPARE(tray.actionShow->text(), "Nascondi Luna");
+    tray.actionShow->trigger();
+    emit tray.menu->aboutToShow();
+    QCOMPARE(tray.actionShow->text(), "Mostra Luna");
+}
+
 void TestTray::wallClockRingsOnItsOwnClock()
 {
     sky::SystemClock ahead;

@@ -56,6 +56,14 @@ QString localTime(sky::Instant when)
     return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm t"));
 }
 
+QString sentence(const QString& message)
+{
+    QString text = message;
+    if (!text.isEmpty() && text.front().isLower())
+        text.front() = text.front().toUpper();
+    return text;
+}
+
 std::optional<QString> startProgramClock()
 {
     try {
@@ -165,15 +173,49 @@ QString placeText(const sky::Place& place, bool fromZone)
     return QCoreApplication::translate("Formats", "%1 (%2)").arg(name, coordinates);
 }
 
+namespace {
+
+// How an Italian article meets a percentage: "uno", "otto", "undici" and
+// "ottanta..." begin with a vowel, "zero" with a z.
+enum class Sound { Consonant, Vowel, Z };
+
+Sound soundOf(int percent)
+{
+    if (percent == 0)
+        return Sound::Z;
+    if (percent == 1 || percent == 8 || percent == 11 || (percent >= 80 && percent <= 89))
+        return Sound::Vowel;
+    return Sound::Consonant;
+}
+
+} // namespace
+
 QString thePercent(int percent)
 {
     const QString number = QLocale().toString(percent);
-    // Uno, otto, undici and ottanta-something begin with a vowel; zero with a z.
-    if (percent == 0)
+    switch (soundOf(percent)) {
+    case Sound::Z:
         return QCoreApplication::translate("Formats", "lo %1%").arg(number);
-    if (percent == 1 || percent == 8 || percent == 11 || (percent >= 80 && percent <= 89))
+    case Sound::Vowel:
         return QCoreApplication::translate("Formats", "l'%1%").arg(number);
+    case Sound::Consonant:
+        break;
+    }
     return QCoreApplication::translate("Formats", "il %1%").arg(number);
+}
+
+QString atThePercent(int percent)
+{
+    const QString number = QLocale().toString(percent);
+    switch (soundOf(percent)) {
+    case Sound::Z:
+        return QCoreApplication::translate("Formats", "allo %1%").arg(number);
+    case Sound::Vowel:
+        return QCoreApplication::translate("Formats", "all'%1%").arg(number);
+    case Sound::Consonant:
+        break;
+    }
+    return QCoreApplication::translate("Formats", "al %1%").arg(number);
 }
 
 } // namespace luna

@@ -41,6 +41,11 @@ QString describe(const sky::BadDate& error);
 QString describe(const sky::OutOfRange& error);
 QString describe(const sky::BadPlace& error);
 
+// A message as a sentence: its first letter a capital ("Opzione
+// sconosciuta ..."); one that begins with an option's name or a quotation
+// is left as it is.
+QString sentence(const QString& message);
+
 // Starts the program's one clock from LUNA_CLOCK, if set. Returns what is
 // wrong with its value, in one line ("LUNA_CLOCK: «domani» non è una
 // data: ..."), or nothing.
@@ -61,6 +66,8 @@ QString coordinatesText(double latitude, double longitude, int decimals);
 // A whole percentage with the Italian definite article its sound asks
 // for: "il 62%", "l'8%", "l'11%", "lo 0%"; in English just "62%".
 QString thePercent(int percent);
+// The same after "a": "al 50%", "all'8%", "allo 0%"; in English "50%".
+QString atThePercent(int percent);
 
 // An angle in degrees with `decimals` places: "45,2°".
 QString degreesText(double value, int decimals);

@@ -4,6 +4,8 @@
 
 #include "PhaseTexts.h"
 
+#include "Formats.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -39,9 +41,9 @@ QString phaseSourceName(PhaseId phase)
 
 QString phaseDescription(double elongation)
 {
-    const long percent = std::lround(illuminatedFraction(elongation) * 100);
-    return QCoreApplication::translate("Phase", "%1, illuminata al %2%")
-        .arg(phaseName(phaseOf(elongation)), QLocale().toString(qlonglong(percent)));
+    const int percent = int(std::lround(illuminatedFraction(elongation) * 100));
+    return QCoreApplication::translate("Phase", "%1, illuminata %2")
+        .arg(phaseName(phaseOf(elongation)), atThePercent(percent));
 }
 
 QString principalPhaseName(int quarter)

@@ -41,7 +41,7 @@ void print(std::FILE* stream, const QString& text)
 
 void fail(const QString& what)
 {
-    print(stderr, QStringLiteral("luna-render: %1\n").arg(what));
+    print(stderr, QStringLiteral("luna-render: %1\n").arg(sentence(what)));
 }
 
 void fail(const char* what)

@@ -64,10 +64,6 @@
         <translation>Moon at %1</translation>
     </message>
     <message>
-        <source>Illuminata al %1%</source>
-        <translation>%1% illuminated</translation>
-    </message>
-    <message>
         <source>Perigeo</source>
         <translation>Perigee</translation>
     </message>
@@ -91,12 +87,16 @@
         <source>Lunario</source>
         <translation>Lunar calendar</translation>
     </message>
+    <message>
+        <source>Illuminata %1</source>
+        <translation>%1 illuminated</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>«%1»</source>
-        <translation>«%1»</translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>%1: manca il valore</source>
@@ -230,7 +230,7 @@
     <name>Formats</name>
     <message>
         <source>«%1»</source>
-        <translation>«%1»</translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>%1 non è una data del calendario</source>
@@ -322,6 +322,18 @@
     </message>
     <message>
         <source>il %1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>allo %1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>all&apos;%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>al %1%</source>
         <translation>%1%</translation>
     </message>
 </context>
@@ -569,16 +581,16 @@
         <translation>Waning crescent</translation>
     </message>
     <message>
-        <source>%1, illuminata al %2%</source>
-        <translation>%1, %2% illuminated</translation>
-    </message>
-    <message>
         <source>sud</source>
         <translation>south</translation>
     </message>
     <message>
         <source>nord</source>
         <translation>north</translation>
+    </message>
+    <message>
+        <source>%1, illuminata %2</source>
+        <translation>%1, %2 illuminated</translation>
     </message>
 </context>
 <context>
@@ -613,9 +625,9 @@
 </translation>
     </message>
     <message>
-        <source>luna: questo desktop non ha un&apos;area di notifica
+        <source>luna: Questo desktop non ha un&apos;area di notifica
 </source>
-        <translation>luna: this desktop has no notification area
+        <translation>luna: This desktop has no notification area
 </translation>
     </message>
     <message>
@@ -679,7 +691,7 @@ Examples:
     <name>luna-render</name>
     <message>
         <source>impossibile scrivere «%1»: %2</source>
-        <translation>cannot write «%1»: %2</translation>
+        <translation>cannot write “%1”: %2</translation>
     </message>
     <message>
         <source>memoria insufficiente per un&apos;immagine %1x%2</source>
@@ -1183,7 +1195,7 @@ cannot write.
     </message>
     <message>
         <source>«%1»: serve un file .pdf o .ics</source>
-        <translation>«%1»: it takes a .pdf or .ics file</translation>
+        <translation>“%1”: it takes a .pdf or .ics file</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1242,10 @@ cannot write.
     <message>
         <source>Esci</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Nascondi Luna</source>
+        <translation>Hide Luna</translation>
     </message>
 </context>
 </TS>

@@ -100,11 +100,10 @@ Tray::Tray(const sky::Clock& clock, QObject* parent)
 {
     icon = new QSystemTrayIcon(this);
     menu = new QMenu;
-    actionShow = menu->addAction(tr("Mostra Luna"), this, [this] {
-        window().showInstant(clock_.now());
-        window().show();
-        window().raise();
-        window().activateWindow();
+    // "Mostra Luna" or, while the window is shown, "Nascondi Luna".
+    actionShow = menu->addAction(tr("Mostra Luna"), this, &Tray::toggleWindow);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        actionShow->setText(window_ && window_->isVisible() ? tr("Nascondi Luna") : tr("Mostra Luna"));
     });
     actionFacts = menu->addAction(tr("La Luna…"), this, [this] { window().actionFacts->trigger(); });
     actionMonth = menu->addAction(tr("Calendario lunare…"), this, [this] { window().actionMonth->trigger(); });
@@ -158,7 +157,10 @@ void Tray::toggleWindow()
         window_->hide();
         return;
     }
-    actionShow->trigger();
+    window().showInstant(clock_.now());
+    window().show();
+    window().raise();
+    window().activateWindow();
 }
 
 void Tray::refresh()
