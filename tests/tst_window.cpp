@@ -8,6 +8,7 @@
 #include "FactsWindow.h"
 #include "Form1.h"
 #include "MonthWindow.h"
+#include "OwnWindow.h"
 #include "PictureBox.h"
 #include "Language.h"
 #include "PlaceDialog.h"
@@ -30,6 +31,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -80,6 +82,7 @@ private slots:
     void othersLiveOnDuringThePause();
     void faceReplacesTheDrawing();
     void aboutNamesWhatLunaIsMadeOf();
+    void ownWindowsFitAndCloseWithEsc();
 
 private:
     QTemporaryDir configuration;
@@ -440,6 +443,47 @@ void TestWindow::aboutNamesWhatLunaIsMadeOf()
     for (const char* part : {"Luna: le fasi della Luna", "9.8.7", "ERFA", "Qt 6", "GeoNames", "CC BY 4.0",
                              "General Public License"})
         QVERIFY2(text.contains(QLatin1String(part)), part);
+}
+
+// At any scale (ctest runs this at 1 and at 2) the facts and month windows
+// open within the screen, a size left larger is let go, Esc and Ctrl+W
+// close them and Return presses the focused button.
+void TestWindow::ownWindowsFitAndCloseWithEsc()
+{
+    form->showInstant(local(2026, 12, 24, 22, 0));
+    form->actionFacts->trigger();
+    form->actionMonth->trigger();
+    FactsWindow* facts = form->facts();
+    MonthWindow* month = form->month();
+    for (QWidget* window : {static_cast<QWidget*>(facts), static_cast<QWidget*>(month)}) {
+        QVERIFY(window->isVisible());
+        const QRect room = window->screen()->availableGeometry();
+        QVERIFY2(room.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 %2,%3 %4x%5 (least %6x%7) in %8x%9").arg(window->metaObject()->className()).arg(window->x()).arg(window->y()).arg(window->width()).arg(window->height()).arg(window->minimumSizeHint().width()).arg(window->minimumSizeHint().height()).arg(room.width()).arg(room.height()) + QStringLiteral(" at %1,%2").arg(room.x()).arg(room.y())));
+    }
+
+    // Return on "Mese dopo" turns the month.
+    const QString before = month->title->text();
+    month->next->setFocus();
+    QTest::keyClick(month->next, Qt::Key_Return);
+    QVERIFY(month->title->text() != before);
+
+    QApplication::setActiveWindow(facts);
+    QTest::keyClick(facts, Qt::Key_Escape);
+    QVERIFY(!facts->isVisible());
+    QApplication::setActiveWindow(month);
+    QTest::keyClick(month, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!month->isVisible());
+
+    // A size left on a larger screen is not taken up again.
+    {
+        MonthWindow big;
+        big.resize(6000, 6000);
+        settings::monthGeometry.write(big.saveGeometry());
+    }
+    MonthWindow again;
+    again.show();
+    QVERIFY(again.screen()->availableGeometry().contains(again.frameGeometry()));
 }
 
 QTEST_MAIN(TestWindow)

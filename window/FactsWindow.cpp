@@ -5,6 +5,7 @@
 #include "FactsWindow.h"
 
 #include "MoonFace.h"
+#include "OwnWindow.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -63,7 +64,6 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     body->addWidget(text, 1);
     layout->addLayout(body);
     layout->addLayout(buttons);
-    resize(640, 560);
 
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -72,7 +72,7 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     // Live, the heading's clock shows the seconds go by.
     second_.setInterval(1000);
     connect(&second_, &QTimer::timeout, this, &FactsWindow::showClock);
-    restoreGeometry(settings::factsGeometry.read());
+    makeOwnWindow(this, QSize(640, 560), settings::factsGeometry.read());
 }
 
 void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& viewpoint)
@@ -147,6 +147,7 @@ void FactsWindow::showEvent(QShowEvent* event)
 {
     if (!instant_)
         refresh();
+    keepOnScreen(this);
     QWidget::showEvent(event);
 }
 

@@ -7,10 +7,12 @@
 #include "CalendarFiles.h"
 #include "CalendarTexts.h"
 #include "MonthPage.h"
+#include "OwnWindow.h"
 #include "Settings.h"
 #include "WriteError.h"
 
 #include <QDateTime>
+#include <QScrollArea>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -101,9 +103,13 @@ MonthWindow::MonthWindow(QWidget* parent)
     actions->addWidget(exportButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(view, 1);
+    // A page that does not fit scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(view);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll, 1);
     layout->addLayout(actions);
-    resize(560, 860);
 
     connect(previous, &QPushButton::clicked, this, [this] { step(-1); });
     connect(next, &QPushButton::clicked, this, [this] { step(1); });
@@ -120,7 +126,7 @@ MonthWindow::MonthWindow(QWidget* parent)
         const QDateTime evening(day, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
         emit daySelected(sky::Instant{std::chrono::seconds(evening.toSecsSinceEpoch())});
     });
-    restoreGeometry(settings::monthGeometry.read());
+    makeOwnWindow(this, QSize(560, 860), settings::monthGeometry.read());
 }
 
 void MonthWindow::showMonthOf(sky::Instant when)
@@ -171,6 +177,12 @@ void MonthWindow::keyPressEvent(QKeyEvent* event)
         step(1);
     else
         QWidget::keyPressEvent(event);
+}
+
+void MonthWindow::showEvent(QShowEvent* event)
+{
+    keepOnScreen(this);
+    QWidget::showEvent(event);
 }
 
 void MonthWindow::hideEvent(QHideEvent* event)

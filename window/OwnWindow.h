@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+
+class QWidget;
+
+namespace luna {
+
+// What every window of Luna's beside the main one does: Esc and Ctrl+W close
+// it, Return presses the button that has the focus, and it opens within the
+// screen's available area at any scale: at the size and place it was left
+// at (`saved`, from saveGeometry()) if they still fit, else at `preferred`,
+// shrunk to the screen where that is too large.
+void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved);
+
+// Shrinks and moves `window` as far as needed to lie within its screen's
+// available area.
+void keepOnScreen(QWidget* window);
+
+} // namespace luna
