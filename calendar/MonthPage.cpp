@@ -62,6 +62,11 @@ QString zoneOf(const sky::MonthFacts& facts, sky::Instant middle)
 
 } // namespace
 
+QColor MonthPage::shade(bool waxing)
+{
+    return waxing ? waxingShade : waningShade;
+}
+
 MonthPage::MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place)
     : facts_(facts)
     , hemisphere_(hemisphere)

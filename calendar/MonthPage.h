@@ -7,6 +7,7 @@
 #include "MonthFacts.h"
 #include "PhaseDescription.h"
 
+#include <QColor>
 #include <QDate>
 #include <QRectF>
 #include <QSizeF>
@@ -27,6 +28,8 @@ class MonthPage {
 public:
     // An A4 page in points.
     static constexpr QSizeF a4{595.28, 841.89};
+    // The shades of the waxing and the waning days, on paper and on screen.
+    static QColor shade(bool waxing);
 
     MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place);
 

@@ -83,6 +83,7 @@ private slots:
     void faceReplacesTheDrawing();
     void aboutNamesWhatLunaIsMadeOf();
     void ownWindowsFitAndCloseWithEsc();
+    void monthViewTellsEachDay();
 
 private:
     QTemporaryDir configuration;
@@ -342,12 +343,7 @@ void TestWindow::monthWindowTurnsAndPicksADay()
     // A click on the 9th: that day's Moon at 21:00 in the main window.
     setPauseForTesting(microseconds(0));
     const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
-    const QRectF page = month->view->pageArea();
-    // December 2026 begins on a Tuesday; the 9th is the Wednesday of the
-    // second week: column 2, row 1 of the grid.
-    const double scale = page.width() / 595.28;
-    const QPointF ninth = page.topLeft() + QPointF(36 + (2 + 0.5) * (595.28 - 72) / 7, 36 + 44 + 18 + 1.5 * 92) * scale;
-    QTest::mouseClick(month->view, Qt::LeftButton, {}, ninth.toPoint());
+    QTest::mouseClick(month->view, Qt::LeftButton, {}, month->view->dayRect(QDate(2026, 12, 9)).center());
     QCOMPARE(*form->shownInstant(), local(2026, 12, 9, 21, 0));
 
     // Printed, here to a PDF file as the print dialog may choose.
@@ -484,6 +480,44 @@ void TestWindow::ownWindowsFitAndCloseWithEsc()
     MonthWindow again;
     again.show();
     QVERIFY(again.screen()->availableGeometry().contains(again.frameGeometry()));
+}
+
+// The month on screen: each day's story in its tooltip, the arrow keys and
+// Return to pick a day, "Oggi" back to this month.
+void TestWindow::monthViewTellsEachDay()
+{
+    form->showInstant(local(2027, 8, 2, 12, 0));
+    form->actionMonth->trigger();
+    MonthWindow* month = form->month();
+    QCOMPARE(month->title->text(), "agosto 2027");
+    MonthView* view = month->view;
+    // The total solar eclipse of 2 August, a total lunar one's absence, and
+    // the days' own facts.
+    const QString second = view->dayStory(QDate(2027, 8, 2));
+    QVERIFY2(second.contains("Eclissi totale di Sole") && second.contains("Luna nuova") && second.contains("Sorge"),
+             qPrintable(second));
+    QVERIFY(view->dayStory(QDate(2027, 8, 3)).contains("illuminata"));
+    QVERIFY(view->dayStory(QDate(2027, 9, 1)).isEmpty());
+    QVERIFY(!view->dayRect(QDate(2027, 8, 31)).isEmpty());
+
+    // From the 2nd, right twice and down once: the 11th, picked by Return.
+    setPauseForTesting(microseconds(0));
+    const auto restore = qScopeGuard([] { setPauseForTesting(LunaPause); });
+    view->selectDay(QDate(2027, 8, 2));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->selectedDay(), QDate(2027, 8, 11));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(*form->shownInstant(), local(2027, 8, 11, 21, 0));
+    // The keys keep to the month.
+    view->selectDay(QDate(2027, 8, 31));
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->selectedDay(), QDate(2027, 8, 31));
+
+    month->todayButton->click();
+    QCOMPARE(month->title->text(), QLocale().toString(QDate::currentDate(), "MMMM yyyy"));
 }
 
 QTEST_MAIN(TestWindow)

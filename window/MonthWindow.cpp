@@ -6,6 +6,10 @@
 
 #include "CalendarFiles.h"
 #include "CalendarTexts.h"
+#include "Clock.h"
+#include "DrawLuna.h"
+#include "PainterSurface.h"
+#include "PhaseTexts.h"
 #include "MonthPage.h"
 #include "OwnWindow.h"
 #include "Settings.h"
@@ -13,6 +17,7 @@
 
 #include <QDateTime>
 #include <QScrollArea>
+#include <QStyle>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +28,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace luna {
@@ -42,40 +48,266 @@ QRectF fitted(const QRectF& area)
 MonthView::MonthView(QWidget* parent)
     : QWidget(parent)
 {
-    setMinimumSize(420, 594);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 MonthView::~MonthView() = default;
 
-void MonthView::setMonth(const sky::MonthFacts& facts, Hemisphere hemisphere, const QString& place)
+void MonthView::setMonth(const sky::MonthFacts& facts, Hemisphere hemisphere, const QString& /*place*/)
 {
     facts_ = facts;
-    page_ = std::make_unique<MonthPage>(facts_, hemisphere, place);
-    page_->setToday(QDate::currentDate());
+    hemisphere_ = hemisphere;
+    const QDate first(facts.year, int(facts.month), 1);
+    const QDate today = QDate::currentDate();
+    selected_ = today.year() == facts.year && today.month() == int(facts.month) ? today : first;
     setAccessibleName(monthTitle(facts.year, facts.month));
+    updateGeometry();
     update();
 }
 
-QRectF MonthView::pageArea() const
+void MonthView::selectDay(QDate day)
 {
-    return fitted(QRectF(rect()));
+    if (day.year() == facts_.year && day.month() == int(facts_.month)) {
+        selected_ = day;
+        update();
+    }
+}
+
+int MonthView::firstColumn() const
+{
+    return QDate(facts_.year, int(facts_.month), 1).dayOfWeek() - 1;
+}
+
+int MonthView::rows() const
+{
+    return (firstColumn() + int(facts_.days.size()) + 6) / 7;
+}
+
+MonthView::Measures MonthView::measures(int width) const
+{
+    const QFontMetrics metrics(font());
+    Measures m;
+    m.line = metrics.height();
+    m.header = m.line + 6;
+    m.cellWidth = width / 7;
+    m.radius = std::clamp(m.cellWidth / 5, m.line / 2 + 2, 2 * m.line);
+    // The number, the Moon, the lit part and the rise and set.
+    m.cellHeight = 4 + m.line + 4 + 2 * m.radius + 4 + 2 * m.line + 4;
+    return m;
+}
+
+QStringList MonthView::notes() const
+{
+    QStringList lines;
+    for (const sky::MonthEvent& event : facts_.events) {
+        QString text = eventText(event);
+        if (event.kind == sky::MonthEvent::Kind::Phase)
+            text = phaseSymbol(event.phase, hemisphere_) + u' ' + text;
+        lines << text;
+    }
+    for (const sky::Half& half : facts_.halves)
+        lines << QStringLiteral("■ ") + halfText(half);
+    return lines;
+}
+
+int MonthView::heightFor(int width) const
+{
+    const Measures m = measures(width);
+    const QFontMetrics metrics(font());
+    int height = m.header + rows() * m.cellHeight + m.line;
+    for (const QString& note : notes())
+        height += metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, note).height();
+    return height + m.line;
+}
+
+QSize MonthView::minimumSizeHint() const
+{
+    // Wide enough for each day's rise and set in the system's font.
+    const QFontMetrics metrics(font());
+    const int width = 7 * (metrics.horizontalAdvance(QStringLiteral("↑00:00 ↓00:00")) + 12);
+    return {width, heightFor(width)};
+}
+
+QSize MonthView::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+QRect MonthView::dayRect(QDate day) const
+{
+    if (day.year() != facts_.year || day.month() != int(facts_.month))
+        return {};
+    const Measures m = measures(width());
+    const int slot = firstColumn() + day.day() - 1;
+    return {(slot % 7) * m.cellWidth, m.header + (slot / 7) * m.cellHeight, m.cellWidth, m.cellHeight};
+}
+
+std::optional<QDate> MonthView::dayAt(QPoint point) const
+{
+    for (std::size_t i = 0; i < facts_.days.size(); ++i) {
+        const QDate day(facts_.year, int(facts_.month), int(i) + 1);
+        if (dayRect(day).contains(point))
+            return day;
+    }
+    return std::nullopt;
+}
+
+QString MonthView::dayStory(QDate day) const
+{
+    if (day.year() != facts_.year || day.month() != int(facts_.month))
+        return {};
+    const sky::DayFacts& facts = facts_.days[std::size_t(day.day() - 1)];
+    QStringList story{QStringLiteral("<b>%1</b>").arg(QLocale().toString(day, QStringLiteral("dddd d MMMM yyyy")).toHtmlEscaped()),
+                      tr("Alle 21:00: %1").arg(phaseDescription(facts.elongation)).toHtmlEscaped()};
+    if (facts.riseSet) {
+        const auto time = [](const std::optional<sky::Instant>& at) {
+            return at ? timeOfDay(*at) : QStringLiteral("—");
+        };
+        story << tr("Sorge %1, tramonta %2").arg(time(facts.riseSet->rise), time(facts.riseSet->set)).toHtmlEscaped();
+    }
+    for (const sky::MonthEvent& event : facts_.events)
+        if (QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::LocalTime).date() == day)
+            story << eventText(event).toHtmlEscaped();
+    return story.join(QStringLiteral("<br>"));
+}
+
+bool MonthView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const auto day = dayAt(help->pos()))
+            QToolTip::showText(help->globalPos(), dayStory(*day), this, dayRect(*day));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void MonthView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    if (page_)
-        page_->paint(painter, pageArea());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), palette().base());
+    if (facts_.days.empty())
+        return;
+    const Measures m = measures(width());
+    const QColor ink(0x20, 0x20, 0x20);
+    QFont bold = font();
+    bold.setBold(true);
+
+    painter.setPen(palette().text().color());
+    painter.setFont(bold);
+    const QStringList initials = weekdayInitials();
+    for (int column = 0; column < 7 && column < initials.size(); ++column)
+        painter.drawText(QRect(column * m.cellWidth, 0, m.cellWidth, m.header), Qt::AlignCenter, initials[column]);
+
+    // Eclipses and superlune of each day, marked in its cell.
+    const auto dateOf = [](sky::Instant when) {
+        return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime).date();
+    };
+    const QDate today = QDate::currentDate();
+    for (std::size_t i = 0; i < facts_.days.size(); ++i) {
+        const sky::DayFacts& day = facts_.days[i];
+        const QDate date(facts_.year, int(facts_.month), int(i) + 1);
+        const QRect box = dayRect(date);
+        painter.fillRect(box, MonthPage::shade(day.waxing));
+        painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        if (date == today) {
+            painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
+            painter.drawRect(box.adjusted(2, 2, -2, -2));
+        }
+        if (date == selected_ && hasFocus()) {
+            painter.setPen(QPen(palette().highlight().color(), 3));
+            painter.drawRect(box.adjusted(4, 4, -4, -4));
+        }
+
+        QString marks;
+        for (const sky::MonthEvent& event : facts_.events) {
+            if (dateOf(event.when) != date)
+                continue;
+            if (event.kind == sky::MonthEvent::Kind::Eclipse)
+                marks += event.eclipse.kind == sky::EclipseKind::Solar ? QStringLiteral(" ☉") : QStringLiteral(" ☾");
+            if (event.superMoon && event.kind == sky::MonthEvent::Kind::Phase)
+                marks += QStringLiteral(" ★");
+        }
+        painter.setPen(ink);
+        painter.setFont(bold);
+        const QRect top(box.left() + 6, box.top() + 4, box.width() - 12, m.line);
+        painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QString::number(date.day()) + marks);
+        painter.setFont(font());
+        if (const auto& phase = day.principal)
+            painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, phaseSymbol(phase->phase, hemisphere_));
+
+        const QPointF centre(box.center().x(), top.bottom() + 4 + m.radius);
+        {
+            PainterSurface surface(painter);
+            drawPhase(surface, centre.x(), centre.y(), angleOfElongation(day.elongation, hemisphere_), m.radius);
+        }
+        painter.setPen(ink);
+        QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
+        if (day.riseSet) {
+            const auto time = [](const std::optional<sky::Instant>& at) {
+                return at ? timeOfDay(*at) : QStringLiteral("—");
+            };
+            lines += u'\n' + tr("↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
+        }
+        painter.drawText(QRect(box.left(), int(centre.y()) + m.radius + 4, box.width(), 2 * m.line),
+                         Qt::AlignHCenter | Qt::AlignTop, lines);
+    }
+
+    // The events, then the stretches with their shades.
+    int y = m.header + rows() * m.cellHeight + m.line / 2;
+    painter.setPen(palette().text().color());
+    const QFontMetrics metrics(font());
+    const int stretches = int(facts_.halves.size());
+    const QStringList lines = notes();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect room(0, y, width(), height() - y);
+        const QRect used = metrics.boundingRect(room, Qt::TextWordWrap, lines[i]);
+        painter.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, lines[i]);
+        if (i >= lines.size() - stretches) {
+            // The square before each stretch takes its shade.
+            const int square = metrics.horizontalAdvance(QStringLiteral("■"));
+            painter.fillRect(QRect(0, y + 2, square, m.line - 4),
+                             MonthPage::shade(facts_.halves[std::size_t(i - (lines.size() - stretches))].waxing));
+        }
+        y += used.height();
+    }
 }
 
 void MonthView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (page_ && event->button() == Qt::LeftButton)
-        if (const auto day = page_->dayAt(pageArea(), event->position()))
+    if (event->button() == Qt::LeftButton)
+        if (const auto day = dayAt(event->position().toPoint())) {
+            selected_ = *day;
+            update();
             emit dayClicked(*day);
+        }
     QWidget::mouseReleaseEvent(event);
+}
+
+void MonthView::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -7; break;
+    case Qt::Key_Down: step = 7; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (selected_.isValid())
+            emit dayClicked(selected_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    selectDay(selected_.addDays(step));
 }
 
 MonthWindow::MonthWindow(QWidget* parent)
@@ -85,6 +317,7 @@ MonthWindow::MonthWindow(QWidget* parent)
     view = new MonthView(this);
     previous = new QPushButton(tr("◀ Mese &prima"), this);
     next = new QPushButton(tr("Mese &dopo ▶"), this);
+    todayButton = new QPushButton(tr("&Oggi"), this);
     printButton = new QPushButton(tr("&Stampa…"), this);
     exportButton = new QPushButton(tr("&Esporta…"), this);
     title = new QLabel(this);
@@ -98,6 +331,7 @@ MonthWindow::MonthWindow(QWidget* parent)
     row->addWidget(title, 1);
     row->addWidget(next);
     auto* actions = new QHBoxLayout;
+    actions->addWidget(todayButton);
     actions->addStretch();
     actions->addWidget(printButton);
     actions->addWidget(exportButton);
@@ -113,6 +347,11 @@ MonthWindow::MonthWindow(QWidget* parent)
 
     connect(previous, &QPushButton::clicked, this, [this] { step(-1); });
     connect(next, &QPushButton::clicked, this, [this] { step(1); });
+    connect(todayButton, &QPushButton::clicked, this, [this] {
+        showMonthOf(sky::programClock().now());
+        view->selectDay(QDate::currentDate());
+        view->setFocus();
+    });
     connect(printButton, &QPushButton::clicked, this, &MonthWindow::print);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
@@ -126,7 +365,11 @@ MonthWindow::MonthWindow(QWidget* parent)
         const QDateTime evening(day, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
         emit daySelected(sky::Instant{std::chrono::seconds(evening.toSecsSinceEpoch())});
     });
-    makeOwnWindow(this, QSize(560, 860), settings::monthGeometry.read());
+    // Wide enough for the whole week in the system's font, where the screen
+    // allows.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    makeOwnWindow(this, QSize(view->minimumSizeHint().width() + 2 * layout->contentsMargins().left() + scrollBar + 4, 860),
+                  settings::monthGeometry.read());
 }
 
 void MonthWindow::showMonthOf(sky::Instant when)

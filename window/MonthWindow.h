@@ -7,6 +7,7 @@
 #include "MonthFacts.h"
 #include "Viewpoint.h"
 
+#include <QDate>
 #include <QWidget>
 
 #include <memory>
@@ -19,8 +20,12 @@ namespace luna {
 
 class MonthPage;
 
-// A month of the lunario on screen, laid out as on paper, today marked. A
-// click on a day picks its Moon at 21:00.
+// A month of the lunario on screen, made for the screen: in the system's
+// font, each day with its Moon at 21:00, its lit part and, with a place, its
+// rise and set, today framed and eclipses and superlune marked; a tooltip
+// tells each day's whole story. Below, the month's events and its waxing and
+// waning stretches. A click on a day, or Return on the day the arrow keys
+// have reached, picks its Moon at 21:00.
 class MonthView : public QWidget {
     Q_OBJECT
 
@@ -30,23 +35,45 @@ public:
 
     void setMonth(const sky::MonthFacts& facts, Hemisphere hemisphere, const QString& place);
     const sky::MonthFacts& facts() const { return facts_; }
-    // Where the page stands in the widget.
-    QRectF pageArea() const;
+    // The day the keys have reached, and the cell a day stands in.
+    QDate selectedDay() const { return selected_; }
+    void selectDay(QDate day);
+    QRect dayRect(QDate day) const;
+    // What the tooltip of a day says.
+    QString dayStory(QDate day) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void dayClicked(QDate day);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The grid's measures in the widget's font.
+    struct Measures {
+        int cellWidth = 0, cellHeight = 0, header = 0, line = 0, radius = 0;
+    };
+    Measures measures(int width) const;
+    int firstColumn() const;
+    int rows() const;
+    // The events' and the stretches' lines, and their height at a width.
+    QStringList notes() const;
+    int heightFor(int width) const;
+    std::optional<QDate> dayAt(QPoint point) const;
+
     sky::MonthFacts facts_;
-    std::unique_ptr<MonthPage> page_;
+    Hemisphere hemisphere_ = Hemisphere::North;
+    QDate selected_;
 };
 
 // "Calendario lunare": the month view with buttons (and Page Up, Page Down)
-// for the months before and after, "Stampa…" through the system's print
+// for the months before and after, "Oggi" for this month, "Stampa…" through the system's print
 // dialog and "Esporta…" to PDF or iCalendar.
 class MonthWindow : public QWidget {
     Q_OBJECT
@@ -66,6 +93,7 @@ public:
     MonthView* view = nullptr;
     QPushButton* previous = nullptr;
     QPushButton* next = nullptr;
+    QPushButton* todayButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
     QLabel* title = nullptr;
