@@ -1164,6 +1164,21 @@ cannot write.
     </message>
 </context>
 <context>
+    <name>luna::MonthView</name>
+    <message>
+        <source>Alle 21:00: %1</source>
+        <translation>At 21:00: %1</translation>
+    </message>
+    <message>
+        <source>Sorge %1, tramonta %2</source>
+        <translation>Rises %1, sets %2</translation>
+    </message>
+    <message>
+        <source>↑%1 ↓%2</source>
+        <translation>↑%1 ↓%2</translation>
+    </message>
+</context>
+<context>
     <name>luna::MonthWindow</name>
     <message>
         <source>Calendario lunare</source>
@@ -1196,6 +1211,10 @@ cannot write.
     <message>
         <source>«%1»: serve un file .pdf o .ics</source>
         <translation>“%1”: it takes a .pdf or .ics file</translation>
+    </message>
+    <message>
+        <source>&amp;Oggi</source>
+        <translation>&amp;Today</translation>
     </message>
 </context>
 <context>
