@@ -155,11 +155,59 @@ QString coordinatesText(double latitude, double longitude, int decimals)
              longitude < 0 ? QCoreApplication::translate("Formats", "O") : QCoreApplication::translate("Formats", "E"));
 }
 
+namespace {
+
+places::NameLanguage namesLanguage()
+{
+    return QLocale().language() == QLocale::Italian ? places::NameLanguage::Italian : places::NameLanguage::English;
+}
+
+// A zone's name that wraps only where spaces are: a word joiner after each
+// slash.
+QString unbroken(const std::string& zone)
+{
+    return QString::fromStdString(zone).replace(u'/', QStringLiteral("/\u2060"));
+}
+
+} // namespace
+
 sky::Place readPlace(const QString& text, const sky::ZoneTable& zones)
 {
-    const auto language = QLocale().language() == QLocale::Italian ? places::NameLanguage::Italian
-                                                                   : places::NameLanguage::English;
-    return places::resolvePlace(text.trimmed().toStdString(), zones, language);
+    return places::resolvePlace(text.trimmed().toStdString(), zones, namesLanguage());
+}
+
+QStringList placeSuggestions(const QString& text, int most)
+{
+    QStringList found;
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return found;
+    for (const sky::Place& city : places::findCities(wanted.toStdString(), namesLanguage(), std::size_t(most)))
+        found << QString::fromStdString(city.label);
+    const sky::ZoneTable zones;
+    for (const sky::Place& zone : zones.zones()) {
+        if (found.size() >= most)
+            break;
+        const QString name = QString::fromStdString(zone.name);
+        if (name.contains(wanted, Qt::CaseInsensitive))
+            found << name;
+    }
+    return found;
+}
+
+QString placeSummary(const sky::Place& place)
+{
+    QStringList details{coordinatesText(place.latitude, place.longitude, 2)};
+    QString name;
+    if (!place.label.empty()) {
+        name = QString::fromStdString(place.label);
+        if (!place.zone.empty())
+            details << unbroken(place.zone);
+    } else if (!place.name.empty()) {
+        name = unbroken(place.name);
+    }
+    const QString where = details.join(QStringLiteral(", "));
+    return name.isEmpty() ? where : QCoreApplication::translate("Formats", "%1 — %2").arg(name, where);
 }
 
 QString placeText(const sky::Place& place, bool fromZone)

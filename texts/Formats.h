@@ -9,6 +9,7 @@
 #include "When.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -59,6 +60,15 @@ QString placeText(const sky::Place& place, bool fromZone);
 // A place as the user writes it (see places::resolvePlace()), a city named
 // in the language Luna speaks. Throws sky::BadPlace.
 sky::Place readPlace(const QString& text, const sky::ZoneTable& zones);
+
+// What a place someone is typing may become: the cities that answer the
+// text, named as placeText() names them ("Roma, Lazio, Italia"), then the
+// zones whose names hold it; at most `most`.
+QStringList placeSuggestions(const QString& text, int most);
+
+// A place resolved, in one line for people: "Roma, Lazio, Italia — 41,89° N,
+// 12,51° E, Europe/Rome". A zone's name never breaks across lines.
+QString placeSummary(const sky::Place& place);
 
 // A latitude and a longitude, on the Earth or the Moon: "41,90° N, 12,48° E".
 QString coordinatesText(double latitude, double longitude, int decimals);

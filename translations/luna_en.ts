@@ -336,6 +336,10 @@
         <source>al %1%</source>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
@@ -1224,16 +1228,20 @@ cannot write.
         <translation>Place</translation>
     </message>
     <message>
-        <source>Il nome di un luogo del database dei fusi orari (Rome, Europe/Rome), o latitudine e longitudine in gradi (41.9028,12.4964):</source>
-        <translation>The name of a place of the time-zone database (Rome, Europe/Rome), or latitude and longitude in degrees (41.9028,12.4964):</translation>
-    </message>
-    <message>
-        <source>Europe/Rome o 41.9028,12.4964</source>
-        <translation>Europe/Rome or 41.9028,12.4964</translation>
-    </message>
-    <message>
         <source>Usa il &amp;fuso orario</source>
         <translation>Use the &amp;time zone</translation>
+    </message>
+    <message>
+        <source>Una città (Roma, Monaco di Baviera, &quot;Springfield, Illinois&quot;), un fuso orario (Europe/Rome) o latitudine e longitudine in gradi (41.9028,12.4964):</source>
+        <translation>A city (Rome, Munich, &quot;Springfield, Illinois&quot;), a time zone (Europe/Rome) or latitude and longitude in degrees (41.9028,12.4964):</translation>
+    </message>
+    <message>
+        <source>Roma, Europe/Rome o 41.9028,12.4964</source>
+        <translation>Rome, Europe/Rome or 41.9028,12.4964</translation>
+    </message>
+    <message>
+        <source>Vuoto: il luogo del fuso orario.</source>
+        <translation>Empty: the time zone&apos;s place.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace luna {
@@ -21,25 +22,25 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Luogo"));
-    auto* label = new QLabel(tr("Il nome di un luogo del database dei fusi orari (Rome, Europe/Rome), "
-                                "o latitudine e longitudine in gradi (41.9028,12.4964):"),
+    auto* label = new QLabel(tr("Una città (Roma, Monaco di Baviera, \"Springfield, Illinois\"), un fuso orario "
+                                "(Europe/Rome) o latitudine e longitudine in gradi (41.9028,12.4964):"),
                              this);
     label->setWordWrap(true);
     field = new QLineEdit(current, this);
     label->setBuddy(field);
-    field->setPlaceholderText(tr("Europe/Rome o 41.9028,12.4964"));
+    field->setPlaceholderText(tr("Roma, Europe/Rome o 41.9028,12.4964"));
     field->setAccessibleName(tr("Luogo"));
+    // Typing replaces the place there was.
+    field->selectAll();
 
-    QStringList names;
-    const sky::ZoneTable zones;
-    for (const sky::Place& zone : zones.zones())
-        names << QString::fromStdString(zone.name);
-    names.sort();
-    auto* completer = new QCompleter(names, this);
+    suggestions_ = new QStringListModel(this);
+    auto* completer = new QCompleter(suggestions_, this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     field->setCompleter(completer);
 
+    resolved = new QLabel(this);
+    resolved->setWordWrap(true);
     problem = new QLabel(this);
     problem->setWordWrap(true);
     problem->setStyleSheet(QStringLiteral("color: #a01010"));
@@ -51,9 +52,23 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(field);
+    layout->addWidget(resolved);
     layout->addWidget(problem);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
     setMinimumWidth(420);
+
+    // A look-up reads the whole gazetteer: it waits for a pause in the
+    // typing.
+    typing_ = new QTimer(this);
+    typing_->setSingleShot(true);
+    typing_->setInterval(250);
+    connect(field, &QLineEdit::textEdited, typing_, qOverload<>(&QTimer::start));
+    connect(typing_, &QTimer::timeout, this, [this] {
+        suggest();
+        check();
+    });
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this, [this] { check(); });
 
     connect(buttons, &QDialogButtonBox::accepted, this, &PlaceDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -61,6 +76,8 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
         timeZone_ = true;
         QDialog::accept();
     });
+    if (!current.isEmpty())
+        check();
 }
 
 QString PlaceDialog::choice() const
@@ -68,18 +85,46 @@ QString PlaceDialog::choice() const
     return timeZone_ ? QString() : field->text().trimmed();
 }
 
+void PlaceDialog::suggest()
+{
+    const QString text = field->text().trimmed();
+    // Coordinates have nothing to complete.
+    const bool coordinates = !text.isEmpty() && (text.front().isDigit() || text.front() == u'-' || text.front() == u'+');
+    suggestions_->setStringList(coordinates ? QStringList() : placeSuggestions(text, 10));
+    if (field->hasFocus() && suggestions_->rowCount() > 0)
+        field->completer()->complete();
+}
+
+bool PlaceDialog::check()
+{
+    const QString text = field->text().trimmed();
+    if (text.isEmpty()) {
+        resolved->setText(tr("Vuoto: il luogo del fuso orario."));
+        problem->hide();
+        return true;
+    }
+    try {
+        resolved->setText(placeSummary(readPlace(text, sky::ZoneTable())));
+        resolved->show();
+        problem->hide();
+        return true;
+    } catch (const sky::BadPlace& error) {
+        problem->setText(sentence(describe(error)));
+        problem->show();
+        resolved->hide();
+        return false;
+    }
+}
+
 void PlaceDialog::accept()
 {
+    typing_->stop();
     if (field->text().trimmed().isEmpty()) {
         timeZone_ = true;
         QDialog::accept();
         return;
     }
-    try {
-        readPlace(field->text(), sky::ZoneTable());
-    } catch (const sky::BadPlace& error) {
-        problem->setText(describe(error));
-        problem->show();
+    if (!check()) {
         field->setFocus();
         return;
     }

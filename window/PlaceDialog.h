@@ -9,13 +9,17 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
+class QTimer;
 
 namespace luna {
 
-// "Luogo": a place of the time-zone database, found by name with
-// completion, or a latitude and longitude typed as LAT,LON; "Usa il fuso
-// orario" returns to the time zone's place. What cannot be read is said
-// under the field, and the dialog stays open.
+// "Luogo": a city by its name (completed as it is typed, with region and
+// country), a zone of the time-zone database, or a latitude and longitude
+// typed as LAT,LON; "Usa il fuso orario" returns to the time zone's place.
+// As the text is typed the dialog says what it resolves to, or what cannot
+// be read, and it grows to show all of it; on OK what cannot be read keeps
+// the dialog open.
 class PlaceDialog : public QDialog {
     Q_OBJECT
 
@@ -30,10 +34,18 @@ public:
 
     QLineEdit* field = nullptr;
     QLabel* problem = nullptr;
+    QLabel* resolved = nullptr;
     QPushButton* useTimeZone = nullptr;
 
 private:
+    // Reads the text as it stands: what it resolves to, or the problem.
+    // Returns whether it reads.
+    bool check();
+    void suggest();
+
     bool timeZone_ = false;
+    QTimer* typing_ = nullptr;
+    QStringListModel* suggestions_ = nullptr;
 };
 
 } // namespace luna
