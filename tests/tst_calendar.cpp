@@ -71,6 +71,7 @@ private slots:
     void everyEdgeMonthInEveryZone_data();
     void everyEdgeMonthInEveryZone();
     void pdfHasTheMonthsInText();
+    void legendHoldsEveryStretch();
     void iCalendarReadsAndKeepsItsUids();
     void pagesAsPicturesOneAMonth();
     void badInputWritesNothing_data();
@@ -213,6 +214,20 @@ void TestCalendar::pdfHasTheMonthsInText()
     // The Moons are paths, not pictures.
     const Run images = run("pdfimages", {"-list", pdf});
     QCOMPARE(images.out.count(u'\n'), 2);
+}
+
+// August 2027 touches four halves of lunations: the page lists all four,
+// below a six-week grid and a solar eclipse's long line.
+void TestCalendar::legendHoldsEveryStretch()
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("agosto.pdf");
+    QCOMPARE(render({"--calendar", "2027-08", "-o", pdf, "--place", "Roma"}).status, 0);
+    const Run text = run("pdftotext", {pdf, "-"});
+    for (const char* stretch : {"calante dal 18 luglio", "crescente dal 2 agosto", "calante dal 17 agosto",
+                                "crescente dal 31 agosto"})
+        QVERIFY2(text.out.contains(QString::fromUtf8(stretch)), stretch);
+    QVERIFY2(text.out.contains("da qui: parziale"), qPrintable(text.out));
 }
 
 void TestCalendar::iCalendarReadsAndKeepsItsUids()

@@ -180,6 +180,7 @@ private slots:
     void answersOptionsWithoutAWindow_data();
     void answersOptionsWithoutAWindow();
     void menuShowsTheMoonOfNowAndItsFacts();
+    void windowsFitAtTwiceTheScale();
 
 private:
     QImage screenshot(const QString& name);
@@ -747,6 +748,76 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
     QTRY_VERIFY_WITH_TIMEOUT(!(month = xdotool({"search", "--onlyvisible", "--name", "^Calendario lunare$"})).isEmpty(), 5000);
     QTest::qWait(800);
     QGuiApplication::primaryScreen()->grabWindow(0).toImage().save(QStringLiteral(LUNA_SCREENSHOTS "/23-month.png"));
+}
+
+// At twice the scale, a common laptop's, on this 1024x768 screen: Ctrl+L,
+// "Torino", Return, then Ctrl+I shows Turin; the facts and month windows lie
+// wholly on the screen and close with Esc and Ctrl+W.
+void TestEndToEnd::windowsFitAtTwiceTheScale()
+{
+    QProcess scaled;
+    QProcessEnvironment environment = luna.processEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    scaled.setProcessEnvironment(environment);
+    scaled.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2027-08-02T12:00"});
+    QVERIFY(scaled.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        scaled.kill();
+        scaled.waitForFinished();
+    });
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = xdotool({"search", "--onlyvisible", "--name", datedWindowName})).isEmpty(), 10000);
+    main = main.section(u'\n', 0, 0);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(300);
+
+    const auto visible = [&](const QString& name) {
+        return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
+    };
+    const auto onScreenWhole = [&](const QString& id, const QString& shot) {
+        const QString geometry = xdotool({"getwindowgeometry", "--shell", id});
+        const auto field = [&](const char* name) {
+            return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
+        };
+        const QRect area(field("X"), field("Y"), field("WIDTH"), field("HEIGHT"));
+        QGuiApplication::primaryScreen()->grabWindow(0).toImage().save(QStringLiteral(LUNA_SCREENSHOTS "/") + shot + ".png");
+        return QRect(0, 0, 1024, 768).contains(area);
+    };
+
+    xdotool({"key", "ctrl+l"});
+    QString dialog;
+    QTRY_VERIFY_WITH_TIMEOUT(!(dialog = visible("^Luogo$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", dialog});
+    xdotool({"key", "ctrl+a"});
+    xdotool({"type", "--delay", "60", "Torino"});
+    QTest::qWait(1200);
+    QVERIFY(onScreenWhole(dialog, QStringLiteral("30-place-at-2x")));
+    xdotool({"key", "Escape"}); // the completions' list
+    QTest::qWait(200);
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(visible("^Luogo$").isEmpty(), 5000);
+
+    xdotool({"windowactivate", "--sync", main});
+    xdotool({"key", "ctrl+i"});
+    QString facts;
+    QTRY_VERIFY_WITH_TIMEOUT(!(facts = visible("^La Luna$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", facts});
+    QTest::qWait(600);
+    QVERIFY(onScreenWhole(facts, QStringLiteral("31-facts-at-2x")));
+    xdotool({"key", "alt+c"});
+    QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains("Torino, Piemonte, Italia"), 5000);
+    xdotool({"key", "Escape"});
+    QTRY_VERIFY_WITH_TIMEOUT(visible("^La Luna$").isEmpty(), 5000);
+
+    xdotool({"windowactivate", "--sync", main});
+    xdotool({"key", "ctrl+k"});
+    QString month;
+    QTRY_VERIFY_WITH_TIMEOUT(!(month = visible("^Calendario lunare$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", month});
+    QTest::qWait(600);
+    QVERIFY(onScreenWhole(month, QStringLiteral("32-month-at-2x")));
+    xdotool({"key", "ctrl+w"});
+    QTRY_VERIFY_WITH_TIMEOUT(visible("^Calendario lunare$").isEmpty(), 5000);
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -5,6 +5,7 @@
 #include "PlaceDialog.h"
 
 #include "Formats.h"
+#include "OwnWindow.h"
 #include "Place.h"
 
 #include <QCompleter>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -55,8 +57,7 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     layout->addWidget(resolved);
     layout->addWidget(problem);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    setMinimumWidth(420);
+    setMinimumWidth(std::min(420, screen() ? screen()->availableGeometry().width() - 40 : 420));
 
     // A look-up reads the whole gazetteer: it waits for a pause in the
     // typing.
@@ -95,6 +96,20 @@ void PlaceDialog::suggest()
         field->completer()->complete();
 }
 
+void PlaceDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    fit();
+}
+
+// As tall as its wrapped lines need at its width, and on the screen.
+void PlaceDialog::fit()
+{
+    if (layout()->hasHeightForWidth())
+        resize(width(), std::max(height(), layout()->totalHeightForWidth(width())));
+    keepOnScreen(this);
+}
+
 bool PlaceDialog::check()
 {
     const QString text = field->text().trimmed();
@@ -107,11 +122,13 @@ bool PlaceDialog::check()
         resolved->setText(placeSummary(readPlace(text, sky::ZoneTable())));
         resolved->show();
         problem->hide();
+        fit();
         return true;
     } catch (const sky::BadPlace& error) {
         problem->setText(sentence(describe(error)));
         problem->show();
         resolved->hide();
+        fit();
         return false;
     }
 }

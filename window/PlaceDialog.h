@@ -37,11 +37,15 @@ public:
     QLabel* resolved = nullptr;
     QPushButton* useTimeZone = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Reads the text as it stands: what it resolves to, or the problem.
     // Returns whether it reads.
     bool check();
     void suggest();
+    void fit();
 
     bool timeZone_ = false;
     QTimer* typing_ = nullptr;
