@@ -109,6 +109,11 @@ int main(int argc, char* argv[])
     // No display name: on X11 Qt would append it to every title, and the
     // main window's is exactly the original's.
     luna::speakUsersLanguage(application);
+    // Read again in Luna's language, now chosen: a city is named in it.
+    try {
+        options = luna::parseLunaArguments(arguments, now);
+    } catch (const luna::UsageError&) {
+    }
     if (options->task == luna::LunaOptions::Task::Tray)
         return runTray(application);
     luna::Form1 form;

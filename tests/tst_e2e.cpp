@@ -699,6 +699,8 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
     xdotool({"key", "alt+c"});
     QString copied;
     QTRY_VERIFY_WITH_TIMEOUT((copied = QGuiApplication::clipboard()->text()).contains("Sorge:"), 5000);
+    // --place Rome, named in Luna's language.
+    QVERIFY2(copied.contains("Luogo:         Roma, Lazio, Italia"), qPrintable(copied));
     const QRegularExpression rises(QStringLiteral("Sorge: +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d) CE"));
     const auto match = rises.match(copied);
     const sky::RiseSet day = sky::riseTransitSet(before, sky::Place{"Europe/Rome", 41.9, 12.4833, 0});

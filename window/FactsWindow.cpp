@@ -100,9 +100,11 @@ void FactsWindow::refresh()
     for (const QString& line : report_.split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     // The face stands beside the text: what is left of the screen is the
-    // text's.
-    const int room = screen() ? screen()->availableGeometry().width() - 40 - faceSide - 2 * layout()->spacing()
-                              : widest;
+    // text's, up to a comfortable measure; longer lines wrap.
+    const int measure = metrics.horizontalAdvance(QString(88, u'M'));
+    const int room = std::min(measure, screen() ? screen()->availableGeometry().width() - 40 - faceSide
+                                                      - 2 * layout()->spacing()
+                                                : widest);
     text->setMinimumWidth(std::min(widest + 2 * text->frameWidth() + 24, room));
     text->setLineWrapMode(widest + 24 > room ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     showClock();
