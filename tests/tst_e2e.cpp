@@ -786,6 +786,15 @@ void TestEndToEnd::windowsFitAtTwiceTheScale()
         return QRect(0, 0, 1024, 768).contains(area);
     };
 
+    // The date dialog, its buttons on the screen too.
+    xdotool({"key", "ctrl+d"});
+    QString date;
+    QTRY_VERIFY_WITH_TIMEOUT(!(date = visible("^Scegli data e ora$")).isEmpty(), 5000);
+    QTest::qWait(500);
+    QVERIFY(onScreenWhole(date, QStringLiteral("29-date-at-2x")));
+    xdotool({"key", "Escape"});
+    QTRY_VERIFY_WITH_TIMEOUT(visible("^Scegli data e ora$").isEmpty(), 5000);
+
     xdotool({"key", "ctrl+l"});
     QString dialog;
     QTRY_VERIFY_WITH_TIMEOUT(!(dialog = visible("^Luogo$")).isEmpty(), 5000);

@@ -4,6 +4,8 @@
 
 #include "DateDialog.h"
 
+#include "OwnWindow.h"
+
 #include "DrawLuna.h"
 #include "MonthFacts.h"
 #include "PainterSurface.h"
@@ -41,7 +43,13 @@ MoonCalendar::MoonCalendar(Hemisphere hemisphere, QWidget* parent)
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setMinimumDate(QDate(sky::firstYear, 1, 1));
     setMaximumDate(QDate(sky::lastYear, 12, 31));
-    setMinimumSize(420, 320);
+    // Room for the Moons at the size it likes; smaller where the screen is.
+    setMinimumSize(280, 220);
+}
+
+QSize MoonCalendar::sizeHint() const
+{
+    return {420, 320};
 }
 
 void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
@@ -102,6 +110,12 @@ void DateDialog::showInstant(sky::Instant when)
     const QDateTime local = toLocal(when);
     calendar->setSelectedDate(local.date());
     time->setTime(QTime(local.time().hour(), local.time().minute()));
+}
+
+void DateDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    keepOnScreen(this);
 }
 
 sky::Instant DateDialog::instant() const

@@ -22,6 +22,7 @@ class MoonCalendar : public QCalendarWidget {
 
 public:
     MoonCalendar(Hemisphere hemisphere, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
 
 protected:
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
@@ -44,6 +45,9 @@ public:
 
     MoonCalendar* calendar = nullptr;
     QTimeEdit* time = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showInstant(sky::Instant when);
