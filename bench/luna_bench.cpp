@@ -115,19 +115,30 @@ void faceFloor(benchmark::State& state)
     }
 }
 
+// One run of luna-render, timed as the iteration's: a failure marks the
+// benchmark. Returns what it printed.
+QByteArray timedRender(benchmark::State& state, const QStringList& arguments,
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QString::fromStdString(renderTool), arguments);
+    child.waitForFinished(60000);
+    state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        state.SkipWithError("luna-render failed");
+    return child.readAllStandardOutput();
+}
+
 // luna-render --face at 512x512, the whole program.
 void renderFace(benchmark::State& state)
 {
     for (auto _ : state) {
         QTemporaryDir folder;
-        QElapsedTimer clock;
-        clock.start();
-        const int status = QProcess::execute(QString::fromStdString(renderTool),
-                                             {"--date", "2026-12-24T01:28Z", "--face", "--size", "512x512", "-o",
-                                              folder.filePath(QStringLiteral("face.png"))});
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        if (status != 0)
-            state.SkipWithError("luna-render failed");
+        timedRender(state, {"--date", "2026-12-24T01:28Z", "--face", "--size", "512x512", "-o",
+                            folder.filePath(QStringLiteral("face.png"))});
     }
 }
 
@@ -136,13 +147,7 @@ void renderAll(benchmark::State& state)
 {
     for (auto _ : state) {
         QTemporaryDir folder;
-        QElapsedTimer clock;
-        clock.start();
-        const int status = QProcess::execute(QString::fromStdString(renderTool),
-                                             {"--all", folder.path(), "--size", "256x256"});
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        if (status != 0)
-            state.SkipWithError("luna-render failed");
+        timedRender(state, {"--all", folder.path(), "--size", "256x256"});
     }
 }
 
@@ -152,15 +157,9 @@ void calendarYear(benchmark::State& state, const char* file)
 {
     for (auto _ : state) {
         QTemporaryDir folder;
-        QElapsedTimer clock;
-        clock.start();
-        const int status = QProcess::execute(QString::fromStdString(renderTool),
-                                             {"--calendar", "2027", "--place", "Rome", "-o",
-                                              folder.filePath(QString::fromLatin1(file))});
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        if (status != 0)
-            state.SkipWithError("luna-render failed");
-        state.counters["kB"] = double(QFileInfo(folder.filePath(QString::fromLatin1(file))).size()) / 1024;
+        const QString path = folder.filePath(QString::fromLatin1(file));
+        timedRender(state, {"--calendar", "2027", "--place", "Rome", "-o", path});
+        state.counters["kB"] = double(QFileInfo(path).size()) / 1024;
     }
 }
 
@@ -175,28 +174,16 @@ void solarEclipsesFrom(benchmark::State& state, bool rome)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!rome)
         environment.insert("TZ", "UTC");
-    for (auto _ : state) {
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        QElapsedTimer clock;
-        clock.start();
-        child.start(QString::fromStdString(renderTool), arguments);
-        child.waitForFinished(60000);
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        if (child.exitCode() != 0 || child.readAllStandardOutput().count('\n') < 400)
-            state.SkipWithError("luna-render failed");
-    }
+    for (auto _ : state)
+        if (timedRender(state, arguments, environment).count('\n') < 400)
+            state.SkipWithError("luna-render listed too few");
 }
 
 // The floor of a program's run: luna-render printing its version.
 void renderVersion(benchmark::State& state)
 {
-    for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        QProcess::execute(QString::fromStdString(renderTool), {"--version"});
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-    }
+    for (auto _ : state)
+        timedRender(state, {"--version"});
 }
 
 // Its floor: the same work on one core, shared out over every core.

@@ -238,32 +238,31 @@ Sound soundOf(int percent)
 
 } // namespace
 
+namespace {
+
+// A percentage with the form of the article its sound asks for: the forms
+// for a consonant, a vowel and a z, in that order.
+QString withArticle(int percent, const char* const (&forms)[3])
+{
+    return QCoreApplication::translate("Formats", forms[int(soundOf(percent))]).arg(QLocale().toString(percent));
+}
+
+} // namespace
+
 QString thePercent(int percent)
 {
-    const QString number = QLocale().toString(percent);
-    switch (soundOf(percent)) {
-    case Sound::Z:
-        return QCoreApplication::translate("Formats", "lo %1%").arg(number);
-    case Sound::Vowel:
-        return QCoreApplication::translate("Formats", "l'%1%").arg(number);
-    case Sound::Consonant:
-        break;
-    }
-    return QCoreApplication::translate("Formats", "il %1%").arg(number);
+    static constexpr const char* forms[] = {QT_TRANSLATE_NOOP("Formats", "il %1%"),
+                                            QT_TRANSLATE_NOOP("Formats", "l'%1%"),
+                                            QT_TRANSLATE_NOOP("Formats", "lo %1%")};
+    return withArticle(percent, forms);
 }
 
 QString atThePercent(int percent)
 {
-    const QString number = QLocale().toString(percent);
-    switch (soundOf(percent)) {
-    case Sound::Z:
-        return QCoreApplication::translate("Formats", "allo %1%").arg(number);
-    case Sound::Vowel:
-        return QCoreApplication::translate("Formats", "all'%1%").arg(number);
-    case Sound::Consonant:
-        break;
-    }
-    return QCoreApplication::translate("Formats", "al %1%").arg(number);
+    static constexpr const char* forms[] = {QT_TRANSLATE_NOOP("Formats", "al %1%"),
+                                            QT_TRANSLATE_NOOP("Formats", "all'%1%"),
+                                            QT_TRANSLATE_NOOP("Formats", "allo %1%")};
+    return withArticle(percent, forms);
 }
 
 } // namespace luna

@@ -1181,6 +1181,10 @@ cannot write.
         <source>↑%1 ↓%2</source>
         <translation>↑%1 ↓%2</translation>
     </message>
+    <message>
+        <source>dddd d MMMM yyyy</source>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>luna::MonthWindow</name>
