@@ -28,6 +28,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <ctime>
 #include <QClipboard>
 #include <QRegularExpression>
 
@@ -195,6 +197,9 @@ private:
 void TestEndToEnd::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == "xcb", "needs a real X server (xvfb-run)");
+    // The test's day is the program's, Rome's, even when UTC has another.
+    qputenv("TZ", "Europe/Rome");
+    tzset();
     for (const char* tool : {"openbox", "xdotool", "xprop", "xwininfo", "wmctrl"})
         QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
     QDir().mkpath(QStringLiteral(LUNA_SCREENSHOTS));
