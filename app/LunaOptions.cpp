@@ -26,7 +26,7 @@ void addQtOptions(CommandLine& line)
 
 } // namespace
 
-LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
+LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now, const std::optional<sky::Zone>& shownClock)
 {
     CommandLine line;
     addQtOptions(line);
@@ -40,7 +40,7 @@ LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now)
         throw UsageError(QCoreApplication::translate("luna", "argomento sconosciuto %1 (l'uso: luna --help)")
                              .arg(quoted(line.positionalArguments().first())));
 
-    const SharedOptions shared = line.shared(now);
+    const SharedOptions shared = line.shared(now, shownClock);
     LunaOptions options;
     switch (shared.request) {
     case SharedOptions::Request::Help:

@@ -31,8 +31,11 @@ struct LunaOptions {
 // Reads the arguments after the program's name; `now` is what --date now
 // means. Qt's own options (-style, -platform, -reverse and the others every
 // Qt program takes) are let through for QApplication. Throws UsageError with
-// one line naming the argument and what is wrong with it.
-LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now);
+// one line naming the argument and what is wrong with it. A --date without
+// a zone is read on --place's clock, else on `shownClock`: the window's
+// remembered place's.
+LunaOptions parseLunaArguments(const QStringList& arguments, sky::Instant now,
+                               const std::optional<sky::Zone>& shownClock = std::nullopt);
 
 QString lunaUsage();
 

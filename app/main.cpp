@@ -117,6 +117,12 @@ int main(int argc, char* argv[])
     if (options->task == luna::LunaOptions::Task::Tray)
         return runTray(application);
     luna::Form1 form;
+    // A --date without a zone is read on the clock of the place the window
+    // shows: the remembered one, unless --place names another.
+    try {
+        options = luna::parseLunaArguments(arguments, now, form.viewpoint().clock());
+    } catch (const luna::UsageError&) {
+    }
     if (options->place)
         form.setPlace(*options->place);
     if (options->hemisphere)

@@ -5,6 +5,7 @@
 #include "CalendarFiles.h"
 
 #include "CalendarTexts.h"
+#include "Clock.h"
 #include "EclipseTexts.h"
 #include "Formats.h"
 #include "MonthPage.h"
@@ -68,7 +69,7 @@ struct Entry {
     QString description;
 };
 
-Entry entryOf(const sky::MonthEvent& event)
+Entry entryOf(const sky::MonthEvent& event, const sky::Zone& zone)
 {
     using Kind = sky::MonthEvent::Kind;
     const QString superMoon = event.superMoon ? QCoreApplication::translate("Calendar", " (superluna)") : QString();
@@ -93,7 +94,7 @@ Entry entryOf(const sky::MonthEvent& event)
                                                                                    : event.eclipse.magnitude;
         QString description = QCoreApplication::translate("Calendar", "Magnitudine %1").arg(decimal(magnitude, 3));
         if (event.local) {
-            QString seen = localEclipseText(*event.local);
+            QString seen = localEclipseText(*event.local, zone);
             seen[0] = seen[0].toUpper();
             description += u'\n' + seen;
         }
@@ -219,10 +220,10 @@ QByteArray calendarICalendar(const std::vector<sky::MonthFacts>& months)
     out += folded(QStringLiteral("PRODID:-//Luna//luna-render//IT"));
     out += folded(QStringLiteral("CALSCALE:GREGORIAN"));
     out += folded(QStringLiteral("X-WR-CALNAME:") + escaped(QCoreApplication::translate("Calendar", "Lunario")));
-    const QString now = utcStamp(floor<seconds>(system_clock::now()));
+    const QString now = utcStamp(sky::programClock().now());
     for (const sky::MonthFacts& facts : months) {
         for (const sky::MonthEvent& event : facts.events) {
-            const Entry entry = entryOf(event);
+            const Entry entry = entryOf(event, facts.clock);
             const QString day = QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::UTC)
                                     .toString(QStringLiteral("yyyyMMdd"));
             out += folded(QStringLiteral("BEGIN:VEVENT"));

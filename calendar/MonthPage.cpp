@@ -4,6 +4,8 @@
 
 #include "MonthPage.h"
 
+#include "LocalDates.h"
+
 #include "CalendarTexts.h"
 #include "DrawLuna.h"
 #include "Formats.h"
@@ -45,19 +47,14 @@ QFont font(int points, QFont::Weight weight = QFont::Normal)
     return f;
 }
 
-QDate toQDate(const std::chrono::year_month_day& date)
-{
-    return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
-}
-
 // The zone the page's times are in: its name and, for the month's middle,
 // its abbreviation ("Europe/Rome, CET"), or the abbreviation alone where the
 // place has no zone of its own.
 QString zoneOf(const sky::MonthFacts& facts, sky::Instant middle)
 {
     if (!facts.place || facts.place->zone.empty())
-        return zoneName(middle);
-    return QStringLiteral("%1, %2").arg(QString::fromStdString(facts.place->zone), zoneName(middle));
+        return zoneName(middle, facts.clock);
+    return QStringLiteral("%1, %2").arg(QString::fromStdString(facts.place->zone), zoneName(middle, facts.clock));
 }
 
 } // namespace
@@ -152,7 +149,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         if (const auto& phase = day.principal) {
             painter.setFont(font(8));
             painter.drawText(box.adjusted(4, 3, -4, 0), Qt::AlignRight | Qt::AlignTop,
-                             phaseSymbol(phase->phase, hemisphere_) + u' ' + timeOfDay(phase->when));
+                             phaseSymbol(phase->phase, hemisphere_) + u' ' + timeOfDay(phase->when, facts_.clock));
         }
 
         // The Moon at 21:00, drawn as the window draws it.
@@ -167,8 +164,8 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         painter.setFont(font(7));
         QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
         if (day.riseSet) {
-            const auto time = [](const std::optional<sky::Instant>& at) {
-                return at ? timeOfDay(*at) : QStringLiteral("—");
+            const auto time = [this](const std::optional<sky::Instant>& at) {
+                return at ? timeOfDay(*at, facts_.clock) : QStringLiteral("—");
             };
             lines += u'\n' + QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
         }
@@ -186,7 +183,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
     // A long line (a solar eclipse seen from the place) wraps.
     const int wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     for (const sky::MonthEvent& event : facts_.events) {
-        QString text = eventText(event);
+        QString text = eventText(event, facts_.clock);
         if (event.kind == sky::MonthEvent::Kind::Phase)
             text = phaseSymbol(event.phase, hemisphere_) + u' ' + text;
         const QRectF room(margin, y, a4.width() - 2 * margin, footerTop - y);
@@ -201,7 +198,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         if (y + line > footerTop)
             break;
         painter.fillRect(QRectF(margin, y + 2, 10, line - 4), half.waxing ? waxingShade : waningShade);
-        painter.drawText(QPointF(margin + 16, y + metrics.ascent()), halfText(half));
+        painter.drawText(QPointF(margin + 16, y + metrics.ascent()), halfText(half, facts_.clock));
         y += line;
     }
 

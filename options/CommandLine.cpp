@@ -126,7 +126,7 @@ QStringList CommandLine::positionalArguments() const
     return parser_.positionalArguments();
 }
 
-SharedOptions CommandLine::shared(sky::Instant now) const
+SharedOptions CommandLine::shared(sky::Instant now, const std::optional<sky::Zone>& shownClock) const
 {
     SharedOptions options;
     if (isSet(QStringLiteral("help")))
@@ -154,12 +154,13 @@ SharedOptions CommandLine::shared(sky::Instant now) const
         options.place = sky::systemPlace(zones);
         options.placeFromZone = options.place.has_value();
     }
-    // Local times are the place's own, --date's among them.
-    sky::useLocalZone(options.place ? options.place->zone : std::string());
+    // Local times are the place's own, --date's among them; without a
+    // place of its own, the one the program will show.
+    const sky::Zone clock = isSet(QStringLiteral("place")) || !shownClock ? sky::clockOf(options.place) : *shownClock;
     if (isSet(QStringLiteral("date"))) {
         const QString value = this->value(QStringLiteral("date"));
         try {
-            options.when = sky::parseWhen(value.toStdString(), now);
+            options.when = sky::parseWhen(value.toStdString(), now, clock);
         } catch (const sky::BadDate& error) {
             throw UsageError(QStringLiteral("--date: ") + describe(error));
         } catch (const sky::OutOfRange& error) {

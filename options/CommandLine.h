@@ -71,10 +71,12 @@ public:
     QString value(const QString& name) const;
     QStringList positionalArguments() const;
 
-    // What the shared options ask for; `now` is what --date now means.
-    // Throws UsageError for a date, a hemisphere or a place that cannot be
-    // read.
-    SharedOptions shared(sky::Instant now) const;
+    // What the shared options ask for; `now` is what --date now means. A
+    // --date without a zone is read on --place's clock, or else on
+    // `shownClock`, the clock of the place the program shows when it is not
+    // told one (the time zone's place by default). Throws UsageError for a
+    // date, a hemisphere or a place that cannot be read.
+    SharedOptions shared(sky::Instant now, const std::optional<sky::Zone>& shownClock = std::nullopt) const;
 
 private:
     QCommandLineParser parser_;

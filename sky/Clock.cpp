@@ -40,7 +40,7 @@ void startProgramClock()
     const char* start = std::getenv("LUNA_CLOCK");
     if (!start || !*start)
         return;
-    programClock().startAt(parseWhen(start, systemNow()));
+    programClock().startAt(parseWhen(start, systemNow(), Zone::system()));
 }
 
 } // namespace luna::sky

@@ -8,25 +8,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 namespace luna::sky {
 
 namespace {
 
 using namespace std::chrono;
-
-// The instant the local clock shows this date and hour.
-Instant localTime(const year_month_day& date, int hour)
-{
-    std::tm civil{};
-    civil.tm_year = int(date.year()) - 1900;
-    civil.tm_mon = int(unsigned(date.month())) - 1;
-    civil.tm_mday = int(unsigned(date.day()));
-    civil.tm_hour = hour;
-    civil.tm_isdst = -1;
-    return Instant{seconds(std::mktime(&civil))};
-}
 
 double litFraction(double elongation)
 {
@@ -43,9 +30,11 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
     facts.year = y;
     facts.month = m;
     facts.place = place;
+    const Zone clock = clockOf(place);
+    facts.clock = clock;
     const year_month first = year(y) / month(m);
-    const Instant start = localTime(first / 1, 0);
-    const Instant end = localTime(year_month_day((first + months(1)) / 1), 0);
+    const Instant start = daySpan(clock, first / 1).from;
+    const Instant end = daySpan(clock, year_month_day((first + months(1)) / 1)).from;
 
     // The halves that reach into the month begin up to a half lunation
     // before it and end as long after.
@@ -55,17 +44,16 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
     for (unsigned d = 1; d <= lastDay; ++d) {
         DayFacts day;
         day.date = first / d;
-        day.evening = localTime(day.date, int(eveningHour.count()));
+        day.evening = clock.at(day.date, eveningHour);
         requireNearSupported(day.evening);
         day.elongation = detail::elongationAt(detail::toSeconds(day.evening));
         day.illumination = litFraction(day.elongation);
         day.waxing = day.elongation < 180;
         if (place)
-            day.riseSet = riseTransitSet(localTime(day.date, 12), *place);
-        const Instant midnight = localTime(day.date, 0);
-        const Instant nextMidnight = localTime(year_month_day(sys_days(day.date) + days(1)), 0);
+            day.riseSet = riseTransitSet(clock.at(day.date, hours(12)), *place);
+        const DaySpan span = daySpan(clock, day.date);
         for (const PhaseEvent& event : phases)
-            if (event.when >= midnight && event.when < nextMidnight)
+            if (span.holds(event.when))
                 day.principal = event;
         facts.days.push_back(day);
     }

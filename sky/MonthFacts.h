@@ -52,7 +52,9 @@ struct MonthEvent {
     std::optional<LocalEclipse> local;
 };
 
-// The facts of a month of the local calendar, as a lunario prints them.
+// The facts of a month of the local calendar (the place's clock, or the
+// system's without a place), as a lunario prints them; each event in the
+// month of the minute people read for it.
 struct MonthFacts {
     int year = 0;
     unsigned month = 0;
@@ -60,6 +62,7 @@ struct MonthFacts {
     std::vector<MonthEvent> events; // in time order
     std::vector<Half> halves;       // those that overlap the month, in time order
     std::optional<Place> place;     // where, if anywhere
+    Zone clock;                     // whose days these are
 };
 
 // Throws OutOfRange for a month outside firstYear..lastYear.

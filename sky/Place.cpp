@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -292,59 +291,21 @@ Place parsePlace(std::string_view text, const ZoneTable& zones)
     return zones.find(text);
 }
 
-namespace {
-
-// TZ as it was before useLocalZone() set it, and what it set.
-struct ZoneInUse {
-    bool ours = false;
-    std::optional<std::string> before;
-    std::string set;
-};
-
-ZoneInUse& zoneInUse()
+Zone Place::clock() const
 {
-    static ZoneInUse zone;
-    return zone;
+    if (const auto named = Zone::named(zone))
+        return *named;
+    return Zone::system();
 }
 
-// The system's TZ: the environment's, unless useLocalZone() put it there.
-const char* systemTz()
+Zone clockOf(const std::optional<Place>& place)
 {
-    const char* tz = std::getenv("TZ");
-    const ZoneInUse& zone = zoneInUse();
-    if (zone.ours && tz && zone.set == tz)
-        return zone.before ? zone.before->c_str() : nullptr;
-    return tz;
-}
-
-} // namespace
-
-void useLocalZone(const std::string& zone)
-{
-    ZoneInUse& inUse = zoneInUse();
-    if (!inUse.ours) {
-        const char* tz = std::getenv("TZ");
-        inUse.before = tz ? std::optional<std::string>(tz) : std::nullopt;
-    }
-    if (zone.empty()) {
-        if (inUse.ours) {
-            if (inUse.before)
-                setenv("TZ", inUse.before->c_str(), 1);
-            else
-                unsetenv("TZ");
-        }
-        inUse.ours = false;
-    } else {
-        inUse.set = ":" + zone;
-        inUse.ours = true;
-        setenv("TZ", inUse.set.c_str(), 1);
-    }
-    tzset();
+    return place ? place->clock() : Zone::system();
 }
 
 std::string systemZoneName(const std::string& localtime, const std::string& timezone)
 {
-    if (const char* tz = systemTz(); tz && *tz) {
+    if (const char* tz = std::getenv("TZ"); tz && *tz) {
         std::string_view name(tz);
         if (name.front() == ':')
             name.remove_prefix(1);

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "Zone.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -37,7 +39,14 @@ struct Place {
     std::string zone;
     std::string country;
     std::string label;
+
+    // The place's civil clock: its zone's, or the system's for a place known
+    // only by its coordinates.
+    Zone clock() const;
 };
+
+// The clock of a place, or the system's without one.
+Zone clockOf(const std::optional<Place>& place);
 
 // A text that names no place, and why.
 class BadPlace : public std::invalid_argument {
@@ -105,12 +114,6 @@ std::optional<Place> placeFromIso6709(std::string_view text);
 // names one.
 std::string systemZoneName(const std::string& localtime = "/etc/localtime",
                            const std::string& timezone = "/etc/timezone");
-
-// The zone every local time of the program is read in, days and hours
-// alike: `zone` (a name of the time-zone database, "America/New_York"), or
-// for an empty one the system's again. It sets TZ; systemZoneName() still
-// names the system's zone meanwhile.
-void useLocalZone(const std::string& zone);
 
 // The place of the process's time zone, when its zone has coordinates.
 std::optional<Place> systemPlace(const ZoneTable& zones);

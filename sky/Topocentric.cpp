@@ -280,19 +280,6 @@ Seconds crossing(const std::function<double(Seconds)>& f, Seconds a, double fa, 
     return (a + b) / 2;
 }
 
-// Local midnight `offset` days after the one that begins the local day
-// holding `when`.
-Seconds localMidnight(Seconds when, int offset)
-{
-    const std::time_t t = std::time_t(std::floor(when));
-    std::tm civil{};
-    localtime_r(&t, &civil);
-    civil.tm_hour = civil.tm_min = civil.tm_sec = 0;
-    civil.tm_mday += offset;
-    civil.tm_isdst = -1;
-    return Seconds(std::mktime(&civil));
-}
-
 // The sign of r.v, the rate of change of the Moon's distance.
 double receding(Seconds when)
 {
@@ -538,8 +525,9 @@ std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Pl
 RiseSet riseTransitSet(Instant within, const Place& place)
 {
     requireNearSupported(within);
-    const Seconds start = localMidnight(toSeconds(within), 0);
-    const Seconds end = localMidnight(toSeconds(within), 1);
+    const DaySpan local = daySpanHolding(place.clock(), within);
+    const Seconds start = toSeconds(local.from);
+    const Seconds end = toSeconds(local.to);
     const Frame frame((start + end) / 2);
     // The almanacs' horizon is at sea level.
     const Observer seaLevel(place, 0);
@@ -591,8 +579,9 @@ RiseSet riseTransitSet(Instant within, const Place& place)
 SunHours sunHours(Instant within, const Place& place)
 {
     requireNearSupported(within);
-    const Seconds start = localMidnight(toSeconds(within), 0);
-    const Seconds end = localMidnight(toSeconds(within), 1);
+    const DaySpan local = daySpanHolding(place.clock(), within);
+    const Seconds start = toSeconds(local.from);
+    const Seconds end = toSeconds(local.to);
     const Frame frame((start + end) / 2);
     const Observer seaLevel(place, 0);
     const SunPath path(start, end, frame);
@@ -636,7 +625,7 @@ SunHours sunHours(Instant within, const Place& place)
 std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place)
 {
     requireNearSupported(evening);
-    const Seconds midnight = localMidnight(toSeconds(evening), 1);
+    const Seconds midnight = toSeconds(daySpanHolding(place.clock(), evening).to + std::chrono::seconds(30));
     const Observer seaLevel(place, 0);
     const Frame frame(midnight);
     const double dark = -6 * ERFA_DD2R;

@@ -32,8 +32,8 @@ MoonView moonView(Instant when, const Place& place);
 // `instants`, which lie within a day or so of one another. Throws OutOfRange.
 std::vector<double> moonAltitudes(const std::vector<Instant>& instants, const Place& place);
 
-// Rise, upper culmination and set in the local day (midnight to midnight in
-// the process's time zone) that holds an instant, which may lie within
+// Rise, upper culmination and set in the local day (midnight to midnight on
+// the place's clock, by the minutes people read) that holds an instant, which may lie within
 // `margin` of the supported years. Rise and set are when the
 // upper limb of the topocentric Moon touches a level horizon at sea level,
 // with 34' of refraction, as the almanacs reckon them; where a day holds two,

@@ -4,7 +4,6 @@
 
 #include "When.h"
 
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -57,22 +56,9 @@ private:
     throw BadDate(std::string(text), why);
 }
 
-// The instant at which the local clock shows this civil time.
-Instant fromLocalTime(const year_month_day& date, seconds timeOfDay)
-{
-    std::tm civil{};
-    civil.tm_year = int(date.year()) - 1900;
-    civil.tm_mon = int(unsigned(date.month())) - 1;
-    civil.tm_mday = int(unsigned(date.day()));
-    civil.tm_sec = int(timeOfDay.count());
-    civil.tm_isdst = -1;
-    const std::time_t t = std::mktime(&civil);
-    return Instant{seconds(t)};
-}
-
 } // namespace
 
-Instant parseWhen(std::string_view text, Instant now)
+Instant parseWhen(std::string_view text, Instant now, const Zone& clock)
 {
     if (text == "now")
         return now;
@@ -128,12 +114,12 @@ Instant parseWhen(std::string_view text, Instant now)
             reject(text, form);
     }
 
-    // The year is checked as written, before mktime could wrap one it cannot
-    // represent, and again in UTC, which a zone may move into another year.
+    // The year is checked as written, and again in UTC, which a zone may
+    // move into another year.
     if (*year < firstYear || *year > lastYear)
         throw OutOfRange(*year, std::string(text));
     const Instant when
-        = offset ? Instant{sys_days(date)} + timeOfDay - *offset : fromLocalTime(date, timeOfDay);
+        = offset ? Instant{sys_days(date)} + timeOfDay - *offset : clock.at(date, timeOfDay);
     requireSupported(when);
     return when;
 }

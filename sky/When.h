@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Sky.h"
+#include "Zone.h"
 
 #include <stdexcept>
 #include <string>
@@ -33,11 +34,12 @@ public:
     Reason reason;
 };
 
-// The instant a person names: "now"; a date, YYYY-MM-DD, taken as local
-// midnight; or a date and time, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS,
-// followed by Z for UTC, by an offset such as +01:00 or -05:30, or by nothing
-// for local time. `now` stands for the present. Throws BadDate, or
-// OutOfRange for an instant outside the supported years.
-Instant parseWhen(std::string_view text, Instant now);
+// The instant a person names: "now"; a date, YYYY-MM-DD, taken as the
+// first instant of that day on `clock`; or a date and time, YYYY-MM-DDTHH:MM
+// or YYYY-MM-DDTHH:MM:SS, followed by Z for UTC, by an offset such as +01:00
+// or -05:30, or by nothing for the time `clock` reads. `now` stands for the
+// present. Throws BadDate, or OutOfRange for an instant outside the
+// supported years.
+Instant parseWhen(std::string_view text, Instant now, const Zone& clock);
 
 } // namespace luna::sky

@@ -712,7 +712,7 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
     if (day.rise) {
         QVERIFY2(match.hasMatch(), qPrintable(copied));
         // To the nearest minute, as every time a person reads.
-        const QDateTime rise = QDateTime::fromSecsSinceEpoch(nearestMinute(*day.rise).time_since_epoch().count(),
+        const QDateTime rise = QDateTime::fromSecsSinceEpoch(sky::nearestMinute(*day.rise).time_since_epoch().count(),
                                                              QTimeZone("Europe/Rome"));
         QCOMPARE(match.captured(1), rise.toString("yyyy-MM-dd HH:mm"));
     }

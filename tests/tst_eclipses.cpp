@@ -22,7 +22,7 @@ namespace {
 
 Instant utc(const char* text)
 {
-    return parseWhen(text, Instant{});
+    return parseWhen(text, Instant{}, Zone());
 }
 
 // One row of the Five Millennium Canon, as tests/data keeps them.

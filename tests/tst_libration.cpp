@@ -20,7 +20,7 @@ namespace {
 
 Instant utc(const char* text)
 {
-    return parseWhen(text, Instant{});
+    return parseWhen(text, Instant{}, Zone());
 }
 
 // The difference of two angles in degrees, folded into [0, 180].

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "MonthFacts.h"
 #include "Sky.h"
 #include "When.h"
 
 #include <QTest>
 
 #include <cstdlib>
-#include <ctime>
 
 using namespace luna::sky;
 using namespace std::chrono;
@@ -20,7 +20,13 @@ namespace {
 // An instant written as Z time, for the tables below.
 Instant utc(const char* text)
 {
-    return parseWhen(text, Instant{});
+    return parseWhen(text, Instant{}, Zone());
+}
+
+// Local times in these tests are Italy's, whatever the machine's zone.
+Zone rome()
+{
+    return *Zone::named("Europe/Rome");
 }
 
 } // namespace
@@ -29,8 +35,6 @@ class TestSky : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-
     void phasesMatchPublishedInstants_data();
     void phasesMatchPublishedInstants();
     void phasesFollowInOrderAtTheirSpacing();
@@ -45,14 +49,12 @@ private slots:
     void readsWhatPeopleWrite();
     void refusesWhatIsNoInstant_data();
     void refusesWhatIsNoInstant();
-};
 
-void TestSky::initTestCase()
-{
-    // Local times in these tests are Italy's, whatever the machine's zone.
-    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
-    tzset();
-}
+    void daysBeginOnTheirOwnClock_data();
+    void daysBeginOnTheirOwnClock();
+    void readingsTheClockSkipsOrRepeats();
+    void anEventBelongsToTheDayOfItsMinute();
+};
 
 void TestSky::phasesMatchPublishedInstants_data()
 {
@@ -158,7 +160,7 @@ void TestSky::readsWhatPeopleWrite()
     QFETCH(QString, text);
     QFETCH(Instant, expected);
     const Instant now = sys_days(2026y / 12 / 8) + hours(8);
-    QCOMPARE(parseWhen(text.toStdString(), now).time_since_epoch().count(),
+    QCOMPARE(parseWhen(text.toStdString(), now, rome()).time_since_epoch().count(),
              expected.time_since_epoch().count());
 }
 
@@ -193,9 +195,9 @@ void TestSky::refusesWhatIsNoInstant()
     QFETCH(QString, text);
     QFETCH(bool, outOfRange);
     if (outOfRange)
-        QVERIFY_THROWS_EXCEPTION(OutOfRange, parseWhen(text.toStdString(), Instant{}));
+        QVERIFY_THROWS_EXCEPTION(OutOfRange, parseWhen(text.toStdString(), Instant{}, rome()));
     else
-        QVERIFY_THROWS_EXCEPTION(BadDate, parseWhen(text.toStdString(), Instant{}));
+        QVERIFY_THROWS_EXCEPTION(BadDate, parseWhen(text.toStdString(), Instant{}, rome()));
 }
 
 void TestSky::deltaTFollowsTheCanon_data()
@@ -241,6 +243,79 @@ void TestSky::deltaTHasNoStep()
 {
     QFETCH(Instant, at);
     QVERIFY(std::abs(deltaT(at) - deltaT(at - seconds(1))) < 0.1);
+}
+
+void TestSky::daysBeginOnTheirOwnClock_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<Instant>("begins");
+    QTest::addColumn<int>("hours");
+
+    QTest::newRow("Rome, a winter day") << "Europe/Rome" << "2026-12-08" << utc("2026-12-07T23:00Z") << 24;
+    QTest::newRow("Rome, clocks forward at 02:00") << "Europe/Rome" << "2027-03-28" << utc("2027-03-27T23:00Z") << 23;
+    // Chile moves its clocks at midnight: on 6 September 2026 the day
+    // begins at 01:00 (-03), and no midnight is read.
+    QTest::newRow("Santiago, no midnight") << "America/Santiago" << "2026-09-06" << utc("2026-09-06T04:00Z") << 23;
+    // Cuba turns 01:00 back to 00:00: midnight is read twice, and the day
+    // begins at the first.
+    QTest::newRow("Havana, midnight twice") << "America/Havana" << "2026-11-01" << utc("2026-11-01T04:00Z") << 25;
+    QTest::newRow("UTC") << "Etc/UTC" << "1900-01-01" << utc("1900-01-01T00:00Z") << 24;
+}
+
+void TestSky::daysBeginOnTheirOwnClock()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, date);
+    QFETCH(Instant, begins);
+    QFETCH(int, hours);
+
+    const auto clock = Zone::named(zone.toStdString());
+    QVERIFY(clock);
+    const Instant start = parseWhen(date.toStdString(), Instant{}, *clock);
+    QCOMPARE(start.time_since_epoch().count(), begins.time_since_epoch().count());
+    const year_month_day day = clock->day(start);
+    QCOMPARE(clock->startOfDay(day), start);
+    QCOMPARE(clock->day(start - seconds(1)), year_month_day(sys_days(day) - days(1)));
+    const Instant next = clock->startOfDay(year_month_day(sys_days(day) + days(1)));
+    QCOMPARE(duration_cast<std::chrono::hours>(next - start).count(), hours);
+}
+
+void TestSky::readingsTheClockSkipsOrRepeats()
+{
+    const Zone rome = *Zone::named("Europe/Rome");
+    // 02:30 of 28 March 2027 is never read in Rome: the clock goes from
+    // 02:00 CET to 03:00 CEST, the first instant after the jump.
+    QCOMPARE(parseWhen("2027-03-28T02:30", Instant{}, rome), utc("2027-03-28T01:00Z"));
+    // 02:30 of 31 October 2027 is read twice: the first time, in CEST.
+    QCOMPARE(parseWhen("2027-10-31T02:30", Instant{}, rome), utc("2027-10-31T00:30Z"));
+    QCOMPARE(rome.abbreviation(utc("2027-10-31T00:30Z")), std::string("CEST"));
+    QCOMPARE(rome.abbreviation(utc("2027-10-31T01:30Z")), std::string("CET"));
+    QCOMPARE(Zone().name(), std::string("UTC"));
+    QVERIFY(!Zone::named("Europe/Atlantis"));
+    QVERIFY(!Zone::named(""));
+}
+
+void TestSky::anEventBelongsToTheDayOfItsMinute()
+{
+    // The first quarter of 2027 November 6 at 07:59:54 UT (USNO: 07:59 to
+    // the minute, ours to the second; see the phases above) is 23:59:54 of
+    // the 5th in Anchorage, read 00:00 of the 6th: it is the 6th's.
+    Place anchorage{"America/Anchorage", 61.22, -149.90, 0};
+    anchorage.zone = "America/Anchorage";
+    const MonthFacts november = monthFacts(2027, 11, anchorage);
+    QCOMPARE(november.clock.name(), std::string("America/Anchorage"));
+    const auto quarter = november.days[5].principal;
+    QVERIFY(quarter && quarter->phase == Phase::FirstQuarter);
+    QVERIFY2(abs(quarter->when - utc("2027-11-06T07:59:54Z")) < seconds(60), "the quarter moved");
+    QVERIFY(quarter->when < november.clock.startOfDay(2027y / 11 / 6));
+    QVERIFY(!november.days[4].principal);
+    // Its month is the one of its minute: October's events end before it.
+    const MonthFacts october = monthFacts(2027, 10, anchorage);
+    for (const MonthEvent& event : october.events)
+        QVERIFY(event.when < quarter->when);
+    QCOMPARE(nearestMinute(utc("2027-11-06T07:59:30Z")), utc("2027-11-06T08:00Z"));
+    QCOMPARE(nearestMinute(utc("2027-11-06T07:59:29Z")), utc("2027-11-06T07:59Z"));
 }
 
 QTEST_APPLESS_MAIN(TestSky)

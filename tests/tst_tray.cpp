@@ -39,7 +39,7 @@ QImage on(const QImage& icon, const QColor& colour)
 
 sky::Instant utc(const char* text)
 {
-    return sky::parseWhen(text, sky::Instant{});
+    return sky::parseWhen(text, sky::Instant{}, sky::Zone());
 }
 
 } // namespace
@@ -139,7 +139,7 @@ void TestTray::toolTipNamesThePhaseAndTheNext()
 {
     // 24 December 2026, 22:00 in Rome: the next phase is the last quarter,
     // 30 December at 19:59:32 CET.
-    QCOMPARE(trayToolTip(local(2026, 12, 24, 22, 0)),
+    QCOMPARE(trayToolTip(local(2026, 12, 24, 22, 0), *sky::Zone::named("Europe/Rome")),
              QString::fromUtf8("Gibbosa calante, illuminata al 99% — Ultimo quarto mercoledì 30 dicembre, 20:00"));
 }
 

@@ -18,14 +18,9 @@ namespace luna {
 
 namespace {
 
-QDateTime local(sky::Instant when)
+QString dayOnly(sky::Instant when, const sky::Zone& zone)
 {
-    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
-}
-
-QString dayOnly(sky::Instant when)
-{
-    return timeText(when, QCoreApplication::translate("Calendar", "d MMMM, HH:mm"));
+    return timeText(when, QCoreApplication::translate("Calendar", "d MMMM, HH:mm"), zone);
 }
 
 } // namespace
@@ -58,30 +53,30 @@ QString phaseSymbol(sky::Phase phase, Hemisphere hemisphere)
     return {};
 }
 
-QString dayAndTime(sky::Instant when)
+QString dayAndTime(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"));
+    return timeText(when, QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"), zone);
 }
 
-QString timeOfDay(sky::Instant when)
+QString timeOfDay(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QStringLiteral("HH:mm"));
+    return timeText(when, QStringLiteral("HH:mm"), zone);
 }
 
-QString eventText(const sky::MonthEvent& event)
+QString eventText(const sky::MonthEvent& event, const sky::Zone& zone)
 {
     using Kind = sky::MonthEvent::Kind;
     const QString superMoon = event.superMoon ? QCoreApplication::translate("Calendar", " (superluna)") : QString();
     switch (event.kind) {
     case Kind::Phase:
         return QCoreApplication::translate("Calendar", "%1: %2%3")
-            .arg(principalPhaseName(int(event.phase)), dayAndTime(event.when), superMoon);
+            .arg(principalPhaseName(int(event.phase)), dayAndTime(event.when, zone), superMoon);
     case Kind::Perigee:
         return QCoreApplication::translate("Calendar", "Perigeo: %1, %2 km%3")
-            .arg(dayAndTime(event.when), QLocale().toString(qlonglong(std::llround(event.distanceKm))), superMoon);
+            .arg(dayAndTime(event.when, zone), QLocale().toString(qlonglong(std::llround(event.distanceKm))), superMoon);
     case Kind::Apogee:
         return QCoreApplication::translate("Calendar", "Apogeo: %1, %2 km")
-            .arg(dayAndTime(event.when), QLocale().toString(qlonglong(std::llround(event.distanceKm))));
+            .arg(dayAndTime(event.when, zone), QLocale().toString(qlonglong(std::llround(event.distanceKm))));
     case Kind::Eclipse: {
         const double magnitude = event.eclipse.type == sky::EclipseType::Penumbral
             ? event.eclipse.penumbralMagnitude
@@ -89,18 +84,18 @@ QString eventText(const sky::MonthEvent& event)
         QString name = eclipseName(event.eclipse);
         name[0] = name[0].toUpper();
         const QString text = QCoreApplication::translate("Calendar", "%1: %2, magnitudine %3")
-                                 .arg(name, dayAndTime(event.when), decimal(magnitude, 3));
-        return event.local ? text + QStringLiteral("; ") + localEclipseText(*event.local) : text;
+                                 .arg(name, dayAndTime(event.when, zone), decimal(magnitude, 3));
+        return event.local ? text + QStringLiteral("; ") + localEclipseText(*event.local, zone) : text;
     }
     }
     return {};
 }
 
-QString halfText(const sky::Half& half)
+QString halfText(const sky::Half& half, const sky::Zone& zone)
 {
     return (half.waxing ? QCoreApplication::translate("Calendar", "crescente dal %1 al %2")
                         : QCoreApplication::translate("Calendar", "calante dal %1 al %2"))
-        .arg(dayOnly(half.from), dayOnly(half.to));
+        .arg(dayOnly(half.from, zone), dayOnly(half.to, zone));
 }
 
 QString eveningNote()
@@ -109,9 +104,9 @@ QString eveningNote()
         .arg(QStringLiteral("%1:00").arg(sky::eveningHour.count(), 2, 10, QLatin1Char('0')));
 }
 
-QString zoneName(sky::Instant when)
+QString zoneName(sky::Instant when, const sky::Zone& zone)
 {
-    return local(when).timeZoneAbbreviation();
+    return QString::fromStdString(zone.abbreviation(when));
 }
 
 } // namespace luna

@@ -23,23 +23,23 @@ QStringList weekdayInitials();
 // other way round in the south.
 QString phaseSymbol(sky::Phase phase, Hemisphere hemisphere);
 
-// A local date and time as Italians write it: "giovedì 24 dicembre, 02:28".
-QString dayAndTime(sky::Instant when);
+// A date and time on `zone` as Italians write it: "giovedì 24 dicembre, 02:28".
+QString dayAndTime(sky::Instant when, const sky::Zone& zone);
 
-// A local time: "02:28".
-QString timeOfDay(sky::Instant when);
+// A time on `zone`: "02:28".
+QString timeOfDay(sky::Instant when, const sky::Zone& zone);
 
 // One line for each of a month's events, such as "Luna piena: giovedì 24
 // dicembre, 02:28" or "Perigeo: ..., 356.923 km (superluna)".
-QString eventText(const sky::MonthEvent& event);
+QString eventText(const sky::MonthEvent& event, const sky::Zone& zone);
 
 // "crescente dal 9 dicembre, 01:52 al 24 dicembre, 02:28".
-QString halfText(const sky::Half& half);
+QString halfText(const sky::Half& half, const sky::Zone& zone);
 
 // "Luna alle 21:00".
 QString eveningNote();
 
-// The local time zone's name at an instant: "CET".
-QString zoneName(sky::Instant when);
+// The abbreviation a zone goes by at an instant: "CET".
+QString zoneName(sky::Instant when, const sky::Zone& zone);
 
 } // namespace luna

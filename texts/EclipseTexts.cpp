@@ -18,15 +18,15 @@ namespace luna {
 
 namespace {
 
-QString clock(sky::Instant when)
+QString hourText(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QStringLiteral("HH:mm"));
+    return timeText(when, QStringLiteral("HH:mm"), zone);
 }
 
 // A phase that begins at `from` and ends at `to`: "dalle 06:09 alle 09:47".
-QString span(const std::optional<sky::Instant>& from, const std::optional<sky::Instant>& to)
+QString span(const std::optional<sky::Instant>& from, const std::optional<sky::Instant>& to, const sky::Zone& zone)
 {
-    return QCoreApplication::translate("Eclipses", "dalle %1 alle %2").arg(clock(*from), clock(*to));
+    return QCoreApplication::translate("Eclipses", "dalle %1 alle %2").arg(hourText(*from, zone), hourText(*to, zone));
 }
 
 // The total or annular phase's length: "3 min 6 s".
@@ -38,7 +38,7 @@ QString durationText(double seconds)
 
 } // namespace
 
-QString localEclipseText(const sky::LocalEclipse& local)
+QString localEclipseText(const sky::LocalEclipse& local, const sky::Zone& zone)
 {
     using sky::LocalContact;
     using Type = sky::LocalEclipse::Type;
@@ -66,19 +66,19 @@ QString localEclipseText(const sky::LocalEclipse& local)
     if (local.risesEclipsed() && local.setsEclipsed())
         when = QCoreApplication::translate("Eclipses", "il Sole sorge e tramonta eclissato");
     else if (local.risesEclipsed())
-        when = QCoreApplication::translate("Eclipses", "il Sole sorge eclissato, fine alle %1").arg(clock(ends));
+        when = QCoreApplication::translate("Eclipses", "il Sole sorge eclissato, fine alle %1").arg(hourText(ends, zone));
     else if (local.setsEclipsed())
-        when = QCoreApplication::translate("Eclipses", "dalle %1, il Sole tramonta eclissato").arg(clock(begins));
+        when = QCoreApplication::translate("Eclipses", "dalle %1, il Sole tramonta eclissato").arg(hourText(begins, zone));
     else
-        when = span(begins, ends);
+        when = span(begins, ends, zone);
 
     const double height = local.altitude(LocalContact::Greatest);
     const QString greatest = height > 0
         ? QCoreApplication::translate("Eclipses", "massimo alle %1 con il Sole alto %2°")
-              .arg(clock(*local.contact(LocalContact::Greatest)))
+              .arg(hourText(*local.contact(LocalContact::Greatest), zone))
               .arg(std::lround(height))
         : QCoreApplication::translate("Eclipses", "massimo alle %1 con il Sole sotto l'orizzonte")
-              .arg(clock(*local.contact(LocalContact::Greatest)));
+              .arg(hourText(*local.contact(LocalContact::Greatest), zone));
     return QCoreApplication::translate("Eclipses", "da qui: %1, coperto %2 del Sole, %3, %4")
         .arg(seen, thePercent(percent), when, greatest);
 }
@@ -133,7 +133,8 @@ QString eclipseKindKey(sky::EclipseKind kind)
 QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
 {
     using sky::Contact;
-    const QString when = localTime(eclipse.greatest);
+    const sky::Zone zone = sky::clockOf(place);
+    const QString when = localTime(eclipse.greatest, zone);
     // A penumbral eclipse has no umbral magnitude worth the name.
     QString text = eclipse.type == sky::EclipseType::Penumbral
         ? QCoreApplication::translate("Eclipses", "%1  %2, magnitudine di penombra %3")
@@ -141,18 +142,18 @@ QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>
         : QCoreApplication::translate("Eclipses", "%1  %2, magnitudine %3")
               .arg(when, eclipseName(eclipse), decimal(eclipse.magnitude, 3));
     if (eclipse.kind == sky::EclipseKind::Solar)
-        return place ? text + QStringLiteral("; ") + localEclipseText(sky::localCircumstances(eclipse, *place)) : text;
+        return place ? text + QStringLiteral("; ") + localEclipseText(sky::localCircumstances(eclipse, *place), zone) : text;
 
     QStringList phases;
     if (eclipse.contact(Contact::U1))
         phases << QCoreApplication::translate("Eclipses", "parziale %1")
-                      .arg(span(eclipse.contact(Contact::U1), eclipse.contact(Contact::U4)));
+                      .arg(span(eclipse.contact(Contact::U1), eclipse.contact(Contact::U4), zone));
     if (eclipse.contact(Contact::U2))
         phases << QCoreApplication::translate("Eclipses", "totale %1")
-                      .arg(span(eclipse.contact(Contact::U2), eclipse.contact(Contact::U3)));
+                      .arg(span(eclipse.contact(Contact::U2), eclipse.contact(Contact::U3), zone));
     if (phases.isEmpty())
         phases << QCoreApplication::translate("Eclipses", "penombra %1")
-                      .arg(span(eclipse.contact(Contact::P1), eclipse.contact(Contact::P4)));
+                      .arg(span(eclipse.contact(Contact::P1), eclipse.contact(Contact::P4), zone));
     text += QStringLiteral("; ") + phases.join(QStringLiteral(", "));
 
     if (place) {

@@ -23,11 +23,12 @@ QString eclipseKindKey(sky::EclipseKind kind);
 
 // What a place sees of a solar eclipse, in one phrase: "da qui: parziale,
 // coperto il 62% del Sole, dalle 09:48 alle 12:10, massimo alle 10:57 con
-// il Sole alto 51°", or "non visibile da qui".
-QString localEclipseText(const sky::LocalEclipse& local);
+// il Sole alto 51°", or "non visibile da qui"; the times as `zone` reads
+// them.
+QString localEclipseText(const sky::LocalEclipse& local, const sky::Zone& zone);
 
-// One eclipse for people: when its greatest eclipse falls on the local
-// clock, what it is and its magnitude; for the Moon the times of the partial
+// One eclipse for people: when its greatest eclipse falls on the place's
+// clock (the system's without a place), what it is and its magnitude; for the Moon the times of the partial
 // and total phases, and with a place whether it can be seen there (for the
 // Sun, what is seen of it).
 QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place);

@@ -35,25 +35,23 @@ QString isoUtc(sky::Instant when)
     return dateTimeOf(when, Qt::UTC).toString(Qt::ISODate);
 }
 
-sky::Instant nearestMinute(sky::Instant when)
+QString timeText(sky::Instant when, const QString& format, const sky::Zone& clock)
 {
-    return std::chrono::round<std::chrono::minutes>(when);
-}
-
-QString timeText(sky::Instant when, const QString& format, Clock clock)
-{
-    return QLocale().toString(dateTimeOf(nearestMinute(when), clock == Clock::Utc ? Qt::UTC : Qt::LocalTime),
-                              format);
+    // The clock's reading, written as if it were UTC's: QLocale then adds
+    // nothing of the process's own zone.
+    const auto local = clock.local(sky::nearestMinute(when));
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(local.time_since_epoch().count(), Qt::UTC), format);
 }
 
 QString utcTime(sky::Instant when)
 {
-    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), Clock::Utc) + QStringLiteral(" UTC");
+    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), sky::Zone()) + QStringLiteral(" UTC");
 }
 
-QString localTime(sky::Instant when)
+QString localTime(sky::Instant when, const sky::Zone& clock)
 {
-    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm t"));
+    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), clock) + u' '
+        + QString::fromStdString(clock.abbreviation(sky::nearestMinute(when)));
 }
 
 QString sentence(const QString& message)

@@ -19,17 +19,15 @@ namespace luna {
 QString isoUtc(sky::Instant when);
 
 // Every time a person reads goes through here: rounded to the nearest
-// minute, as the almanacs give their times (19:59:32 reads 20:00), then
-// written in `format` (QLocale's, such as "HH:mm") on the local clock or in
-// UTC.
-enum class Clock { Local, Utc };
-sky::Instant nearestMinute(sky::Instant when);
-QString timeText(sky::Instant when, const QString& format, Clock clock = Clock::Local);
+// minute, a half minute up, as the almanacs give their times (19:59:32 and
+// 19:59:30 read 20:00), then written in `format` (QLocale's, such as
+// "HH:mm") as `clock` reads it.
+QString timeText(sky::Instant when, const QString& format, const sky::Zone& clock);
 
 // An instant for people, to the minute, in UTC (2026-12-24 21:00 UTC) or on
-// the local clock with its zone (2026-12-24 22:00 CET).
+// a clock with its zone's abbreviation (2026-12-24 22:00 CET).
 QString utcTime(sky::Instant when);
-QString localTime(sky::Instant when);
+QString localTime(sky::Instant when, const sky::Zone& clock);
 
 // A number with `decimals` places, as the texts' locale writes it: a decimal
 // comma in Italian, a point in English.

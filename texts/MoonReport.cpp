@@ -50,6 +50,7 @@ QString placeLines(const MoonReportRequest& options)
         return QCoreApplication::translate(
             "Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
     const sky::Place& place = *options.place;
+    const sky::Zone zone = place.clock();
     const sky::RiseSet day = sky::riseTransitSet(when, place);
     const sky::MoonView view = sky::moonView(when, place);
 
@@ -59,7 +60,7 @@ QString placeLines(const MoonReportRequest& options)
                            const QString& where) {
         QString value;
         if (at)
-            value = QStringLiteral("%1, %2").arg(localTime(*at), where);
+            value = QStringLiteral("%1, %2").arg(localTime(*at, zone), where);
         else if (day.allDay == sky::RiseSet::AllDay::Up)
             value = QCoreApplication::translate("Info", "mai: sopra l'orizzonte tutto il giorno");
         else if (day.allDay == sky::RiseSet::AllDay::Down)
@@ -77,8 +78,8 @@ QString placeLines(const MoonReportRequest& options)
     text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
                 .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
     const sky::SunHours sun = sky::sunHours(when, place);
-    const auto at = [](const std::optional<sky::Instant>& t) {
-        return t ? timeText(*t, QStringLiteral("HH:mm")) : QStringLiteral("—");
+    const auto at = [&zone](const std::optional<sky::Instant>& t) {
+        return t ? timeText(*t, QStringLiteral("HH:mm"), zone) : QStringLiteral("—");
     };
     text += QCoreApplication::translate(
                 "Info", "Sole:          sorge %1, tramonta %2; crepuscolo civile %3–%4, nautico %5–%6, "
@@ -101,13 +102,14 @@ QString distanceText(sky::Instant when, const std::optional<sky::Place>& place)
     QString text = QCoreApplication::translate("Info", "Distanza:      %1 km\n").arg(kilometres(view.distanceKm));
     if (place)
         text += QCoreApplication::translate("Info", "Diametro:      %1′\n").arg(decimal(view.diameterArcmin, 1));
+    const sky::Zone zone = sky::clockOf(place);
     const sky::Apsis perigee = sky::nextPerigee(when);
     const sky::Apsis apogee = sky::nextApogee(when);
     text += QCoreApplication::translate("Info", "Perigeo:       %1, %2 km%3\n")
-                .arg(localTime(perigee.when), kilometres(perigee.distanceKm),
+                .arg(localTime(perigee.when, zone), kilometres(perigee.distanceKm),
                      isSuperPerigee(perigee, when) ? superMoonMark() : QString());
     text += QCoreApplication::translate("Info", "Apogeo:        %1, %2 km\n")
-                .arg(localTime(apogee.when), kilometres(apogee.distanceKm));
+                .arg(localTime(apogee.when, zone), kilometres(apogee.distanceKm));
     return text;
 }
 
@@ -168,10 +170,11 @@ QString moonReport(const MoonReportRequest& options)
 {
     const auto [e, angle, lit, phase] = reportedPhase(options);
 
+    const sky::Zone zone = sky::clockOf(options.place);
     QString text;
     if (options.when)
         text += QCoreApplication::translate("Info", "Istante:       %1 (ora locale %2)\n")
-                    .arg(utcTime(*options.when), localTime(*options.when));
+                    .arg(utcTime(*options.when), localTime(*options.when, zone));
     text += QCoreApplication::translate("Info", "Elongazione:   %1°\n").arg(decimal(e, 2));
     text += QCoreApplication::translate("Info", "Angolo:        %1 (il disegno, visto dall'emisfero %2)\n")
                 .arg(angle)
@@ -183,20 +186,20 @@ QString moonReport(const MoonReportRequest& options)
         text += faceLines(*options.when);
         text += placeLines(options);
         text += distanceText(*options.when, options.place);
-        text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when);
+        text += QCoreApplication::translate("Info", "Prossime fasi:\n") + nextPhasesText(*options.when, zone);
         text += nextEclipsesText(*options.when, options.place);
     }
     return text;
 }
 
-QString nextPhasesText(sky::Instant when)
+QString nextPhasesText(sky::Instant when, const sky::Zone& zone)
 {
     QString text;
     for (const sky::PhaseEvent& event : sky::nextPhases(when)) {
         const bool super = event.phase == sky::Phase::Full && sky::superMoonPerigee(event.when).has_value();
         text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcTime(event.when), localTime(event.when),
+                    .arg(utcTime(event.when), localTime(event.when, zone),
                          super ? superMoonMark() : QString());
     }
     return text;

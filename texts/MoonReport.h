@@ -44,7 +44,7 @@ ReportedPhase reportedPhase(const MoonReportRequest& request);
 QString moonReport(const MoonReportRequest& request);
 
 // The next four principal phases after `when`, a line each, with their times
-// in UTC and local time.
-QString nextPhasesText(sky::Instant when);
+// in UTC and on `zone`.
+QString nextPhasesText(sky::Instant when, const sky::Zone& zone);
 
 } // namespace luna

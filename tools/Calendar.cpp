@@ -61,9 +61,9 @@ QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere)
 
     text += u'\n';
     for (const sky::MonthEvent& event : facts.events)
-        text += eventText(event) + u'\n';
+        text += eventText(event, facts.clock) + u'\n';
     for (const sky::Half& half : facts.halves)
-        text += halfText(half) + u'\n';
+        text += halfText(half, facts.clock) + u'\n';
     return text;
 }
 

@@ -160,7 +160,7 @@ int luna::runRender(int argc, char* argv[])
             // The Moon of a date is followed by what comes next.
             if (options.when)
                 print(stdout, QCoreApplication::translate("Info", "Prossime fasi:\n")
-                                  + nextPhasesText(*options.when));
+                                  + nextPhasesText(*options.when, sky::clockOf(options.place)));
             return 0;
         case RenderOptions::Task::Info:
             print(stdout, phaseInfo(options));

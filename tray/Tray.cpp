@@ -35,11 +35,12 @@ constexpr minutes redraw{10};
 std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky::Place>& place)
 {
     std::vector<Notice> notices;
+    const sky::Zone zone = sky::clockOf(place);
     try {
         for (const sky::PhaseEvent& event : sky::nextPhases(after)) {
             if (event.phase != sky::Phase::New && event.phase != sky::Phase::Full)
                 continue;
-            notices.push_back({event.when, principalPhaseName(int(event.phase)), dayAndTime(event.when)});
+            notices.push_back({event.when, principalPhaseName(int(event.phase)), dayAndTime(event.when, zone)});
         }
         if (place) {
             // The eclipses seen from the place, as they begin there: a lunar
@@ -53,14 +54,14 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
                     if (!start || *start <= after || !sky::visibility(eclipse, *place).any())
                         continue;
                     notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; il massimo %1")
-                                                          .arg(dayAndTime(eclipse.greatest))});
+                                                          .arg(dayAndTime(eclipse.greatest, zone))});
                 } else {
                     const sky::LocalEclipse local = sky::localCircumstances(eclipse, *place);
                     const auto start = local.contact(sky::LocalContact::C1);
                     if (!local.visible || !start || *start <= after)
                         continue;
                     notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; %1")
-                                                          .arg(localEclipseText(local))});
+                                                          .arg(localEclipseText(local, zone))});
                 }
             }
         }
@@ -82,13 +83,13 @@ std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, con
     return due;
 }
 
-QString trayToolTip(sky::Instant now)
+QString trayToolTip(sky::Instant now, const sky::Zone& zone)
 {
     try {
         const double e = sky::elongation(now);
         const sky::PhaseEvent next = sky::nextPhases(now).front();
         return QCoreApplication::translate("Tray", "%1 — %2 %3")
-            .arg(phaseDescription(e), principalPhaseName(int(next.phase)), dayAndTime(next.when));
+            .arg(phaseDescription(e), principalPhaseName(int(next.phase)), dayAndTime(next.when, zone));
     } catch (const sky::OutOfRange&) {
         return Form1::title();
     }
@@ -129,10 +130,8 @@ Tray::Tray(const sky::Clock& clock, QObject* parent)
             toggleWindow();
     });
 
-    // Only what comes after the start, or after the last notice of an
-    // earlier run, is announced.
-    const qlonglong stored = settings::lastNotice.read();
-    lastNotified_ = std::max(clock_.now(), sky::Instant{seconds(stored)});
+    // Only what comes after the start is announced.
+    lastNotified_ = clock_.now();
     connect(&clock_, &WallClock::alarm, this, &Tray::refresh);
     connect(&clock_, &WallClock::jumped, this, &Tray::refresh);
     refresh();
@@ -171,7 +170,11 @@ void Tray::refresh()
         icon->setIcon(panelIcon(sky::elongation(now), viewpoint.hemisphere(), qApp->devicePixelRatio()));
     } catch (const sky::OutOfRange&) {
     }
-    icon->setToolTip(trayToolTip(now));
+    icon->setToolTip(trayToolTip(now, viewpoint.clock()));
+
+    // A last notice later than now was given by a clock that was wrong, or
+    // has been set back since: the notices due from now on are given.
+    lastNotified_ = std::min(lastNotified_, now);
 
     // What came due since the last notice: the latest of it, once, and only
     // if still fresh (after a long sleep the older ones are let go).
@@ -179,7 +182,6 @@ void Tray::refresh()
         if (actionNotices->isChecked())
             notify(*due);
         lastNotified_ = due->when;
-        settings::lastNotice.write(lastNotified_.time_since_epoch().count());
     }
 
     sky::Instant next = floor<minutes>(now) + redraw;

@@ -47,7 +47,7 @@ std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, con
 
 // "Gibbosa crescente, illuminata al 78% — Luna piena giovedì 24 dicembre,
 // 02:28".
-QString trayToolTip(sky::Instant now);
+QString trayToolTip(sky::Instant now, const sky::Zone& zone);
 
 // Luna in the panel: tonight's Moon as the tray icon, redrawn every ten
 // minutes and at once when the clock jumps; its tooltip names the phase and

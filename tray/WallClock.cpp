@@ -38,7 +38,6 @@ WallClock::WallClock(const sky::Clock& clock, QObject* parent)
     zone_.addPath(QStringLiteral("/etc/localtime"));
     zone_.addPath(QStringLiteral("/etc/timezone"));
     connect(&zone_, &QFileSystemWatcher::fileChanged, this, [this](const QString& path) {
-        tzset();
         if (!zone_.files().contains(path))
             zone_.addPath(path);
         emit jumped();

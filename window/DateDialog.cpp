@@ -4,6 +4,8 @@
 
 #include "DateDialog.h"
 
+#include "LocalDates.h"
+
 #include "OwnWindow.h"
 
 #include "DrawLuna.h"
@@ -21,23 +23,10 @@
 
 namespace luna {
 
-namespace {
-
-sky::Instant toInstant(const QDateTime& local)
-{
-    return sky::Instant{std::chrono::seconds(local.toSecsSinceEpoch())};
-}
-
-QDateTime toLocal(sky::Instant when)
-{
-    return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime);
-}
-
-} // namespace
-
-MoonCalendar::MoonCalendar(Hemisphere hemisphere, QWidget* parent)
+MoonCalendar::MoonCalendar(Hemisphere hemisphere, const sky::Zone& zone, QWidget* parent)
     : QCalendarWidget(parent)
     , hemisphere_(hemisphere)
+    , zone_(zone)
 {
     setFirstDayOfWeek(Qt::Monday);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -63,8 +52,7 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
                                        : palette().placeholderText().color());
     painter->drawText(rect.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
 
-    const QDateTime evening(date, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
-    const sky::Instant when = toInstant(evening);
+    const sky::Instant when = instantAt(date, QTime(int(sky::eveningHour.count()), 0), zone_);
     try {
         const double radius = std::min(rect.width(), rect.height()) / 4.0;
         const QPointF centre(rect.center().x() + radius / 2, rect.center().y() + radius / 3);
@@ -76,11 +64,13 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     painter->restore();
 }
 
-DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Clock& clock, QWidget* parent)
+DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Zone& zone, const sky::Clock& clock,
+                       QWidget* parent)
     : QDialog(parent)
+    , zone_(zone)
 {
     setWindowTitle(tr("Scegli data e ora"));
-    calendar = new MoonCalendar(hemisphere, this);
+    calendar = new MoonCalendar(hemisphere, zone, this);
     time = new QTimeEdit(this);
     time->setDisplayFormat(QStringLiteral("HH:mm"));
     auto* timeLabel = new QLabel(tr("&Ora:"), this);
@@ -107,7 +97,8 @@ DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::C
 
 void DateDialog::showInstant(sky::Instant when)
 {
-    const QDateTime local = toLocal(when);
+    // The minute the title reads.
+    const QDateTime local = clockReading(when, zone_);
     calendar->setSelectedDate(local.date());
     time->setTime(QTime(local.time().hour(), local.time().minute()));
 }
@@ -120,7 +111,7 @@ void DateDialog::showEvent(QShowEvent* event)
 
 sky::Instant DateDialog::instant() const
 {
-    return toInstant(QDateTime(calendar->selectedDate(), time->time(), Qt::LocalTime));
+    return instantAt(calendar->selectedDate(), time->time(), zone_);
 }
 
 } // namespace luna

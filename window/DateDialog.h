@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "PhaseDescription.h"
 #include "Sky.h"
+#include "Zone.h"
 
 #include <QCalendarWidget>
 #include <QDialog>
@@ -21,7 +22,7 @@ class MoonCalendar : public QCalendarWidget {
     Q_OBJECT
 
 public:
-    MoonCalendar(Hemisphere hemisphere, QWidget* parent = nullptr);
+    MoonCalendar(Hemisphere hemisphere, const sky::Zone& zone, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:
@@ -29,6 +30,7 @@ protected:
 
 private:
     Hemisphere hemisphere_;
+    sky::Zone zone_;
 };
 
 // "Scegli data e ora": a day on the Moon calendar and a time of day, or the
@@ -37,10 +39,11 @@ class DateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Clock& clock = sky::programClock(),
-               QWidget* parent = nullptr);
+    // Days and times are those `zone` reads.
+    DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Zone& zone,
+               const sky::Clock& clock = sky::programClock(), QWidget* parent = nullptr);
 
-    // The instant chosen, on the local clock.
+    // The instant chosen.
     sky::Instant instant() const;
 
     MoonCalendar* calendar = nullptr;
@@ -51,6 +54,8 @@ protected:
 
 private:
     void showInstant(sky::Instant when);
+
+    sky::Zone zone_;
 };
 
 } // namespace luna

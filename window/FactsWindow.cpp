@@ -4,6 +4,8 @@
 
 #include "FactsWindow.h"
 
+#include "Formats.h"
+
 #include "MoonFace.h"
 #include "OwnWindow.h"
 #include "Settings.h"
@@ -124,9 +126,11 @@ void FactsWindow::refresh()
 void FactsWindow::showClock()
 {
     const auto now = clock_.now();
-    const QString when = QLocale().toString(
-        QDateTime::fromSecsSinceEpoch(instant_.value_or(now).time_since_epoch().count(), Qt::LocalTime),
-        QLocale::LongFormat);
+    // As the main window's title names an instant, with the zone.
+    const sky::Zone zone = sky::clockOf(request_.place);
+    const sky::Instant shown = instant_.value_or(now);
+    const QString when = timeText(shown, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"), zone)
+        + u' ' + QString::fromStdString(zone.abbreviation(shown));
     heading->setText(instant_ ? tr("La Luna del %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
 }
 

@@ -76,9 +76,9 @@ void waitHandlingTheRest(std::chrono::steady_clock::time_point until)
 
 // "24 dicembre 2026, 22:00", as the title and the description name an
 // instant.
-QString instantText(sky::Instant when)
+QString instantText(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"));
+    return timeText(when, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"), zone);
 }
 
 } // namespace
@@ -224,7 +224,7 @@ FactsWindow* Form1::facts()
 MonthWindow* Form1::month()
 {
     if (!month_) {
-        month_ = new MonthWindow(this);
+        month_ = new MonthWindow(clock_, this);
         month_->setViewpoint(viewpoint_);
         connect(month_, &MonthWindow::daySelected, this, [this](sky::Instant evening) { showInstant(evening); });
     }
@@ -252,7 +252,7 @@ void Form1::showInstant(sky::Instant when)
     showingInstant_ = true;
     showAngle(angleOfElongation(sky::elongation(when), hemisphere()));
     showingInstant_ = false;
-    setWindowTitle(tr("%1 — %2").arg(title0(), instantText(when)));
+    setWindowTitle(tr("%1 — %2").arg(title0(), instantText(when, viewpoint_.clock())));
     describe(numberFromText(Text1->caption()));
     emit skyChanged();
 }
@@ -299,7 +299,7 @@ void Form1::followViewpoint()
 
 void Form1::chooseDate()
 {
-    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), clock_, this);
+    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), viewpoint_.clock(), clock_, this);
     if (dialog.exec() == QDialog::Accepted)
         showInstant(dialog.instant());
 }
@@ -371,7 +371,7 @@ void Form1::describe(double angle)
 {
     QString description = phaseDescription(elongationOf(angle, hemisphere()));
     if (shown_)
-        description = tr("%1 — %2").arg(instantText(*shown_), description);
+        description = tr("%1 — %2").arg(instantText(*shown_, viewpoint_.clock()), description);
     PicLuna->setToolTip(description);
     PicLuna->setAccessibleDescription(description);
 }

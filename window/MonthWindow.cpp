@@ -4,6 +4,8 @@
 
 #include "MonthWindow.h"
 
+#include "LocalDates.h"
+
 #include "CalendarFiles.h"
 #include "CalendarTexts.h"
 #include "Clock.h"
@@ -60,10 +62,15 @@ void MonthView::setMonth(const sky::MonthFacts& facts, Hemisphere hemisphere, co
     facts_ = facts;
     hemisphere_ = hemisphere;
     const QDate first(facts.year, int(facts.month), 1);
-    const QDate today = QDate::currentDate();
-    selected_ = today.year() == facts.year && today.month() == int(facts.month) ? today : first;
+    selected_ = today_.year() == facts.year && today_.month() == int(facts.month) ? today_ : first;
     setAccessibleName(monthTitle(facts.year, facts.month));
     updateGeometry();
+    update();
+}
+
+void MonthView::setToday(QDate today)
+{
+    today_ = today;
     update();
 }
 
@@ -102,13 +109,13 @@ QStringList MonthView::notes() const
 {
     QStringList lines;
     for (const sky::MonthEvent& event : facts_.events) {
-        QString text = eventText(event);
+        QString text = eventText(event, facts_.clock);
         if (event.kind == sky::MonthEvent::Kind::Phase)
             text = phaseSymbol(event.phase, hemisphere_) + u' ' + text;
         lines << text;
     }
     for (const sky::Half& half : facts_.halves)
-        lines << QStringLiteral("■ ") + halfText(half);
+        lines << QStringLiteral("■ ") + halfText(half, facts_.clock);
     return lines;
 }
 
@@ -162,14 +169,14 @@ QString MonthView::dayStory(QDate day) const
     QStringList story{QStringLiteral("<b>%1</b>").arg(QLocale().toString(day, tr("dddd d MMMM yyyy")).toHtmlEscaped()),
                       tr("Alle 21:00: %1").arg(phaseDescription(facts.elongation)).toHtmlEscaped()};
     if (facts.riseSet) {
-        const auto time = [](const std::optional<sky::Instant>& at) {
-            return at ? timeOfDay(*at) : QStringLiteral("—");
+        const auto time = [this](const std::optional<sky::Instant>& at) {
+            return at ? timeOfDay(*at, facts_.clock) : QStringLiteral("—");
         };
         story << tr("Sorge %1, tramonta %2").arg(time(facts.riseSet->rise), time(facts.riseSet->set)).toHtmlEscaped();
     }
     for (const sky::MonthEvent& event : facts_.events)
-        if (QDateTime::fromSecsSinceEpoch(event.when.time_since_epoch().count(), Qt::LocalTime).date() == day)
-            story << eventText(event).toHtmlEscaped();
+        if (dayOf(event.when, facts_.clock) == day)
+            story << eventText(event, facts_.clock).toHtmlEscaped();
     return story.join(QStringLiteral("<br>"));
 }
 
@@ -205,10 +212,6 @@ void MonthView::paintEvent(QPaintEvent*)
         painter.drawText(QRect(column * m.cellWidth, 0, m.cellWidth, m.header), Qt::AlignCenter, initials[column]);
 
     // Eclipses and superlune of each day, marked in its cell.
-    const auto dateOf = [](sky::Instant when) {
-        return QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime).date();
-    };
-    const QDate today = QDate::currentDate();
     for (std::size_t i = 0; i < facts_.days.size(); ++i) {
         const sky::DayFacts& day = facts_.days[i];
         const QDate date(facts_.year, int(facts_.month), int(i) + 1);
@@ -216,7 +219,7 @@ void MonthView::paintEvent(QPaintEvent*)
         painter.fillRect(box, MonthPage::shade(day.waxing));
         painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
-        if (date == today) {
+        if (date == today_) {
             painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
             painter.drawRect(box.adjusted(2, 2, -2, -2));
         }
@@ -227,7 +230,7 @@ void MonthView::paintEvent(QPaintEvent*)
 
         QString marks;
         for (const sky::MonthEvent& event : facts_.events) {
-            if (dateOf(event.when) != date)
+            if (dayOf(event.when, facts_.clock) != date)
                 continue;
             if (event.kind == sky::MonthEvent::Kind::Eclipse)
                 marks += event.eclipse.kind == sky::EclipseKind::Solar ? QStringLiteral(" ☉") : QStringLiteral(" ☾");
@@ -250,8 +253,8 @@ void MonthView::paintEvent(QPaintEvent*)
         painter.setPen(ink);
         QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
         if (day.riseSet) {
-            const auto time = [](const std::optional<sky::Instant>& at) {
-                return at ? timeOfDay(*at) : QStringLiteral("—");
+            const auto time = [this](const std::optional<sky::Instant>& at) {
+                return at ? timeOfDay(*at, facts_.clock) : QStringLiteral("—");
             };
             lines += u'\n' + tr("↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
         }
@@ -310,8 +313,9 @@ void MonthView::keyPressEvent(QKeyEvent* event)
     selectDay(selected_.addDays(step));
 }
 
-MonthWindow::MonthWindow(QWidget* parent)
+MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , clock_(clock)
 {
     setWindowTitle(tr("Calendario lunare"));
     view = new MonthView(this);
@@ -348,8 +352,9 @@ MonthWindow::MonthWindow(QWidget* parent)
     connect(previous, &QPushButton::clicked, this, [this] { step(-1); });
     connect(next, &QPushButton::clicked, this, [this] { step(1); });
     connect(todayButton, &QPushButton::clicked, this, [this] {
-        showMonthOf(sky::programClock().now());
-        view->selectDay(QDate::currentDate());
+        const sky::Instant now = clock_.now();
+        showMonthOf(now);
+        view->selectDay(dayOf(now, sky::clockOf(place_)));
         view->setFocus();
     });
     connect(printButton, &QPushButton::clicked, this, &MonthWindow::print);
@@ -362,8 +367,7 @@ MonthWindow::MonthWindow(QWidget* parent)
             exportTo(path);
     });
     connect(view, &MonthView::dayClicked, this, [this](QDate day) {
-        const QDateTime evening(day, QTime(int(sky::eveningHour.count()), 0), Qt::LocalTime);
-        emit daySelected(sky::Instant{std::chrono::seconds(evening.toSecsSinceEpoch())});
+        emit daySelected(instantAt(day, QTime(int(sky::eveningHour.count()), 0), view->facts().clock));
     });
     // Wide enough for the whole week in the system's font, where the screen
     // allows.
@@ -374,7 +378,7 @@ MonthWindow::MonthWindow(QWidget* parent)
 
 void MonthWindow::showMonthOf(sky::Instant when)
 {
-    const QDate date = QDateTime::fromSecsSinceEpoch(when.time_since_epoch().count(), Qt::LocalTime).date();
+    const QDate date = dayOf(when, sky::clockOf(place_));
     showMonth(date.year(), unsigned(date.month()));
 }
 
@@ -398,7 +402,9 @@ void MonthWindow::setViewpoint(const Viewpoint& viewpoint)
 
 void MonthWindow::rebuild()
 {
-    view->setMonth(sky::monthFacts(year_, month_, place_), hemisphere_, placeName_);
+    const sky::MonthFacts facts = sky::monthFacts(year_, month_, place_);
+    view->setToday(dayOf(clock_.now(), facts.clock));
+    view->setMonth(facts, hemisphere_, placeName_);
     title->setText(monthTitle(year_, month_));
     previous->setEnabled(!(year_ == sky::firstYear && month_ == 1));
     next->setEnabled(!(year_ == sky::lastYear && month_ == 12));

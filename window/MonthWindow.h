@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Clock.h"
 #include "MonthFacts.h"
 #include "Viewpoint.h"
 
@@ -37,6 +38,8 @@ public:
     const sky::MonthFacts& facts() const { return facts_; }
     // The day the keys have reached, and the cell a day stands in.
     QDate selectedDay() const { return selected_; }
+    // The day framed as today; the month that holds it opens on it.
+    void setToday(QDate today);
     void selectDay(QDate day);
     QRect dayRect(QDate day) const;
     // What the tooltip of a day says.
@@ -70,6 +73,7 @@ private:
     sky::MonthFacts facts_;
     Hemisphere hemisphere_ = Hemisphere::North;
     QDate selected_;
+    QDate today_;
 };
 
 // "Calendario lunare": the month view with buttons (and Page Up, Page Down)
@@ -79,7 +83,8 @@ class MonthWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MonthWindow(QWidget* parent = nullptr);
+    // `clock` says what today is.
+    explicit MonthWindow(const sky::Clock& clock = sky::programClock(), QWidget* parent = nullptr);
 
     void showMonthOf(sky::Instant when);
     void showMonth(int year, unsigned month);
@@ -111,6 +116,7 @@ private:
     void step(int months);
     void rebuild();
 
+    const sky::Clock& clock_;
     int year_ = 0;
     unsigned month_ = 0;
     Hemisphere hemisphere_ = Hemisphere::North;

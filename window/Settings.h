@@ -41,12 +41,10 @@ inline const Setting<QString> hemisphere{"sky/hemisphere"};
 // Where the facts and month windows stood, as saveGeometry() gives it.
 inline const Setting<QByteArray> factsGeometry{"windows/facts"};
 inline const Setting<QByteArray> monthGeometry{"windows/month"};
-// The tray's notices, on unless turned off, and the instant (seconds since
-// 1970) of the last one given.
+// The tray's notices, on unless turned off.
 inline const Setting<bool> notices{"tray/notices", true};
 // Whether the window shows the Moon's face instead of the drawing.
 inline const Setting<bool> face{"window/face", false};
-inline const Setting<qlonglong> lastNotice{"tray/last-notice", 0};
 
 } // namespace settings
 

@@ -40,7 +40,6 @@ void Viewpoint::resolve()
         place_ = sky::systemPlace(zones);
         placeFromZone_ = place_.has_value();
     }
-    sky::useLocalZone(place_ ? place_->zone : std::string());
 }
 
 QString Viewpoint::placeName() const

@@ -24,6 +24,9 @@ public:
 
     std::optional<sky::Place> place() const { return place_; }
     bool placeFromZone() const { return placeFromZone_; }
+    // The civil clock every local time is read on: the place's, or the
+    // system's without one.
+    sky::Zone clock() const { return sky::clockOf(place_); }
     // The place as a person reads it, or empty without one.
     QString placeName() const;
     // What the user typed to choose it: a zone's name or LAT,LON; empty for
