@@ -3,7 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Calendar.h"
+#include "CalendarFiles.h"
+#include "Clock.h"
 #include "MonthFacts.h"
+#include "When.h"
 
 #include <QDir>
 #include <QProcess>
@@ -262,6 +265,13 @@ void TestCalendar::iCalendarReadsAndKeepsItsUids()
     QVERIFY(counts[1].toInt() >= 12 && counts[1].toInt() <= 13);
     // The first full moon of 2027: January 22, 12:17 UTC.
     QVERIFY2(lines[2].startsWith("2027-01-22T12:17Z 20270122-full-moon@"), qPrintable(lines[2]));
+
+    // Each event is stamped with the program's clock, LUNA_CLOCK's where set.
+    sky::programClock().startAt(sky::parseWhen("2027-03-15T12:00Z", {}, sky::Zone()));
+    const QByteArray march = calendarICalendar({sky::monthFacts(2027, 3, std::nullopt)});
+    sky::programClock().startAt(sky::Instant(floor<seconds>(system_clock::now())));
+    QVERIFY(march.contains("DTSTAMP:20270315T120000Z\r\n"));
+    QCOMPARE(march.count("DTSTAMP:"), march.count("BEGIN:VEVENT"));
 }
 
 void TestCalendar::pagesAsPicturesOneAMonth()

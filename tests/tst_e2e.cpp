@@ -179,6 +179,7 @@ private slots:
     void closeBoxEndsTheProgram();
     void opensOnTheMoonOfADate_data();
     void opensOnTheMoonOfADate();
+    void readsADateOnTheRememberedPlacesClock();
     void answersOptionsWithoutAWindow_data();
     void answersOptionsWithoutAWindow();
     void menuShowsTheMoonOfNowAndItsFacts();
@@ -598,6 +599,35 @@ void TestEndToEnd::opensOnTheMoonOfADate()
     Reference reference;
     QCOMPARE(reference.labelDifference(shown, angle), 0);
     QCOMPARE(reference.pictureAngle(shown), angle);
+}
+
+// A --date without a zone is read on the clock of the place the window will
+// show: New York remembered, in a Rome session, 21:00 reads 21:00.
+void TestEndToEnd::readsADateOnTheRememberedPlacesClock()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir().mkpath(home.filePath("luna")));
+    QFile settings(home.filePath("luna/luna.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[sky]\nplace=America/New_York\n");
+    settings.close();
+
+    QProcess dated;
+    QProcessEnvironment environment = luna.processEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    dated.setProcessEnvironment(environment);
+    dated.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2026-12-24T21:00"});
+    QVERIFY(dated.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        dated.kill();
+        dated.waitForFinished();
+    });
+    QString found;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(found = xdotool({"search", "--onlyvisible", "--name", datedWindowName}).section(u'\n', 0, 0)).isEmpty(),
+        10000);
+    QCOMPARE(xdotool({"getwindowname", found}).trimmed(),
+             QStringLiteral("Visualizzazione Zelvo lunari — 24 dicembre 2026, 21:00"));
 }
 
 void TestEndToEnd::answersOptionsWithoutAWindow_data()

@@ -5,6 +5,7 @@
 #include "Autostart.h"
 #include "Language.h"
 #include "MoonIcon.h"
+#include "Settings.h"
 #include "Tray.h"
 #include "When.h"
 
@@ -61,6 +62,7 @@ private slots:
     void dueNoticeCatchesUpOnce_data();
     void dueNoticeCatchesUpOnce();
     void trayWakesWithOneNotice();
+    void aNoticeFromAWrongClockSilencesNothing();
     void menuShowsOrHidesTheWindow();
     void wallClockRingsOnItsOwnClock();
     void autostartEntryComesAndGoes();
@@ -255,6 +257,33 @@ void TestTray::trayWakesWithOneNotice()
     clock.at -= days(7);
     tray.refresh();
     QCOMPARE(sent.size(), 1);
+}
+
+// A clock that once ran a year ahead gave its notices then; set right, the
+// tray gives the next full moon all the same, and a last notice saved by
+// an older Luna in the future silences nothing.
+void TestTray::aNoticeFromAWrongClockSilencesNothing()
+{
+    lunaSettings().setValue("tray/last-notice", qlonglong(utc("2027-12-01T00:00Z").time_since_epoch().count()));
+    StandingClock clock(utc("2027-12-01T00:00Z"));
+    Tray tray(clock);
+    QList<Notice> sent;
+    connect(&tray, &Tray::notified, this, [&](const Notice& notice) { sent << notice; });
+    clock.at = utc("2026-12-23T12:00Z");
+    tray.refresh();
+    QVERIFY(sent.isEmpty());
+    clock.at = utc("2026-12-24T01:30Z");
+    tray.refresh();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent[0].summary, "Luna piena");
+
+    Tray again(clock);
+    connect(&again, &Tray::notified, this, [&](const Notice& notice) { sent << notice; });
+    clock.at = utc("2027-01-07T21:00Z");
+    again.refresh();
+    QCOMPARE(sent.size(), 2);
+    // The new moon of 2027 January 7 at 20:24 UT.
+    QCOMPARE(sent.last().summary, "Luna nuova");
 }
 
 // The alarm keeps to a clock that runs a year ahead of the system's: a wake

@@ -85,6 +85,7 @@ private slots:
     void aboutNamesWhatLunaIsMadeOf();
     void ownWindowsFitAndCloseWithEsc();
     void monthViewTellsEachDay();
+    void monthWindowReadsTheProgramsClock();
 
 private:
     QTemporaryDir configuration;
@@ -536,6 +537,30 @@ void TestWindow::monthViewTellsEachDay()
 
     month->todayButton->click();
     QCOMPARE(month->title->text(), QLocale().toString(dayOf(sky::programClock().now(), sky::Zone::system()), "MMMM yyyy"));
+}
+
+// Today is the program's clock's, in the place's zone, not the system's:
+// LUNA_CLOCK=2027-03-15T12:00Z opens the month on March 2027, the 15th
+// marked, and "Oggi" comes back to it.
+void TestWindow::monthWindowReadsTheProgramsClock()
+{
+    class March : public sky::Clock {
+    public:
+        sky::Instant now() const override { return sky::parseWhen("2027-03-15T12:00Z", {}, sky::Zone()); }
+    };
+    const March clock;
+    Form1 dated(clock);
+    dated.actionMonth->trigger();
+    MonthWindow* month = dated.month();
+    QCOMPARE(month->title->text(), QStringLiteral("marzo 2027"));
+    QCOMPARE(month->view->selectedDay(), QDate(2027, 3, 15));
+    month->next->click();
+    month->next->click();
+    QCOMPARE(month->title->text(), QStringLiteral("maggio 2027"));
+    month->todayButton->click();
+    QCOMPARE(month->title->text(), QStringLiteral("marzo 2027"));
+    QCOMPARE(month->view->selectedDay(), QDate(2027, 3, 15));
+    month->close();
 }
 
 QTEST_MAIN(TestWindow)
