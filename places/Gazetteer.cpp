@@ -4,89 +4,25 @@
 
 #include "Gazetteer.h"
 
-#include <geonames.h>
+#include "CityTable.h"
+
+#include <glib.h>
 
 #include <algorithm>
-#include <clocale>
-#include <cstdlib>
-#include <locale.h>
-#include <map>
-#include <memory>
-#include <mutex>
-#include <optional>
+#include <array>
 #include <string>
 
 namespace luna::places {
 
 namespace {
 
-// libgeonames names its cities, regions and countries through gettext, in
-// the language of the messages. For the time of a look-up this thread's
-// messages are in `language`: English is gettext's own (the C locale),
-// Italian needs LANGUAGE=it and a locale that is not C, whichever the
-// machine has.
-class MessagesIn {
-public:
-    explicit MessagesIn(NameLanguage language)
-    {
-        const char* previous = std::getenv("LANGUAGE");
-        if (previous)
-            saved_ = previous;
-        locale_t base = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
-        if (language == NameLanguage::Italian) {
-            setenv("LANGUAGE", "it", 1);
-            for (const char* name : {"it_IT.UTF-8", "en_US.UTF-8", "en_GB.UTF-8"})
-                if (locale_t messages = base ? newlocale(LC_MESSAGES_MASK, name, base) : locale_t(nullptr)) {
-                    locale_ = messages;
-                    break;
-                }
-        } else {
-            unsetenv("LANGUAGE");
-        }
-        if (!locale_ && base)
-            locale_ = newlocale(LC_MESSAGES_MASK, "C", base);
-        if (!locale_ && base)
-            freelocale(base);
-        if (locale_)
-            previousLocale_ = uselocale(locale_);
-    }
-
-    MessagesIn(const MessagesIn&) = delete;
-    MessagesIn& operator=(const MessagesIn&) = delete;
-
-    ~MessagesIn()
-    {
-        if (locale_) {
-            uselocale(previousLocale_);
-            freelocale(locale_);
-        }
-        if (saved_)
-            setenv("LANGUAGE", saved_->c_str(), 1);
-        else
-            unsetenv("LANGUAGE");
-    }
-
-private:
-    std::optional<std::string> saved_;
-    locale_t locale_ = locale_t(nullptr);
-    locale_t previousLocale_ = LC_GLOBAL_LOCALE;
-};
-
-// LANGUAGE is the process's; one look-up at a time changes it.
-std::mutex& lookUps()
+std::string trimmed(std::string_view value)
 {
-    static std::mutex mutex;
-    return mutex;
-}
-
-struct CityFree {
-    void operator()(GeonamesCity* city) const { geonames_city_free(city); }
-};
-using City = std::unique_ptr<GeonamesCity, CityFree>;
-
-std::string text(const gchar* value)
-{
-    return value ? std::string(value) : std::string();
+    const auto first = value.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = value.find_last_not_of(" \t");
+    return std::string(value.substr(first, last - first + 1));
 }
 
 // A text folded for comparing, whatever its case.
@@ -98,50 +34,82 @@ std::string folded(std::string_view value)
     return result;
 }
 
-std::string trimmed(std::string_view value)
+// The words of what was typed, folded as the table's names are.
+std::vector<std::string> queryWords(const std::string& text)
 {
-    const auto first = value.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = value.find_last_not_of(" \t");
-    return std::string(value.substr(first, last - first + 1));
+    gchar** tokens = g_str_tokenize_and_fold(text.c_str(), nullptr, nullptr);
+    std::vector<std::string> words;
+    for (gchar** token = tokens; token && *token; ++token)
+        words.emplace_back(*token);
+    g_strfreev(tokens);
+    return words;
 }
 
-// The indices of the cities whose name (in the messages' language or in
-// English) matches `name`, best first.
-std::vector<int> query(const std::string& name)
-{
-    guint length = 0;
-    gint* found = geonames_query_cities_sync(name.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr);
-    std::vector<int> indices;
-    indices.reserve(length);
-    for (guint i = 0; i < length; ++i)
-        indices.push_back(found[i]);
-    g_free(found);
-    return indices;
-}
-
-// How a city reads in the messages' language: name, region, country.
-struct Names {
-    std::string name, region, country;
+// A name's words, at most `kept` of them: a name has a handful.
+constexpr std::size_t kept = 16;
+struct Words {
+    std::array<std::string_view, kept> word;
+    std::size_t count = 0;
 };
 
-Names namesOf(int index)
+Words split(std::string_view words)
 {
-    const City city(geonames_get_city(index));
-    if (!city)
-        return {};
-    return {text(geonames_city_get_name(city.get())), text(geonames_city_get_state(city.get())),
-            text(geonames_city_get_country(city.get()))};
+    Words parts;
+    while (!words.empty() && parts.count < kept) {
+        const auto space = words.find(' ');
+        parts.word[parts.count++] = words.substr(0, space);
+        if (space == std::string_view::npos)
+            break;
+        words.remove_prefix(space + 1);
+    }
+    return parts;
+}
+
+// How well a name answers the words typed, as libgeonames weighs it: each
+// word typed begins a word of the name in turn (in its own letters or in
+// ASCII), from the name's first word or a later one; the share of each
+// word typed, averaged, scaled by the city's size up to a million people,
+// and 1 more where the name's first word begins the match. 0 where nothing
+// answers.
+double weight(const std::vector<std::string>& typed, const char* words, const char* ascii, unsigned population)
+{
+    if (!*words)
+        return 0;
+    // Most names share no word's beginning with the first word typed.
+    const std::string_view first = typed.front();
+    const std::string_view all(words), allAscii(*ascii ? ascii : words);
+    const auto begins = [&](std::string_view text) {
+        for (std::size_t at = text.find(first); at != std::string_view::npos; at = text.find(first, at + 1))
+            if (at == 0 || text[at - 1] == ' ')
+                return true;
+        return false;
+    };
+    if (!begins(all) && (allAscii.data() == all.data() || !begins(allAscii)))
+        return 0;
+    const Words own = split(all), plain = split(allAscii);
+    if (own.count < typed.size() || plain.count != own.count)
+        return 0;
+    for (std::size_t from = 0; from + typed.size() <= own.count; ++from) {
+        double share = 0;
+        bool answers = true;
+        for (std::size_t i = 0; i < typed.size() && answers; ++i) {
+            answers = own.word[from + i].starts_with(typed[i]) || plain.word[from + i].starts_with(typed[i]);
+            share += double(typed[i].size()) / double(own.word[from + i].size());
+        }
+        if (answers)
+            return share / double(typed.size()) * double(std::clamp(population, 1u, 1000000u)) / 1e6
+                + (from == 0 ? 1 : 0);
+    }
+    return 0;
 }
 
 // Whether `part` ("Illinois", "Italia", "it") names the city's region or
-// country, or begins to.
-bool names(const std::string& part, const Names& names, const std::string& code)
+// country in either language, or begins to.
+bool names(const std::string& part, const CityRow& city)
 {
     const std::string wanted = folded(part);
-    for (const std::string& candidate : {names.region, names.country, code})
-        if (!candidate.empty() && folded(candidate).rfind(wanted, 0) == 0)
+    for (const char* candidate : {city.state, city.country, city.italianState, city.italianCountry, city.code})
+        if (*candidate && folded(candidate).starts_with(wanted))
             return true;
     return false;
 }
@@ -158,87 +126,53 @@ std::vector<sky::Place> findCities(std::string_view text, NameLanguage language,
             break;
         from = comma + 1;
     }
-    if (parts.front().empty())
+    const std::vector<std::string> typed = queryWords(parts.front());
+    if (typed.empty())
         return {};
 
-    const std::lock_guard lock(lookUps());
-    // Each look-up reads the whole table: the same text is not looked up
-    // twice.
-    static std::map<std::pair<std::string, NameLanguage>, std::vector<sky::Place>> known;
-    const auto key = std::pair{std::string(text), language};
-    if (const auto found = known.find(key); found != known.end())
-        return {found->second.begin(), found->second.begin() + std::ptrdiff_t(std::min(most, found->second.size()))};
-
-    const NameLanguage other = language == NameLanguage::Italian ? NameLanguage::English : NameLanguage::Italian;
-    const std::string wantedName = folded(parts.front());
-    // The interface's language first, then the other one, unless the first
-    // found a city by that very name.
-    std::vector<int> indices;
-    for (const NameLanguage asked : {language, other}) {
-        const MessagesIn messages(asked);
-        bool exact = false;
-        const std::vector<int> found = query(parts.front());
-        for (const int index : found) {
-            if (std::find(indices.begin(), indices.end(), index) == indices.end())
-                indices.push_back(index);
-            exact = exact || folded(namesOf(index).name) == wantedName;
-        }
-        if (exact && parts.size() == 1)
-            break;
+    // Every city whose English or Italian name answers, best first.
+    std::vector<std::pair<double, const CityRow*>> answers;
+    for (std::size_t i = 0; i < cityRowCount; ++i) {
+        const CityRow& city = cityRows[i];
+        const double best = std::max(weight(typed, city.words, city.asciiWords, city.population),
+                                     weight(typed, city.italianWords, city.italianAsciiWords, city.population));
+        if (best > 0)
+            answers.emplace_back(best, &city);
     }
+    std::stable_sort(answers.begin(), answers.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
 
-    // Each candidate's names in both languages; a city named exactly so, in
-    // either, before those whose names only begin so.
-    struct Candidate {
-        int index;
-        std::string code;
-        Names english, italian;
-    };
-    std::vector<Candidate> candidates;
-    for (const int index : indices) {
-        Candidate candidate{index, {}, {}, {}};
-        {
-            const City city(geonames_get_city(index));
-            if (!city)
-                continue;
-            candidate.code = places::text(geonames_city_get_country_code(city.get()));
-        }
-        {
-            const MessagesIn messages(NameLanguage::English);
-            candidate.english = namesOf(index);
-        }
-        {
-            const MessagesIn messages(NameLanguage::Italian);
-            candidate.italian = namesOf(index);
-        }
+    // Those in the region or country named after commas; a city named
+    // exactly so, in either language, before those whose names only begin
+    // so.
+    std::vector<const CityRow*> candidates;
+    for (const auto& [weight, city] : answers) {
         bool wanted = true;
         for (std::size_t i = 1; i < parts.size() && wanted; ++i)
-            wanted = parts[i].empty() || names(parts[i], candidate.english, candidate.code)
-                || names(parts[i], candidate.italian, candidate.code);
+            wanted = parts[i].empty() || names(parts[i], *city);
         if (wanted)
-            candidates.push_back(std::move(candidate));
+            candidates.push_back(city);
     }
-    std::stable_partition(candidates.begin(), candidates.end(), [&](const Candidate& c) {
-        return folded(c.english.name) == wantedName || folded(c.italian.name) == wantedName;
+    const std::string wantedName = folded(parts.front());
+    std::stable_partition(candidates.begin(), candidates.end(), [&](const CityRow* city) {
+        return folded(city->name) == wantedName || folded(city->italianName) == wantedName;
     });
 
     std::vector<sky::Place> cities;
-    for (const Candidate& candidate : candidates) {
-        const City city(geonames_get_city(candidate.index));
-        const Names& local = language == NameLanguage::Italian ? candidate.italian : candidate.english;
-        sky::Place place(candidate.english.name, geonames_city_get_latitude(city.get()),
-                         geonames_city_get_longitude(city.get()), 0);
-        place.zone = places::text(geonames_city_get_timezone(city.get()));
-        place.country = candidate.code;
-        place.label = local.name;
-        for (const std::string& more : {local.region, local.country})
-            if (!more.empty() && more != local.name)
+    for (const CityRow* city : candidates) {
+        if (cities.size() >= most)
+            break;
+        const bool italian = language == NameLanguage::Italian;
+        sky::Place place(city->name, city->latitude, city->longitude, 0);
+        place.zone = city->zone;
+        place.country = city->code;
+        const std::string name = italian ? city->italianName : city->name;
+        place.label = name;
+        for (const std::string more : {italian ? city->italianState : city->state,
+                                       italian ? city->italianCountry : city->country})
+            if (!more.empty() && more != name)
                 place.label += ", " + more;
         cities.push_back(std::move(place));
     }
-    known[key] = cities;
-    if (cities.size() > most)
-        cities.resize(most);
     return cities;
 }
 

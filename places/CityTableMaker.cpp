@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Writes the table of GeoNames' cities that Luna compiles in, from Debian's
+// libgeonames, at build time. libgeonames names its cities in the language
+// of the messages, so the build runs this twice: once in English (the C
+// locale), writing a TSV to standard output; once in Italian (LANGUAGE=it),
+// given the English TSV, writing the C++ source of the table with both.
+// Each name is also stored as GLib folds it into words for searching, with
+// the words' ASCII forms, so that a search folds only what was typed.
+
+#include <geonames.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string text(const gchar* value)
+{
+    return value ? value : "";
+}
+
+// The words of a name, folded, a space between; and their ASCII forms.
+std::pair<std::string, std::string> words(const std::string& name)
+{
+    gchar** alternates = nullptr;
+    gchar** tokens = g_str_tokenize_and_fold(name.c_str(), nullptr, &alternates);
+    std::string folded, ascii;
+    for (gchar** token = tokens; token && *token; ++token) {
+        gchar* plain = g_str_to_ascii(*token, nullptr);
+        if (!folded.empty()) {
+            folded += ' ';
+            ascii += ' ';
+        }
+        folded += *token;
+        ascii += plain ? plain : *token;
+        g_free(plain);
+    }
+    g_strfreev(tokens);
+    g_strfreev(alternates);
+    return {folded, ascii};
+}
+
+std::string quoted(const std::string& value)
+{
+    std::string out = "\"";
+    for (const char c : value) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+struct City {
+    std::string name, state, country, code, zone;
+    double latitude = 0, longitude = 0;
+    unsigned population = 0;
+};
+
+City city(int index)
+{
+    GeonamesCity* found = geonames_get_city(index);
+    City c{text(geonames_city_get_name(found)),      text(geonames_city_get_state(found)),
+           text(geonames_city_get_country(found)),   text(geonames_city_get_country_code(found)),
+           text(geonames_city_get_timezone(found)),  geonames_city_get_latitude(found),
+           geonames_city_get_longitude(found),       geonames_city_get_population(found)};
+    geonames_city_free(found);
+    return c;
+}
+
+std::vector<std::string> fields(const std::string& line)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(line);
+    std::string part;
+    while (std::getline(stream, part, '\t'))
+        parts.push_back(part);
+    return parts;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    std::setlocale(LC_ALL, "");
+    const int n = int(geonames_get_n_cities());
+    if (argc == 1) {
+        for (int i = 0; i < n; ++i) {
+            const City c = city(i);
+            std::cout << c.name << '\t' << c.state << '\t' << c.country << '\n';
+        }
+        return 0;
+    }
+    if (argc != 3) {
+        std::cerr << "usage: " << argv[0] << " [ENGLISH.tsv OUT.cpp]\n";
+        return 2;
+    }
+    std::ifstream english(argv[1]);
+    std::ofstream out(argv[2]);
+    out.precision(9);
+    out << "// Made at build time from Debian's libgeonames (GeoNames, CC BY 4.0).\n"
+           "#include \"CityTable.h\"\n\n"
+           "namespace luna::places {\n\n"
+           "const CityRow cityRows[] = {\n";
+    std::string line;
+    int written = 0;
+    for (int i = 0; i < n && std::getline(english, line); ++i) {
+        const std::vector<std::string> en = fields(line);
+        if (en.size() < 3)
+            continue;
+        const City it = city(i);
+        // What would repeat is left empty: most names are ASCII, and most
+        // are the same in both languages.
+        auto [enWords, enAscii] = words(en[0]);
+        auto [itWords, itAscii] = words(it.name);
+        if (enAscii == enWords)
+            enAscii.clear();
+        if (itAscii == itWords)
+            itAscii.clear();
+        if (itWords == enWords && itAscii == enAscii)
+            itWords.clear(), itAscii.clear();
+        out << "{" << quoted(en[0]) << "," << quoted(en[1]) << "," << quoted(en[2]) << "," << quoted(it.name) << ","
+            << quoted(it.state) << "," << quoted(it.country) << "," << quoted(it.code) << "," << quoted(it.zone) << ","
+            << it.latitude << "," << it.longitude << "," << it.population << "," << quoted(enWords) << ","
+            << quoted(enAscii) << "," << quoted(itWords) << "," << quoted(itAscii) << "},\n";
+        ++written;
+    }
+    out << "};\n\nconst std::size_t cityRowCount = " << written << ";\n\n} // namespace luna::places\n";
+    return written == n ? 0 : 1;
+}
