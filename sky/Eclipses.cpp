@@ -4,7 +4,8 @@
 
 #include "Eclipses.h"
 
-#include "Ephemeris.h"
+#include "Numerics.h"
+#include "ObserverFrame.h"
 #include "Topocentric.h"
 
 #include <erfa.h>
@@ -21,8 +22,11 @@ namespace {
 using namespace detail;
 using namespace std::chrono;
 
-constexpr double auKm = ERFA_DAU / 1000;
-const double sunRadiusKm = auKm * std::tan(sunSemidiameterAtAu);
+using constants::auKm;
+using constants::earthRadiusKm;
+using constants::moonRatio;
+using constants::moonUmbraRatio;
+using constants::sunRadiusKm;
 // Danjon's enlargement of the Earth's shadow: 1 + 1/85 - 1/594.
 constexpr double danjon = 1.01;
 // The Earth's flattening shrinks its outline seen along the shadow.
@@ -59,67 +63,80 @@ Seconds endOfSupportedYears()
     return toSeconds(Instant{sys_days(year(lastYear + 1) / 1 / 1)});
 }
 
-double dot(const double (&a)[3], const double (&b)[3])
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
 double norm(const double (&a)[3])
 {
     return std::sqrt(dot(a, a));
 }
 
-// The Moon and the Sun around one syzygy, in km: ERFA's Moon at each
-// instant, and its Sun interpolated between three (it moves less than a
-// degree in a day).
+// The Moon and the Sun around one syzygy, in km: the Moon along its path
+// (within 35 m of ERFA's, see ObserverFrame.h) for a day either side; the
+// Sun from one position and velocity of ERFA's, carried on by its
+// acceleration under the Sun's and the Moon's pull and the rate of change
+// of the Sun's part.
 class Neighbourhood {
 public:
     explicit Neighbourhood(Seconds around)
         : around_(around)
-        , ttOffset_(terrestrialOffset(around))
+        , frame_(around)
+        , moon_(moonPosition, 4 * hour, around - 24 * hour, around + 24 * hour, frame_)
     {
+        double tt1 = 0, tt2 = 0;
+        clockDate(around, tt1, tt2);
+        double heliocentric[2][3], barycentric[2][3];
+        eraEpv00(tt1, tt2 + frame_.ttOffset, heliocentric, barycentric);
+        double moon[3];
+        moon_.at(around, moon);
+        // The geocentric Sun s (au, days), its velocity, its acceleration
+        // -GMs s/|s|^3 - GMm m/|m|^3 (the Earth falls towards both) and the
+        // rate of change of the Sun's term.
         for (int i = 0; i < 3; ++i) {
-            double tt1 = 0, tt2 = 0;
-            clockDate(around + (i - 1) * span, tt1, tt2);
-            double sun[3];
-            sunAt(tt1, tt2 + ttOffset_, sun);
-            for (int j = 0; j < 3; ++j)
-                sun_[i][j] = sun[j] * auKm;
+            position_[i] = -heliocentric[0][i];
+            velocity_[i] = -heliocentric[1][i];
+        }
+        const double r = norm(position_), m = norm(moon);
+        const double sv = dot(position_, velocity_);
+        for (int i = 0; i < 3; ++i) {
+            acceleration_[i] = -gmSun * position_[i] / (r * r * r) - gmMoon * moon[i] / (m * m * m);
+            jerk_[i] = -gmSun * (velocity_[i] / (r * r * r) - 3 * position_[i] * sv / (r * r * r * r * r));
         }
     }
 
     void at(Seconds when, double (&moon)[3], double (&sun)[3]) const
     {
-        double tt1 = 0, tt2 = 0;
-        clockDate(when, tt1, tt2);
-        double pv[2][3];
-        moonAt(tt1, tt2 + ttOffset_, pv);
-        // Quadratic through the three samples, x in [-1, 1].
-        const double x = (when - around_) / span;
-        const double w0 = x * (x - 1) / 2, w1 = 1 - x * x, w2 = x * (x + 1) / 2;
-        for (int j = 0; j < 3; ++j) {
-            moon[j] = pv[0][j] * auKm;
-            sun[j] = w0 * sun_[0][j] + w1 * sun_[1][j] + w2 * sun_[2][j];
+        moon_.at(when, moon);
+        const double t = (when - around_) / 86400;
+        double position[3], velocity[3];
+        for (int i = 0; i < 3; ++i) {
+            position[i] = position_[i] + t * (velocity_[i] + t * (acceleration_[i] / 2 + t * jerk_[i] / 6));
+            velocity[i] = velocity_[i] + t * (acceleration_[i] + t * jerk_[i] / 2);
+        }
+        // Displaced by the aberration of the Earth's motion (the Sun's
+        // velocity reversed), as sunAt() does.
+        const double distance = norm(position);
+        for (int i = 0; i < 3; ++i) {
+            moon[i] *= auKm;
+            sun[i] = (position[i] - distance * velocity[i] * ERFA_AULT / ERFA_DAYSEC) * auKm;
         }
     }
 
 private:
-    static constexpr Seconds span = 20 * hour;
+    // The Sun's and the Moon's gravitational parameters, in au^3/day^2:
+    // Gauss's constant squared, and that over the Sun-Moon mass ratio
+    // (IAU 2009 system: 332 946.0487 x 81.300568).
+    static constexpr double gmSun = 0.01720209895 * 0.01720209895;
+    static constexpr double gmMoon = gmSun / (332946.0487 * 81.300568);
+
     Seconds around_;
-    double ttOffset_;
-    double sun_[3][3];
+    Frame frame_;
+    Path moon_;
+    double position_[3], velocity_[3], acceleration_[3], jerk_[3];
 };
 
-
-// Where g, negative at `inside` and positive at `outside`, crosses zero, to
-// a second.
-Seconds boundary(const std::function<double(Seconds)>& g, Seconds inside, Seconds outside)
+// Where g, negative at `inside` and positive at `outside`, crosses zero.
+template <class G>
+Seconds boundary(G&& g, Seconds inside, Seconds outside)
 {
-    while (std::abs(outside - inside) > 0.5) {
-        const Seconds middle = (inside + outside) / 2;
-        (g(middle) < 0 ? inside : outside) = middle;
-    }
-    return (inside + outside) / 2;
+    return numerics::root(g, inside, g(inside), outside, g(outside), timeTolerance);
 }
 
 // The Moon against the Earth's shadow at one instant; angles in radians.
@@ -195,8 +212,8 @@ std::optional<Eclipse> lunarEclipse(Seconds fullMoon)
         sky.at(t, moon, sun);
         return lunarGeometry(moon, sun);
     };
-    const Seconds greatest = least([&](Seconds t) { return geometry(t).separation; },
-                                   fullMoon - window, fullMoon + window);
+    const Seconds greatest = numerics::minimum([&](Seconds t) { return geometry(t).separation; },
+                                               fullMoon - window, fullMoon + window, timeTolerance);
     const LunarGeometry g = geometry(greatest);
     if (g.penumbralMagnitude() <= 0)
         return std::nullopt;
@@ -234,8 +251,8 @@ std::optional<Eclipse> solarEclipse(Seconds newMoon)
         sky.at(t, moon, sun);
         return solarGeometry(moon, sun);
     };
-    const Seconds greatest = least([&](Seconds t) { return std::abs(geometry(t).gamma); },
-                                   newMoon - window, newMoon + window);
+    const Seconds greatest = numerics::minimum([&](Seconds t) { return std::abs(geometry(t).gamma); },
+                                               newMoon - window, newMoon + window, timeTolerance);
     const SolarGeometry g = geometry(greatest);
     const double gamma = std::abs(g.gamma);
     if (gamma >= flattenedLimb + g.penumbra)
@@ -375,29 +392,6 @@ ShadowOnMoon shadowOnMoon(Instant when)
     shadow.umbra = g.umbra / g.moon;
     shadow.penumbra = g.penumbra / g.moon;
     return shadow;
-}
-
-Seconds detail::least(const std::function<double(Seconds)>& f, Seconds a, Seconds b)
-{
-    const double golden = (std::sqrt(5.0) - 1) / 2;
-    Seconds c = b - golden * (b - a), d = a + golden * (b - a);
-    double fc = f(c), fd = f(d);
-    while (b - a > 1) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - golden * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + golden * (b - a);
-            fd = f(d);
-        }
-    }
-    return (a + b) / 2;
 }
 
 Visibility visibility(const Eclipse& lunar, const Place& place)

@@ -4,6 +4,7 @@
 
 #include "Libration.h"
 
+#include "Constants.h"
 #include "Ephemeris.h"
 
 #include <erfa.h>
@@ -146,7 +147,7 @@ MoonFace moonFace(Instant when, const std::optional<Place>& place)
         double ofDate[3];
         eraRxp(npb, gcrs, ofDate);
         for (int i = 0; i < 3; ++i)
-            seen[i] -= ofDate[i] / ERFA_DAU;
+            seen[i] -= ofDate[i] / (constants::auKm * 1000);
     }
 
     double dpsi = 0, deps = 0;

@@ -4,7 +4,7 @@
 
 #include "LunarFeatures.h"
 
-#include "Ephemeris.h"
+#include "Constants.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,7 +19,7 @@ extern const std::string_view lunarFeatureTable;
 
 namespace {
 
-using detail::moonRadiusKm;
+using constants::moonRadiusKm;
 
 constexpr double beyondRim = 1; // degrees
 

@@ -5,6 +5,7 @@
 #include "Sky.h"
 
 #include "Ephemeris.h"
+#include "Numerics.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -89,21 +90,11 @@ double towards(double target, double e)
     return d;
 }
 
-// When the elongation reaches `target`, starting from the guess `t`: a
-// secant search, begun on the mean motion.
+// When the elongation reaches `target`, starting from the guess `t`.
 Seconds solve(double target, Seconds t)
 {
-    double d = towards(target, elongationAt(t));
-    double rate = meanDegreesPerSecond;
-    for (int step = 0; step < 30 && std::abs(d) > phaseTolerance; ++step) {
-        const Seconds next = t + d / rate;
-        const double dNext = towards(target, elongationAt(next));
-        if (dNext != d)
-            rate = (d - dNext) / (next - t);
-        t = next;
-        d = dNext;
-    }
-    return t;
+    return numerics::secant([target](Seconds when) { return -towards(target, elongationAt(when)); }, t,
+                            meanDegreesPerSecond, phaseTolerance);
 }
 
 // Qt's string code (6.4 at least) leaves the upper halves of the AVX

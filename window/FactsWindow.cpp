@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include "Settings.h"
 
@@ -126,11 +127,14 @@ void FactsWindow::refresh()
 void FactsWindow::showClock()
 {
     const auto now = clock_.now();
-    // As the main window's title names an instant, with the zone.
+    // Live, to the second, on the place's clock and with its zone's name.
     const sky::Zone zone = sky::clockOf(request_.place);
     const sky::Instant shown = instant_.value_or(now);
-    const QString when = timeText(shown, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"), zone)
-        + u' ' + QString::fromStdString(zone.abbreviation(shown));
+    const QDateTime reading = QDateTime::fromSecsSinceEpoch(zone.local(shown).time_since_epoch().count(), Qt::UTC);
+    QString format = QLocale().dateTimeFormat(QLocale::LongFormat);
+    format.replace(QRegularExpression(QStringLiteral("\\bt\\b")),
+                   QStringLiteral("'%1'").arg(QString::fromStdString(zone.abbreviation(shown))));
+    const QString when = QLocale().toString(reading, format);
     heading->setText(instant_ ? tr("La Luna del %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
 }
 
