@@ -38,19 +38,18 @@ enum class Turn { Perigee, Apogee };
 Apsis nextApsis(Instant when, Turn turn)
 {
     requireNearSupported(when);
-    constexpr Seconds step = 6 * 3600;
-    Seconds a = toSeconds(when);
-    double fa = receding(a);
     // An anomalistic month is 27.55 days; one always lies within 28.
-    for (Seconds b = a + step; b < toSeconds(when) + 29 * 86400; a = b, b += step) {
-        const double fb = receding(b);
-        const bool found = turn == Turn::Perigee ? fa < 0 && fb >= 0 : fa > 0 && fb <= 0;
-        if (found) {
-            const Seconds t = numerics::root(receding, a, fa, b, fb, timeTolerance);
-            return {toInstant(t), distanceKmAt(t)};
-        }
-        fa = fb;
-    }
+    const Seconds from = toSeconds(when);
+    std::optional<Apsis> found;
+    numerics::scan(receding, from, from + 29 * 86400, 6 * 3600, [&](Seconds a, double fa, Seconds b, double fb) {
+        if ((fb > 0) != (turn == Turn::Perigee))
+            return true;
+        const Seconds t = numerics::root(receding, a, fa, b, fb, timeTolerance);
+        found = Apsis{toInstant(t), distanceKmAt(t)};
+        return false;
+    });
+    if (found)
+        return *found;
     return {when, distanceKmAt(toSeconds(when))};
 }
 

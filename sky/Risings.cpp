@@ -87,24 +87,19 @@ std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place)
     const MoonPath path(from, to, frame);
     const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel, &path), seaLevel); };
     std::vector<Stretch> stretches;
-    Seconds a = from;
-    double la = limb(a);
-    bool up = la > 0;
-    Seconds start = a;
-    while (a < to) {
-        const Seconds b = std::min(a + dayStep, to);
-        const double lb = limb(b);
-        if (la <= 0 && lb > 0) {
-            start = numerics::root(limb, a, la, b, lb, timeTolerance);
+    bool up = limb(from) > 0;
+    Seconds start = from;
+    numerics::scan(limb, from, to, dayStep, [&](Seconds a, double la, Seconds b, double lb) {
+        const Seconds t = numerics::root(limb, a, la, b, lb, timeTolerance);
+        if (lb > 0) {
+            start = t;
             up = true;
-        }
-        if (la > 0 && lb <= 0 && up) {
-            stretches.push_back({toInstant(start), toInstant(numerics::root(limb, a, la, b, lb, timeTolerance))});
+        } else if (up) {
+            stretches.push_back({toInstant(start), toInstant(t)});
             up = false;
         }
-        a = b;
-        la = lb;
-    }
+        return true;
+    });
     if (up && start < to)
         stretches.push_back({toInstant(start), toInstant(to)});
     return stretches;

@@ -301,8 +301,11 @@ void TestEclipses::localCircumstancesMatchTheTables_data()
     }
 }
 
-// Within a minute and a degree of the published contacts, the obscuration
-// within 0.015, the magnitude within 0.005 and the duration within 10 s.
+// Each within about twice the worst measured against the tables: contacts
+// within 24 s (worst 12 s) and their Sun's altitude within 0.35 degrees
+// (0.16; the tables give whole degrees), the magnitude within 0.0025
+// (0.0012), the obscuration within 0.003 (0.0014) and the duration within
+// 10 s (5.2 s).
 void TestEclipses::localCircumstancesMatchTheTables()
 {
     QFETCH(QString, date);
@@ -331,14 +334,14 @@ void TestEclipses::localCircumstancesMatchTheTables()
         }
         const Instant expected = utc(qPrintable(date + "T" + time + "Z"));
         const double apart = std::abs(double(duration_cast<milliseconds>(*contact - expected).count())) / 1000;
-        QVERIFY2(apart <= 60, qPrintable(QString("contact %1 %2 s off").arg(c).arg(apart)));
+        QVERIFY2(apart <= 24, qPrintable(QString("contact %1 %2 s off").arg(c).arg(apart)));
         if (altitude != u'-')
-            QVERIFY2(std::abs(local.sunAltitude[c] - altitude.toDouble()) <= 1,
+            QVERIFY2(std::abs(local.sunAltitude[c] - altitude.toDouble()) <= 0.35,
                      qPrintable(QString("contact %1 altitude %2").arg(c).arg(local.sunAltitude[c])));
     }
     if (published[11] != u'-')
-        QVERIFY2(std::abs(local.magnitude - published[11].toDouble()) <= 0.005, qPrintable(QString::number(local.magnitude, 'f', 4)));
-    QVERIFY2(std::abs(local.obscuration - published[12].toDouble()) <= 0.015, qPrintable(QString::number(local.obscuration, 'f', 4)));
+        QVERIFY2(std::abs(local.magnitude - published[11].toDouble()) <= 0.0025, qPrintable(QString::number(local.magnitude, 'f', 4)));
+    QVERIFY2(std::abs(local.obscuration - published[12].toDouble()) <= 0.003, qPrintable(QString::number(local.obscuration, 'f', 4)));
     if (published[13] != u'-')
         QVERIFY2(std::abs(local.durationSeconds - published[13].toDouble()) <= 10, qPrintable(QString::number(local.durationSeconds)));
     else
