@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -141,76 +142,116 @@ QImage shippedMoonMap()
     return QImage(QStringLiteral(":/luna/moon-map.jpg"));
 }
 
-QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, const FaceView& view, double turn)
-{
-    QImage face(size, QImage::Format_ARGB32_Premultiplied);
-    const QImage grey = map.convertToFormat(QImage::Format_Grayscale8);
-    if (grey.isNull() || size.isEmpty()) {
-        face.fill(background);
-        return face;
+namespace {
+
+// Draws one picture of the face, a row at a time; rows are independent, so
+// that any number of threads may share them.
+class FacePainter {
+public:
+    FacePainter(const QImage& grey, QImage& face, const QColor& background, const FaceView& view, double turn,
+                FaceSpans spans)
+        : albedo_(grey)
+        , view_(view)
+        , size_(face.size())
+        , bits_(face.bits())
+        , stride_(face.bytesPerLine())
+        , backdrop_(qPremultiply(background.rgba()))
+        , disc_(placeDisc(size_.width(), size_.height()))
+        , radius_(disc_.radius)
+        , towards_(unit(view.centreLongitude, view.centreLatitude))
+        , sun_(unit(view.sunLongitude, view.sunLatitude))
+    {
+        // The Moon's north and selenographic east on the picture, (right,
+        // up): north at the axis's angle towards the sky's east (the left),
+        // turned with the picture.
+        const double axis = (view.axisAngle - turn) * radiansPerDegree;
+        north_[0] = -std::sin(axis), north_[1] = std::cos(axis);
+        east_[0] = std::cos(axis), east_[1] = std::sin(axis);
+        // The sky's east and north on the picture, for the shadow.
+        const double sky = -turn * radiansPerDegree;
+        skyEast_[0] = -std::cos(sky), skyEast_[1] = -std::sin(sky);
+        skyNorth_[0] = -std::sin(sky), skyNorth_[1] = std::cos(sky);
+        // The selenographic frame at the middle of the disc.
+        const double l = view.centreLongitude * radiansPerDegree, b = view.centreLatitude * radiansPerDegree;
+        localEast_ = {-std::sin(l), std::cos(l), 0};
+        localNorth_ = {-std::sin(b) * std::cos(l), -std::sin(b) * std::sin(l), std::cos(b)};
+
+        // Inside the disc the map's point and the light change smoothly:
+        // they are found exactly at the ends of short spans and drawn
+        // straight between. A span is as long as keeps the straight line
+        // within a quarter of a texel of the true curve, whose bend grows as
+        // the cube of the facing towards the limb: shorter there, one pixel
+        // at the edge (every span one pixel when asked for exact ones). A
+        // span across a pole is found pixel by pixel.
+        bend_ = spans == FaceSpans::Exact ? 0 : std::sqrt(8 * 0.25 * 2 * M_PI / albedo_.width()) * radius_;
+        // Four samples a pixel within a pixel and a half of the limb, where
+        // the map is foreshortened most.
+        inner2_ = std::pow(std::max(0.0, 1 - 1.5 / radius_), 2);
+        top_ = std::max(0, int(std::floor(disc_.y - radius_)));
+        bottom_ = std::min(size_.height() - 1, int(std::ceil(disc_.y + radius_)));
+        left_ = std::max(0, int(std::floor(disc_.x - radius_)));
+        right_ = std::min(size_.width() - 1, int(std::ceil(disc_.x + radius_)));
     }
-    const QRgb backdrop = qPremultiply(background.rgba());
 
-    const DiscPlacement disc = placeDisc(size.width(), size.height());
-    // The Moon's north and selenographic east on the picture, (right, up):
-    // north at the axis's angle towards the sky's east (the left), turned
-    // with the picture.
-    const double axis = (view.axisAngle - turn) * radiansPerDegree;
-    const double north[2] = {-std::sin(axis), std::cos(axis)};
-    const double east[2] = {std::cos(axis), std::sin(axis)};
-    // The sky's east and north on the picture, for the shadow.
-    const double sky = -turn * radiansPerDegree;
-    const double skyEast[2] = {-std::cos(sky), -std::sin(sky)};
-    const double skyNorth[2] = {-std::sin(sky), std::cos(sky)};
+    void drawRow(int py) const;
 
-    // The selenographic frame at the middle of the disc.
-    const Vector towards = unit(view.centreLongitude, view.centreLatitude);
-    const double l = view.centreLongitude * radiansPerDegree, b = view.centreLatitude * radiansPerDegree;
-    const Vector localEast{-std::sin(l), std::cos(l), 0};
-    const Vector localNorth{-std::sin(b) * std::cos(l), -std::sin(b) * std::sin(l), std::cos(b)};
-    const Vector sun = unit(view.sunLongitude, view.sunLatitude);
+private:
+    // How a span's pixels are found: grey, between lighting that changes
+    // as straight as the map's point; grey, lit pixel by pixel (the
+    // terminator's soft edge); in colour, shaded pixel by pixel (the
+    // Earth's shadow); or each exactly, where the span is not straight.
+    enum class Span { Steady, Lit, Shaded, Curved };
 
-    const Albedo albedo(grey);
+    double uOf(double px) const { return (px - disc_.x) / radius_; }
+    int spanAt(double facing) const { return std::clamp(int(bend_ * facing * std::sqrt(facing)), 1, 32); }
+
     // The exact sample at a point (u, v) of the disc, in its radius, right
     // and up from its middle.
-    const auto exact = [&](double u, double v) {
-        const double x = u * east[0] + v * east[1];
-        const double y = u * north[0] + v * north[1];
+    Sample exact(double u, double v) const
+    {
+        const double x = u * east_[0] + v * east_[1];
+        const double y = u * north_[0] + v * north_[1];
         const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y));
         Vector p{};
-        for (int i = 0; i < 3; ++i)
-            p[i] = z * towards[i] + x * localEast[i] + y * localNorth[i];
+        for (std::size_t i = 0; i < 3; ++i)
+            p[i] = z * towards_[i] + x * localEast_[i] + y * localNorth_[i];
         const double longitude = quickAtan2(p[1], p[0]) / radiansPerDegree;
         const double latitude = quickAtan2(p[2], std::sqrt(p[0] * p[0] + p[1] * p[1])) / radiansPerDegree;
-        return Sample{(longitude / 360 + 0.5) * albedo.width(), (0.5 - latitude / 180) * albedo.height(),
-                      dot(p, sun), z};
-    };
-    // The share of the Sun's light a sample sends back, before the shadow.
-    // The share of the light falling on a sample that it sends to us.
-    const auto lighting = [&](const Sample& sample) {
+        return Sample{(longitude / 360 + 0.5) * albedo_.width(), (0.5 - latitude / 180) * albedo_.height(),
+                      dot(p, sun_), z};
+    }
+
+    // The share of the light falling on a sample that it sends to us, and
+    // how much of the day it has.
+    static std::pair<double, double> lighting(const Sample& sample)
+    {
         // Lommel-Seeliger: flat at full, darker where the Sun is low.
         const double incidence = sample.incidence;
         const double lit = incidence > 0 ? 2 * incidence / (incidence + std::max(sample.facing, 1e-3)) : 0;
         const double day = std::clamp((incidence + twilight) / (2 * twilight), 0.0, 1.0);
         // Earthshine lights both sides; only the night shows it.
-        return std::pair{std::min(lit, 1.0) * day * (1 - earthshine) + earthshine, day};
-    };
-    const auto sunlight = [&](const Sample& sample) {
+        return {std::min(lit, 1.0) * day * (1 - earthshine) + earthshine, day};
+    }
+
+    std::pair<double, double> sunlight(const Sample& sample) const
+    {
         const auto [share, day] = lighting(sample);
-        return std::pair{albedo(sample.mapX, sample.mapY) * share, day};
-    };
+        return {albedo_(sample.mapX, sample.mapY) * share, day};
+    }
+
     // The light a sample sends back, in colour, at (u, v) on the disc.
-    const auto shade = [&](const Sample& sample, double u, double v, double (&colour)[3]) {
+    void shade(const Sample& sample, double u, double v, double (&colour)[3]) const
+    {
         const auto [light, day] = sunlight(sample);
         colour[0] = colour[1] = colour[2] = light;
-        if (!view.shadow)
+        if (!view_.shadow)
             return;
-        const FaceView::Shadow& shadow = *view.shadow;
-        const double se = u * skyEast[0] + v * skyEast[1] - shadow.east;
-        const double sn = u * skyNorth[0] + v * skyNorth[1] - shadow.north;
+        const FaceView::Shadow& shadow = *view_.shadow;
+        const double se = u * skyEast_[0] + v * skyEast_[1] - shadow.east;
+        const double sn = u * skyNorth_[0] + v * skyNorth_[1] - shadow.north;
         const double d2 = se * se + sn * sn;
         if (d2 < shadow.umbra * shadow.umbra) {
-            const double a = albedo(sample.mapX, sample.mapY);
+            const double a = albedo_(sample.mapX, sample.mapY);
             for (int i = 0; i < 3; ++i)
                 colour[i] = a * umbraLight * day * umbraTint[i];
         } else if (d2 < shadow.penumbra * shadow.penumbra) {
@@ -221,166 +262,201 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
             for (int i = 1; i < 3; ++i)
                 colour[i] *= keep * (umbraTint[i] + (1 - umbraTint[i]) * std::min(1.0, 3 * open));
         }
-    };
-    const auto channel = [](double value) { return int(std::clamp(value * 255 + 0.5, 0.0, 255.0)); };
+    }
 
-    // Inside the disc the map's point and the light change smoothly: they
-    // are found exactly at the ends of short spans and drawn straight
-    // between. A span is as long as keeps the straight line within a
-    // quarter of a texel of the true curve, whose bend grows as the cube of
-    // the facing towards the limb: shorter there, one pixel at the edge. A
-    // span across a pole is found pixel by pixel. The limb itself has four
-    // samples a pixel.
-    const double radius = disc.radius;
-    const double bend = std::sqrt(8 * 0.25 * 2 * M_PI / albedo.width()) * radius;
-    const auto spanAt = [&](double facing) {
-        return std::clamp(int(bend * facing * std::sqrt(facing)), 1, 32);
-    };
-    // Four samples a pixel within a pixel and a half of the limb, where the
-    // map is foreshortened most.
-    const double inner2 = std::pow(std::max(0.0, 1 - 1.5 / radius), 2);
-    const int top = std::max(0, int(std::floor(disc.y - radius)));
-    const int bottom = std::min(size.height() - 1, int(std::ceil(disc.y + radius)));
-    const int left = std::max(0, int(std::floor(disc.x - radius)));
-    const int right = std::min(size.width() - 1, int(std::ceil(disc.x + radius)));
-    const auto uOf = [&](double px) { return (px - disc.x) / radius; };
-    uchar* const bits = face.bits();
-    const qsizetype stride = face.bytesPerLine();
-    const auto drawRow = [&](int py) {
-        auto* line = reinterpret_cast<QRgb*>(bits + py * stride);
-        if (py < top || py > bottom) {
-            std::fill(line, line + size.width(), backdrop);
-            return;
-        }
-        const double cv = (disc.y - (py + 0.5)) / radius;
-        // The pixels of this row well inside the limb, [from, to).
-        int from = right + 1, to = right + 1;
-        if (cv * cv < inner2) {
-            const double half = std::sqrt(inner2 - cv * cv) * radius;
-            from = std::max(left, int(std::ceil(disc.x - half - 0.5)));
-            to = std::min(right + 1, int(std::floor(disc.x + half - 0.5)) + 1);
-        }
-        // The background everywhere the inside does not cover.
-        std::fill(line, line + std::min(from, size.width()), backdrop);
-        std::fill(line + std::max(from, to), line + size.width(), backdrop);
-        const auto put = [&](int px, const double (&colour)[3]) {
-            line[px] = qRgba(channel(colour[0]), channel(colour[1]), channel(colour[2]), 255);
-        };
-        const auto facingAt = [&](int px) {
-            const double u = uOf(px + 0.5);
-            return std::sqrt(std::max(0.0, 1 - u * u - cv * cv));
-        };
-        Sample a = from < to ? exact(uOf(from + 0.5), cv) : Sample{};
-        for (int px = from; px < to;) {
-            int end = std::min(px + spanAt(a.facing), to - 1);
-            end = std::min(end, px + spanAt(facingAt(end)));
-            const double u0 = uOf(px + 0.5), u1 = uOf(end + 0.5);
-            Sample b = exact(u1, cv);
-            // Round the globe the short way.
-            const double width = albedo.width();
-            b.mapX += std::round((a.mapX - b.mapX) / width) * width;
-            const double steps = std::max(1, end - px);
-            // Far north or south the longitude runs fast but still
-            // straight, unless the span passes by the pole: its middle says.
-            bool straight = std::abs(b.mapX - a.mapX) < 4 * steps + 2;
-            if (!straight && steps > 1) {
-                Sample middle = exact((u0 + u1) / 2, cv);
-                middle.mapX += std::round(((a.mapX + b.mapX) / 2 - middle.mapX) / width) * width;
-                straight = std::abs(middle.mapX - (a.mapX + b.mapX) / 2) < 0.25
-                    && std::abs(middle.mapY - (a.mapY + b.mapY) / 2) < 0.25;
-            }
-            const int last = end == to - 1 ? end : end - 1;
-            const Sample step{(b.mapX - a.mapX) / steps, (b.mapY - a.mapY) / steps,
-                              (b.incidence - a.incidence) / steps, (b.facing - a.facing) / steps};
-            const double du = (u1 - u0) / steps;
-            Sample sample = a;
-            double u = u0;
-            // Without the Earth's shadow the face is grey; away from the
-            // terminator's soft edge its lighting is as smooth as the rest.
-            const bool steady = (a.incidence >= twilight && b.incidence >= twilight)
-                || (a.incidence <= -twilight && b.incidence <= -twilight);
-            if (straight && !view.shadow && steady) {
-                double share = lighting(a).first;
-                const double shareStep = (lighting(b).first - share) / steps;
-                for (; px <= last; ++px) {
-                    const int grey = channel(albedo(sample.mapX, sample.mapY) * share);
-                    line[px] = qRgb(grey, grey, grey);
-                    sample.mapX += step.mapX;
-                    sample.mapY += step.mapY;
-                    share += shareStep;
-                }
-            }
-            for (; straight && !view.shadow && px <= last; ++px) {
+    static int channel(double value) { return int(std::clamp(value * 255 + 0.5, 0.0, 255.0)); }
+
+    // The pixels px to last of a row at height v, from sample a at u
+    // onwards by `step` and `du` a pixel.
+    template <Span kind>
+    void drawSpan(QRgb* line, int px, int last, Sample sample, const Sample& step, double u, double du, double v,
+                  double share, double shareStep) const
+    {
+        for (; px <= last; ++px) {
+            if constexpr (kind == Span::Steady) {
+                const int grey = channel(albedo_(sample.mapX, sample.mapY) * share);
+                line[px] = qRgb(grey, grey, grey);
+                share += shareStep;
+            } else if constexpr (kind == Span::Lit) {
                 const int grey = channel(sunlight(sample).first);
                 line[px] = qRgb(grey, grey, grey);
-                sample.mapX += step.mapX;
-                sample.mapY += step.mapY;
-                sample.incidence += step.incidence;
-                sample.facing += step.facing;
-            }
-            for (; px <= last; ++px) {
+            } else {
                 double colour[3];
-                shade(straight ? sample : exact(u, cv), u, cv, colour);
-                put(px, colour);
-                sample.mapX += step.mapX;
-                sample.mapY += step.mapY;
-                sample.incidence += step.incidence;
-                sample.facing += step.facing;
-                u += du;
+                shade(kind == Span::Curved ? exact(u, v) : sample, u, v, colour);
+                line[px] = qRgba(channel(colour[0]), channel(colour[1]), channel(colour[2]), 255);
             }
-            a = b;
+            sample.mapX += step.mapX;
+            sample.mapY += step.mapY;
+            sample.incidence += step.incidence;
+            sample.facing += step.facing;
+            u += du;
         }
-        for (int px = left; px <= right; ++px) {
-            if (px == from && from < to) {
-                px = to - 1;
-                continue;
-            }
-            const double cu = uOf(px + 0.5);
-            const bool inside = cu * cu + cv * cv < inner2;
-            double red = 0, green = 0, blue = 0, cover = 0;
-            for (int s = 0; s < (inside ? 1 : 4); ++s) {
-                // The four at the quarters of the pixel: s's low bit across,
-                // its high bit down.
-                const double u = inside ? cu : uOf(px + 0.25 + 0.5 * (s & 1));
-                const double v = inside ? cv : (disc.y - (py + 0.25 + 0.5 * (s >> 1))) / radius;
-                if (u * u + v * v > 1)
-                    continue;
-                double colour[3];
-                shade(exact(u, v), u, v, colour);
-                red += colour[0];
-                green += colour[1];
-                blue += colour[2];
-                cover += 1;
-            }
-            if (cover == 0)
-                continue;
-            if (inside) {
-                put(px, {red, green, blue});
-                continue;
-            }
-            // Over the background, in premultiplied colour.
-            const QRgb under = line[px];
-            const double alpha = cover / 4;
-            const auto mix = [&](double moon, int back) {
-                return int(std::lround(std::clamp(moon / 4 * 255 + back * (1 - alpha), 0.0, 255.0)));
-            };
-            line[px] = qRgba(mix(red, qRed(under)), mix(green, qGreen(under)), mix(blue, qBlue(under)),
-                             int(std::lround(alpha * 255 + qAlpha(under) * (1 - alpha))));
-        }
+    }
+
+    void drawInside(QRgb* line, int from, int to, double cv) const;
+    void drawLimb(QRgb* line, int py, int from, int to, double cv) const;
+
+    Albedo albedo_;
+    const FaceView& view_;
+    QSize size_;
+    uchar* bits_;
+    qsizetype stride_;
+    QRgb backdrop_;
+    DiscPlacement disc_;
+    double radius_;
+    double north_[2]{}, east_[2]{}, skyEast_[2]{}, skyNorth_[2]{};
+    Vector towards_, localEast_{}, localNorth_{}, sun_;
+    double bend_ = 0, inner2_ = 0;
+    int top_ = 0, bottom_ = 0, left_ = 0, right_ = 0;
+};
+
+void FacePainter::drawRow(int py) const
+{
+    auto* line = reinterpret_cast<QRgb*>(bits_ + py * stride_);
+    if (py < top_ || py > bottom_) {
+        std::fill(line, line + size_.width(), backdrop_);
+        return;
+    }
+    const double cv = (disc_.y - (py + 0.5)) / radius_;
+    // The pixels of this row well inside the limb, [from, to).
+    int from = right_ + 1, to = right_ + 1;
+    if (cv * cv < inner2_) {
+        const double half = std::sqrt(inner2_ - cv * cv) * radius_;
+        from = std::max(left_, int(std::ceil(disc_.x - half - 0.5)));
+        to = std::min(right_ + 1, int(std::floor(disc_.x + half - 0.5)) + 1);
+    }
+    // The background everywhere the inside does not cover.
+    std::fill(line, line + std::min(from, size_.width()), backdrop_);
+    std::fill(line + std::max(from, to), line + size_.width(), backdrop_);
+    drawInside(line, from, to, cv);
+    drawLimb(line, py, from, to, cv);
+}
+
+void FacePainter::drawInside(QRgb* line, int from, int to, double cv) const
+{
+    const auto facingAt = [&](int px) {
+        const double u = uOf(px + 0.5);
+        return std::sqrt(std::max(0.0, 1 - u * u - cv * cv));
     };
+    const double width = albedo_.width();
+    Sample a = from < to ? exact(uOf(from + 0.5), cv) : Sample{};
+    for (int px = from; px < to;) {
+        int end = std::min(px + spanAt(a.facing), to - 1);
+        end = std::min(end, px + spanAt(facingAt(end)));
+        const double u0 = uOf(px + 0.5), u1 = uOf(end + 0.5);
+        Sample b = exact(u1, cv);
+        // Round the globe the short way.
+        b.mapX += std::round((a.mapX - b.mapX) / width) * width;
+        const double steps = std::max(1, end - px);
+        // Far north or south the longitude runs fast but still straight,
+        // unless the span passes by the pole: its middle says.
+        bool straight = std::abs(b.mapX - a.mapX) < 4 * steps + 2;
+        if (!straight && steps > 1) {
+            Sample middle = exact((u0 + u1) / 2, cv);
+            middle.mapX += std::round(((a.mapX + b.mapX) / 2 - middle.mapX) / width) * width;
+            straight = std::abs(middle.mapX - (a.mapX + b.mapX) / 2) < 0.25
+                && std::abs(middle.mapY - (a.mapY + b.mapY) / 2) < 0.25;
+        }
+        const int last = end == to - 1 ? end : end - 1;
+        const double du = (u1 - u0) / steps;
+        const Sample step{(b.mapX - a.mapX) / steps, (b.mapY - a.mapY) / steps, (b.incidence - a.incidence) / steps,
+                          (b.facing - a.facing) / steps};
+        // Without the Earth's shadow the face is grey; away from the
+        // terminator's soft edge its lighting is as smooth as the rest.
+        const bool steady = (a.incidence >= twilight && b.incidence >= twilight)
+            || (a.incidence <= -twilight && b.incidence <= -twilight);
+        if (straight && !view_.shadow && steady) {
+            const double share = lighting(a).first;
+            drawSpan<Span::Steady>(line, px, last, a, step, u0, du, cv, share, (lighting(b).first - share) / steps);
+        } else if (straight && !view_.shadow) {
+            drawSpan<Span::Lit>(line, px, last, a, step, u0, du, cv, 0, 0);
+        } else if (straight) {
+            drawSpan<Span::Shaded>(line, px, last, a, step, u0, du, cv, 0, 0);
+        } else {
+            drawSpan<Span::Curved>(line, px, last, a, step, u0, du, cv, 0, 0);
+        }
+        px = last + 1;
+        a = b;
+    }
+}
+
+void FacePainter::drawLimb(QRgb* line, int py, int from, int to, double cv) const
+{
+    for (int px = left_; px <= right_; ++px) {
+        if (px == from && from < to) {
+            px = to - 1;
+            continue;
+        }
+        const double cu = uOf(px + 0.5);
+        const bool inside = cu * cu + cv * cv < inner2_;
+        double red = 0, green = 0, blue = 0, cover = 0;
+        for (int s = 0; s < (inside ? 1 : 4); ++s) {
+            // The four at the quarters of the pixel: s's low bit across, its
+            // high bit down.
+            const double u = inside ? cu : uOf(px + 0.25 + 0.5 * (s & 1));
+            const double v = inside ? cv : (disc_.y - (py + 0.25 + 0.5 * (s >> 1))) / radius_;
+            if (u * u + v * v > 1)
+                continue;
+            double colour[3];
+            shade(exact(u, v), u, v, colour);
+            red += colour[0];
+            green += colour[1];
+            blue += colour[2];
+            cover += 1;
+        }
+        if (cover == 0)
+            continue;
+        if (inside) {
+            line[px] = qRgba(channel(red), channel(green), channel(blue), 255);
+            continue;
+        }
+        // Over the background, in premultiplied colour.
+        const QRgb under = line[px];
+        const double alpha = cover / 4;
+        const auto mix = [&](double moon, int back) {
+            return int(std::lround(std::clamp(moon / 4 * 255 + back * (1 - alpha), 0.0, 255.0)));
+        };
+        line[px] = qRgba(mix(red, qRed(under)), mix(green, qGreen(under)), mix(blue, qBlue(under)),
+                         int(std::lround(alpha * 255 + qAlpha(under) * (1 - alpha))));
+    }
+}
+
+} // namespace
+
+QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, const FaceView& view, double turn,
+                    FaceDrawing how)
+{
+    QImage face(size, QImage::Format_ARGB32_Premultiplied);
+    // A size the memory refuses gives no picture, for the caller to say so.
+    if (face.isNull())
+        return face;
+    const QImage grey = map.convertToFormat(QImage::Format_Grayscale8);
+    if (grey.isNull()) {
+        face.fill(background);
+        return face;
+    }
+    const FacePainter painter(grey, face, background, view, turn, how.spans);
+
     // Rows apart are independent: every core takes its share, interleaved
-    // so that each has as much of the disc as the others.
-    const int workers = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    // so that each has as much of the disc as the others. The shares of
+    // helpers that cannot be started are drawn here.
+    const int workers = how.threads > 0 ? how.threads : int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
     const auto share = [&](int first) {
         for (int py = first; py < size.height(); py += workers)
-            drawRow(py);
+            painter.drawRow(py);
     };
-    std::vector<std::thread> helpers;
-    for (int w = 1; w < workers; ++w)
-        helpers.emplace_back(share, w);
-    share(0);
-    for (std::thread& helper : helpers)
-        helper.join();
+    int started = 1;
+    {
+        std::vector<std::jthread> helpers;
+        try {
+            for (; started < workers; ++started)
+                helpers.emplace_back(share, started);
+        } catch (const std::system_error&) {
+        }
+        for (int w = started; w < workers; ++w)
+            share(w);
+        share(0);
+    }
     return face;
 }
 

@@ -54,7 +54,17 @@ QImage shippedMoonMap();
 // scatters light (no limb darkening at full, dimming towards the
 // terminator), the night side in faint earthshine, the Earth's shadow dark
 // red in the umbra and dimming through the penumbra.
+// How the face is drawn: the map's point found exactly at the ends of
+// straight spans (within a quarter of a texel of the curve) or at every
+// pixel, and on how many threads (0: the cores', at most four); the
+// picture is the same whatever the threads. A size the memory refuses gives
+// a null image.
+enum class FaceSpans { Straight, Exact };
+struct FaceDrawing {
+    FaceSpans spans = FaceSpans::Straight;
+    int threads = 0;
+};
 QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, const FaceView& view,
-                    double turn = 0);
+                    double turn = 0, FaceDrawing how = {});
 
 } // namespace luna
