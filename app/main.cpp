@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "Form1.h"
 #include "Formats.h"
+#include "ProgramClock.h"
 #include "Language.h"
 #include "LunaOptions.h"
 #include "Tray.h"

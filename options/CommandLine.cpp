@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 
 #include "Formats.h"
+#include "PlaceNames.h"
 #include "When.h"
 
 #include <QCoreApplication>

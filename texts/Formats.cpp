@@ -4,8 +4,6 @@
 
 #include "Formats.h"
 
-#include "Clock.h"
-#include "Gazetteer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -60,18 +58,6 @@ QString sentence(const QString& message)
     if (!text.isEmpty() && text.front().isLower())
         text.front() = text.front().toUpper();
     return text;
-}
-
-std::optional<QString> startProgramClock()
-{
-    try {
-        sky::startProgramClock();
-    } catch (const sky::BadDate& error) {
-        return QStringLiteral("LUNA_CLOCK: ") + describe(error);
-    } catch (const sky::OutOfRange& error) {
-        return QStringLiteral("LUNA_CLOCK: ") + describe(error);
-    }
-    return std::nullopt;
 }
 
 QString decimal(double value, int decimals)
@@ -155,11 +141,6 @@ QString coordinatesText(double latitude, double longitude, int decimals)
 
 namespace {
 
-places::NameLanguage namesLanguage()
-{
-    return QLocale().language() == QLocale::Italian ? places::NameLanguage::Italian : places::NameLanguage::English;
-}
-
 // A zone's name that wraps only where spaces are: a word joiner after each
 // slash.
 QString unbroken(const std::string& zone)
@@ -168,30 +149,6 @@ QString unbroken(const std::string& zone)
 }
 
 } // namespace
-
-sky::Place readPlace(const QString& text, const sky::ZoneTable& zones)
-{
-    return places::resolvePlace(text.trimmed().toStdString(), zones, namesLanguage());
-}
-
-QStringList placeSuggestions(const QString& text, int most)
-{
-    QStringList found;
-    const QString wanted = text.trimmed();
-    if (wanted.isEmpty())
-        return found;
-    for (const sky::Place& city : places::findCities(wanted.toStdString(), namesLanguage(), std::size_t(most)))
-        found << QString::fromStdString(city.label);
-    const sky::ZoneTable zones;
-    for (const sky::Place& zone : zones.zones()) {
-        if (found.size() >= most)
-            break;
-        const QString name = QString::fromStdString(zone.name);
-        if (name.contains(wanted, Qt::CaseInsensitive))
-            found << name;
-    }
-    return found;
-}
 
 QString placeSummary(const sky::Place& place)
 {

@@ -45,24 +45,10 @@ QString describe(const sky::BadPlace& error);
 // is left as it is.
 QString sentence(const QString& message);
 
-// Starts the program's one clock from LUNA_CLOCK, if set. Returns what is
-// wrong with its value, in one line ("LUNA_CLOCK: «domani» non è una
-// data: ..."), or nothing.
-std::optional<QString> startProgramClock();
-
 // A place for people: its zone's name (noting when it comes from the time
 // zone) and its coordinates, such as "Europe/Rome, dal fuso orario
 // (41,90° N, 12,48° E)".
 QString placeText(const sky::Place& place, bool fromZone);
-
-// A place as the user writes it (see places::resolvePlace()), a city named
-// in the language Luna speaks. Throws sky::BadPlace.
-sky::Place readPlace(const QString& text, const sky::ZoneTable& zones);
-
-// What a place someone is typing may become: the cities that answer the
-// text, named as placeText() names them ("Roma, Lazio, Italia"), then the
-// zones whose names hold it; at most `most`.
-QStringList placeSuggestions(const QString& text, int most);
 
 // A place resolved, in one line for people: "Roma, Lazio, Italia — 41,89° N,
 // 12,51° E, Europe/Rome". A zone's name never breaks across lines.

@@ -6,6 +6,7 @@
 
 #include "Clock.h"
 #include "Formats.h"
+#include "ProgramClock.h"
 #include "Info.h"
 #include "Language.h"
 #include "Render.h"

@@ -5,6 +5,7 @@
 #include "PlaceDialog.h"
 
 #include "Formats.h"
+#include "PlaceNames.h"
 #include "OwnWindow.h"
 #include "Place.h"
 

@@ -5,6 +5,7 @@
 #include "Viewpoint.h"
 
 #include "Formats.h"
+#include "PlaceNames.h"
 #include "Settings.h"
 
 
