@@ -4,13 +4,10 @@
 
 #include "MonthPage.h"
 
-#include "LocalDates.h"
-
 #include "CalendarTexts.h"
-#include "DrawLuna.h"
+#include "DayCell.h"
 #include "Formats.h"
-#include "PainterSurface.h"
-#include "PhasePicture.h"
+#include "LocalDates.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -131,47 +128,23 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         painter.drawText(QRectF(margin + column * width, margin + titleHeight, width, headerHeight),
                          Qt::AlignCenter, initials[column]);
 
-    for (std::size_t i = 0; i < facts_.days.size(); ++i) {
-        const sky::DayFacts& day = facts_.days[i];
-        const QRectF box = cell(int(i));
-        painter.fillRect(box, day.waxing ? waxingShade : waningShade);
-        painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0.5));
-        painter.drawRect(box);
-        if (today_ && *today_ == toQDate(day.date)) {
-            painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
-            painter.drawRect(box.adjusted(1.5, 1.5, -1.5, -1.5));
-        }
-
-        painter.setPen(ink);
-        painter.setFont(font(10, QFont::Bold));
-        painter.drawText(box.adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop,
-                         QString::number(unsigned(day.date.day())));
-        if (const auto& phase = day.principal) {
-            painter.setFont(font(8));
-            painter.drawText(box.adjusted(4, 3, -4, 0), Qt::AlignRight | Qt::AlignTop,
-                             phaseSymbol(phase->phase, hemisphere_) + u' ' + timeOfDay(phase->when, facts_.clock));
-        }
-
-        // The Moon at 21:00, drawn as the window draws it.
-        const double radius = 17;
-        const QPointF centre(box.center().x(), box.top() + 20 + radius);
-        {
-            PainterSurface surface(painter);
-            drawPhase(surface, centre.x(), centre.y(), angleOfElongation(day.elongation, hemisphere_), radius);
-        }
-
-        painter.setPen(faint);
-        painter.setFont(font(7));
-        QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
-        if (day.riseSet) {
-            const auto time = [this](const std::optional<sky::Instant>& at) {
-                return at ? timeOfDay(*at, facts_.clock) : QStringLiteral("—");
-            };
-            lines += u'\n' + QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
-        }
-        painter.drawText(QRectF(box.left(), centre.y() + radius + 3, box.width(), box.bottom() - centre.y() - radius - 3),
-                         Qt::AlignHCenter | Qt::AlignTop, lines);
-    }
+    DayCellStyle style;
+    style.number = font(10, QFont::Bold);
+    style.phase = font(8);
+    style.notes = font(7);
+    style.ink = ink;
+    style.notesInk = faint;
+    style.border = QColor(0xb0, 0xb0, 0xb0);
+    style.borderWidth = 0.5;
+    style.inset = QPointF(4, 2);
+    style.line = QFontMetricsF(style.number).height();
+    style.moonRadius = 17;
+    style.moonGap = 20 - style.inset.y() - style.line;
+    style.notesGap = 3;
+    style.phaseTime = true;
+    for (std::size_t i = 0; i < facts_.days.size(); ++i)
+        paintDayCell(painter, cell(int(i)), facts_, i, hemisphere_, style,
+                     today_ && *today_ == toQDate(facts_.days[i].date) ? DayMark::Today : DayMark::Plain);
 
     // The month's events, then the halves.
     double y = margin + titleHeight + headerHeight + rows() * rowHeight() + 14;

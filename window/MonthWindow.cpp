@@ -4,6 +4,7 @@
 
 #include "MonthWindow.h"
 
+#include "DayCell.h"
 #include "LocalDates.h"
 
 #include "CalendarFiles.h"
@@ -211,55 +212,24 @@ void MonthView::paintEvent(QPaintEvent*)
     for (int column = 0; column < 7 && column < initials.size(); ++column)
         painter.drawText(QRect(column * m.cellWidth, 0, m.cellWidth, m.header), Qt::AlignCenter, initials[column]);
 
-    // Eclipses and superlune of each day, marked in its cell.
+    DayCellStyle style;
+    style.number = bold;
+    style.phase = style.notes = font();
+    style.ink = style.notesInk = ink;
+    style.border = QColor(0xb0, 0xb0, 0xb0);
+    style.inset = QPointF(6, 4);
+    style.line = m.line;
+    style.moonGap = 4;
+    style.moonRadius = m.radius;
+    style.notesGap = 4;
     for (std::size_t i = 0; i < facts_.days.size(); ++i) {
-        const sky::DayFacts& day = facts_.days[i];
         const QDate date(facts_.year, int(facts_.month), int(i) + 1);
         const QRect box = dayRect(date);
-        painter.fillRect(box, MonthPage::shade(day.waxing));
-        painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-        if (date == today_) {
-            painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
-            painter.drawRect(box.adjusted(2, 2, -2, -2));
-        }
+        paintDayCell(painter, box, facts_, i, hemisphere_, style, date == today_ ? DayMark::Today : DayMark::Plain);
         if (date == selected_ && hasFocus()) {
             painter.setPen(QPen(palette().highlight().color(), 3));
             painter.drawRect(box.adjusted(4, 4, -4, -4));
         }
-
-        QString marks;
-        for (const sky::MonthEvent& event : facts_.events) {
-            if (dayOf(event.when, facts_.clock) != date)
-                continue;
-            if (event.kind == sky::MonthEvent::Kind::Eclipse)
-                marks += event.eclipse.kind == sky::EclipseKind::Solar ? QStringLiteral(" ☉") : QStringLiteral(" ☾");
-            if (event.superMoon && event.kind == sky::MonthEvent::Kind::Phase)
-                marks += QStringLiteral(" ★");
-        }
-        painter.setPen(ink);
-        painter.setFont(bold);
-        const QRect top(box.left() + 6, box.top() + 4, box.width() - 12, m.line);
-        painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QString::number(date.day()) + marks);
-        painter.setFont(font());
-        if (const auto& phase = day.principal)
-            painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, phaseSymbol(phase->phase, hemisphere_));
-
-        const QPointF centre(box.center().x(), top.bottom() + 4 + m.radius);
-        {
-            PainterSurface surface(painter);
-            drawPhase(surface, centre.x(), centre.y(), angleOfElongation(day.elongation, hemisphere_), m.radius);
-        }
-        painter.setPen(ink);
-        QString lines = QStringLiteral("%1%").arg(QLocale().toString(qlonglong(std::lround(day.illumination * 100))));
-        if (day.riseSet) {
-            const auto time = [this](const std::optional<sky::Instant>& at) {
-                return at ? timeOfDay(*at, facts_.clock) : QStringLiteral("—");
-            };
-            lines += u'\n' + tr("↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
-        }
-        painter.drawText(QRect(box.left(), int(centre.y()) + m.radius + 4, box.width(), 2 * m.line),
-                         Qt::AlignHCenter | Qt::AlignTop, lines);
     }
 
     // The events, then the stretches with their shades.
