@@ -77,7 +77,7 @@ Entry entryOf(const sky::MonthEvent& event, const sky::Zone& zone)
     switch (event.kind) {
     case Kind::Phase: {
         const char* keys[] = {"new-moon", "first-quarter", "full-moon", "last-quarter"};
-        const double lit = illuminatedFraction(int(event.phase) * 90.0);
+        const double lit = sky::illuminatedFraction(int(event.phase) * 90.0);
         return {QLatin1String(keys[int(event.phase)]), principalPhaseName(int(event.phase)) + superMoon,
                 QCoreApplication::translate("Calendar", "Illuminata %1").arg(atThePercent(int(std::lround(lit * 100))))};
     }

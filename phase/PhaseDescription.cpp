@@ -54,9 +54,4 @@ const char* phaseKey(PhaseId phase)
     return "";
 }
 
-double illuminatedFraction(double elongation)
-{
-    return (1 - std::cos(elongation * std::numbers::pi / 180)) / 2;
-}
-
 } // namespace luna

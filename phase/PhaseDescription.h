@@ -44,7 +44,4 @@ PhaseId phaseOf(double elongation);
 // "last_quarter" or "waning_crescent".
 const char* phaseKey(PhaseId phase);
 
-// The fraction of the disc that is lit, (1 - cos e) / 2.
-double illuminatedFraction(double elongation);
-
 } // namespace luna

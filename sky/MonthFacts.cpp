@@ -15,11 +15,6 @@ namespace {
 
 using namespace std::chrono;
 
-double litFraction(double elongation)
-{
-    return (1 - std::cos(elongation * M_PI / 180)) / 2;
-}
-
 } // namespace
 
 MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
@@ -47,7 +42,7 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
         day.evening = clock.at(day.date, eveningHour);
         requireNearSupported(day.evening);
         day.elongation = detail::elongationAt(detail::toSeconds(day.evening));
-        day.illumination = litFraction(day.elongation);
+        day.illumination = illuminatedFraction(day.elongation);
         day.waxing = day.elongation < 180;
         if (place)
             day.riseSet = riseTransitSet(clock.at(day.date, hours(12)), *place);

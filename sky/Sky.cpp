@@ -130,6 +130,11 @@ void requireSupported(Instant when)
         throw OutOfRange(int(year_month_day(floor<days>(when)).year()));
 }
 
+double illuminatedFraction(double elongation)
+{
+    return (1 - std::cos(elongation / degreesPerRadian)) / 2;
+}
+
 double elongation(Instant when)
 {
     requireSupported(when);

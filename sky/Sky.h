@@ -54,6 +54,10 @@ struct PhaseEvent {
 // Throws OutOfRange.
 double elongation(Instant when);
 
+// The fraction of the Moon's disc that is lit at an elongation (degrees),
+// (1 - cos e) / 2.
+double illuminatedFraction(double elongation);
+
 // The last new moon at or before `when`. Throws OutOfRange.
 Instant previousNewMoon(Instant when);
 

@@ -84,7 +84,7 @@ void TestPhaseDescription::namesRoundTheElongation()
     QCOMPARE(phaseOf(359.5), PhaseId::NewMoon);
     QCOMPARE(phaseOf(89.5), PhaseId::FirstQuarter);
     QCOMPARE(phaseOf(180.4), PhaseId::FullMoon);
-    QCOMPARE(illuminatedFraction(60), 0.25);
+    QCOMPARE(sky::illuminatedFraction(60), 0.25);
 }
 
 void TestPhaseDescription::anglesShowTheElongation_data()

@@ -132,8 +132,13 @@ QString eclipseKindKey(sky::EclipseKind kind)
 
 QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
 {
+    return eclipseText(sky::eclipseSeen(eclipse, place), sky::clockOf(place));
+}
+
+QString eclipseText(const sky::EclipseSeen& seenFromPlace, const sky::Zone& zone)
+{
     using sky::Contact;
-    const sky::Zone zone = sky::clockOf(place);
+    const sky::Eclipse& eclipse = seenFromPlace.eclipse;
     const QString when = localTime(eclipse.greatest, zone);
     // A penumbral eclipse has no umbral magnitude worth the name.
     QString text = eclipse.type == sky::EclipseType::Penumbral
@@ -142,7 +147,7 @@ QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>
         : QCoreApplication::translate("Eclipses", "%1  %2, magnitudine %3")
               .arg(when, eclipseName(eclipse), decimal(eclipse.magnitude, 3));
     if (eclipse.kind == sky::EclipseKind::Solar)
-        return place ? text + QStringLiteral("; ") + localEclipseText(sky::localCircumstances(eclipse, *place), zone) : text;
+        return seenFromPlace.local ? text + QStringLiteral("; ") + localEclipseText(*seenFromPlace.local, zone) : text;
 
     QStringList phases;
     if (eclipse.contact(Contact::U1))
@@ -156,18 +161,17 @@ QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>
                       .arg(span(eclipse.contact(Contact::P1), eclipse.contact(Contact::P4), zone));
     text += QStringLiteral("; ") + phases.join(QStringLiteral(", "));
 
-    if (place) {
-        const sky::Visibility seen = sky::visibility(eclipse, *place);
+    if (const auto& seen = seenFromPlace.visibility) {
         QStringList during;
-        if (seen.penumbral)
+        if (seen->penumbral)
             during << QCoreApplication::translate("Eclipses", "penombra");
-        if (seen.partial)
+        if (seen->partial)
             during << QCoreApplication::translate("Eclipses", "parziale");
-        if (seen.total)
+        if (seen->total)
             during << QCoreApplication::translate("Eclipses", "totale");
-        if (!seen.any())
+        if (!seen->any())
             text += QCoreApplication::translate("Eclipses", "; non visibile: la Luna è sotto l'orizzonte");
-        else if (seen.atGreatest)
+        else if (seen->atGreatest)
             text += QCoreApplication::translate("Eclipses", "; visibile al massimo (fasi: %1)").arg(during.join(QStringLiteral(", ")));
         else
             text += QCoreApplication::translate("Eclipses", "; non visibile al massimo, solo in parte (fasi: %1)").arg(during.join(QStringLiteral(", ")));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Eclipses.h"
+#include "InstantFacts.h"
 #include "Place.h"
 
 #include <QString>
@@ -32,5 +33,7 @@ QString localEclipseText(const sky::LocalEclipse& local, const sky::Zone& zone);
 // and total phases, and with a place whether it can be seen there (for the
 // Sun, what is seen of it).
 QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place);
+// The same of an eclipse whose view from the place is known, on `zone`.
+QString eclipseText(const sky::EclipseSeen& seen, const sky::Zone& zone);
 
 } // namespace luna

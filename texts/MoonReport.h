@@ -6,6 +6,7 @@
 
 #include "PhaseDescription.h"
 #include "Place.h"
+#include "InstantFacts.h"
 #include "Sky.h"
 
 #include <QString>
@@ -42,6 +43,8 @@ ReportedPhase reportedPhase(const MoonReportRequest& request);
 // eclipses. luna-render --info prints it, and the window copies it. Throws
 // sky::OutOfRange.
 QString moonReport(const MoonReportRequest& request);
+// The same of facts gathered already.
+QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone);
 
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.

@@ -41,7 +41,7 @@ QString phaseSourceName(PhaseId phase)
 
 QString phaseDescription(double elongation)
 {
-    const int percent = int(std::lround(illuminatedFraction(elongation) * 100));
+    const int percent = int(std::lround(sky::illuminatedFraction(elongation) * 100));
     return QCoreApplication::translate("Phase", "%1, illuminata %2")
         .arg(phaseName(phaseOf(elongation)), atThePercent(percent));
 }

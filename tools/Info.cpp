@@ -80,16 +80,17 @@ QJsonObject localObject(const sky::LocalEclipse& local)
     return object;
 }
 
-QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::Place>& place)
+QJsonObject eclipseObject(const sky::EclipseSeen& seen)
 {
+    const sky::Eclipse& eclipse = seen.eclipse;
     QJsonObject object{{"kind", eclipseKindKey(eclipse.kind)},
                        {"type", eclipseTypeKey(eclipse.type)},
                        {"greatest", isoUtc(eclipse.greatest)},
                        {"magnitude", eclipse.magnitude},
                        {"gamma", eclipse.gamma}};
     if (eclipse.kind == sky::EclipseKind::Solar) {
-        if (place)
-            object.insert("local", localObject(sky::localCircumstances(eclipse, *place)));
+        if (seen.local)
+            object.insert("local", localObject(*seen.local));
         return object;
     }
     object.insert("penumbral_magnitude", eclipse.penumbralMagnitude);
@@ -99,33 +100,28 @@ QJsonObject eclipseObject(const sky::Eclipse& eclipse, const std::optional<sky::
         if (eclipse.contacts[i])
             contacts.insert(QLatin1String(names[i]), isoUtc(*eclipse.contacts[i]));
     object.insert("contacts", contacts);
-    if (place) {
+    if (const auto& visibility = seen.visibility) {
         // Visible when any phase happens with the Moon up, even the end of
         // the penumbral one alone; visible_at_greatest says whether the
         // middle of it does.
-        const sky::Visibility seen = sky::visibility(eclipse, *place);
-        object.insert("visible", seen.any());
-        object.insert("visible_at_greatest", seen.atGreatest);
+        object.insert("visible", visibility->any());
+        object.insert("visible_at_greatest", visibility->atGreatest);
     }
     return object;
 }
 
-void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
+void addPlaceKeys(QJsonObject& object, const sky::InstantFacts& facts)
 {
-    const sky::Instant when = *options.when;
-    object.insert("next_perigee", apsisObject(sky::nextPerigee(when)));
-    object.insert("next_apogee", apsisObject(sky::nextApogee(when)));
-    if (!options.place)
+    object.insert("next_perigee", apsisObject(facts.perigee));
+    object.insert("next_apogee", apsisObject(facts.apogee));
+    if (!facts.fromPlace)
         return;
-    const sky::Place& place = *options.place;
-    const sky::RiseSet day = sky::riseTransitSet(when, place);
-    const sky::MoonView view = sky::moonView(when, place);
+    const auto& [place, day, view, sun, darkSky] = *facts.fromPlace;
     object.insert("place", QJsonObject{{"name", orNull(place.name)},
                                        {"latitude", place.latitude},
                                        {"longitude", place.longitude},
                                        {"zone", orNull(place.zone)},
                                        {"country", orNull(place.country)}});
-    const sky::SunHours sun = sky::sunHours(when, place);
     object.insert("sun", QJsonObject{{"sunrise", isoOrNull(sun.sunrise)},
                                      {"sunset", isoOrNull(sun.sunset)},
                                      {"civil_dawn", isoOrNull(sun.civilDawn)},
@@ -135,7 +131,7 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
                                      {"astronomical_dawn", isoOrNull(sun.astronomicalDawn)},
                                      {"astronomical_dusk", isoOrNull(sun.astronomicalDusk)}});
     QJsonArray dark;
-    for (const sky::Stretch& stretch : sky::moonInDarkSky(when, place))
+    for (const sky::Stretch& stretch : darkSky)
         dark.append(QJsonObject{{"from", isoUtc(stretch.from)}, {"to", isoUtc(stretch.to)}});
     object.insert("moon_in_dark_sky", dark);
     object.insert("rise", isoOrNull(day.rise));
@@ -151,18 +147,17 @@ void addPlaceKeys(QJsonObject& object, const RenderOptions& options)
 
 // The next `count` eclipses seen from a place: a lunar one with any phase
 // while the Moon is up, a solar one with any part while the Sun is.
-std::vector<sky::Eclipse> visibleEclipses(sky::Instant after, std::size_t count, sky::EclipseKinds kinds,
-                                          const sky::Place& place)
+std::vector<sky::EclipseSeen> visibleEclipses(sky::Instant after, std::size_t count, sky::EclipseKinds kinds,
+                                              const sky::Place& place)
 {
     constexpr std::size_t batch = 40;
-    std::vector<sky::Eclipse> seen;
+    std::vector<sky::EclipseSeen> seen;
     while (seen.size() < count) {
         const auto next = sky::nextEclipses(after, batch, kinds);
         for (const sky::Eclipse& eclipse : next) {
-            const bool visible = eclipse.kind == sky::EclipseKind::Lunar ? sky::visibility(eclipse, place).any()
-                                                                         : sky::localCircumstances(eclipse, place).visible;
-            if (visible && seen.size() < count)
-                seen.push_back(eclipse);
+            sky::EclipseSeen fromPlace = sky::eclipseSeen(eclipse, place);
+            if (fromPlace.seen() && seen.size() < count)
+                seen.push_back(std::move(fromPlace));
         }
         if (next.size() < batch)
             break;
@@ -189,9 +184,10 @@ QString phaseInfo(const RenderOptions& options)
                        {"phase_id", QString::fromLatin1(phaseKey(phase))},
                        {"illumination", lit}};
     if (options.when) {
-        object.insert("date", isoUtc(*options.when));
-        object.insert("age", sky::age(*options.when));
-        const sky::MoonFace face = sky::moonFace(*options.when);
+        const sky::InstantFacts facts = sky::gatherFacts(*options.when, options.place);
+        object.insert("date", isoUtc(facts.when));
+        object.insert("age", facts.age);
+        const sky::MoonFace& face = facts.face;
         object.insert("libration_longitude", face.librationLongitude);
         object.insert("libration_latitude", face.librationLatitude);
         object.insert("axis_position_angle", face.axisPositionAngle);
@@ -199,43 +195,44 @@ QString phaseInfo(const RenderOptions& options)
         object.insert("subsolar_latitude", face.subsolarLatitude);
         object.insert("colongitude", face.colongitude);
         QJsonArray crossed;
-        for (const std::string& name : sky::terminatorFeatures(face))
+        for (const std::string& name : facts.terminator)
             crossed.append(QString::fromStdString(name));
         object.insert("terminator_features", crossed);
         QJsonArray next;
-        for (const sky::PhaseEvent& event : sky::nextPhases(*options.when)) {
+        for (const sky::PhaseEvent& event : facts.next) {
             const PhaseId id = PhaseId(2 * int(event.phase));
             next.append(QJsonObject{{"phase", phaseSourceName(id)},
                                     {"phase_id", QString::fromLatin1(phaseKey(id))},
                                     {"date", isoUtc(event.when)}});
         }
         object.insert("next", next);
-        for (const auto& [key, kind] : {std::pair{"next_lunar_eclipse", sky::EclipseKinds::Lunar},
-                                        std::pair{"next_solar_eclipse", sky::EclipseKinds::Solar}}) {
-            const auto eclipse = sky::nextEclipse(*options.when, kind);
-            object.insert(QLatin1String(key), eclipse ? QJsonValue(eclipseObject(*eclipse, options.place))
-                                                      : QJsonValue(QJsonValue::Null));
-        }
-        if (options.place)
-            addPlaceKeys(object, options);
+        for (const auto& [key, eclipse] : {std::pair{"next_lunar_eclipse", &facts.lunarEclipse},
+                                           std::pair{"next_solar_eclipse", &facts.solarEclipse}})
+            object.insert(QLatin1String(key), *eclipse ? QJsonValue(eclipseObject(**eclipse)) : QJsonValue(QJsonValue::Null));
+        if (facts.fromPlace)
+            addPlaceKeys(object, facts);
     }
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
 QString eclipsesReport(const RenderOptions& options)
 {
-    const auto found = options.visibleOnly && options.place
-        ? visibleEclipses(*options.when, std::size_t(options.count), options.kinds, *options.place)
-        : sky::nextEclipses(*options.when, std::size_t(options.count), options.kinds);
+    std::vector<sky::EclipseSeen> found;
+    if (options.visibleOnly && options.place)
+        found = visibleEclipses(*options.when, std::size_t(options.count), options.kinds, *options.place);
+    else
+        for (const sky::Eclipse& eclipse : sky::nextEclipses(*options.when, std::size_t(options.count), options.kinds))
+            found.push_back(sky::eclipseSeen(eclipse, options.place));
     if (options.json) {
         QJsonArray list;
-        for (const sky::Eclipse& eclipse : found)
-            list.append(eclipseObject(eclipse, options.place));
+        for (const sky::EclipseSeen& eclipse : found)
+            list.append(eclipseObject(eclipse));
         return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + u'\n';
     }
+    const sky::Zone zone = sky::clockOf(options.place);
     QString text;
-    for (const sky::Eclipse& eclipse : found)
-        text += eclipseText(eclipse, options.place) + u'\n';
+    for (const sky::EclipseSeen& eclipse : found)
+        text += eclipseText(eclipse, zone) + u'\n';
     if (found.size() < std::size_t(options.count))
         text += QCoreApplication::translate("Info", "Nessun'altra eclissi fino alla fine del %1.\n").arg(sky::lastYear);
     return text;

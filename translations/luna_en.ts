@@ -1178,10 +1178,6 @@ cannot write.
         <translation>Rises %1, sets %2</translation>
     </message>
     <message>
-        <source>↑%1 ↓%2</source>
-        <translation>↑%1 ↓%2</translation>
-    </message>
-    <message>
         <source>dddd d MMMM yyyy</source>
         <translation>dddd d MMMM yyyy</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "Autostart.h"
 #include "CalendarTexts.h"
 #include "Eclipses.h"
+#include "InstantFacts.h"
 #include "EclipseTexts.h"
 #include "FactsWindow.h"
 #include "Form1.h"
@@ -47,21 +48,23 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
             // one at the Moon's first touch of the penumbra, a solar one at
             // the first contact the place sees.
             for (const sky::Eclipse& eclipse : sky::nextEclipses(after, 4, sky::EclipseKinds::All)) {
+                const sky::EclipseSeen seen = sky::eclipseSeen(eclipse, place);
+                if (!seen.seen())
+                    continue;
                 QString name = eclipseName(eclipse);
                 name[0] = name[0].toUpper();
-                if (eclipse.kind == sky::EclipseKind::Lunar) {
+                if (seen.visibility) {
                     const auto start = eclipse.contact(sky::Contact::P1);
-                    if (!start || *start <= after || !sky::visibility(eclipse, *place).any())
+                    if (!start || *start <= after)
                         continue;
                     notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; il massimo %1")
                                                           .arg(dayAndTime(eclipse.greatest, zone))});
-                } else {
-                    const sky::LocalEclipse local = sky::localCircumstances(eclipse, *place);
-                    const auto start = local.contact(sky::LocalContact::C1);
-                    if (!local.visible || !start || *start <= after)
+                } else if (seen.local) {
+                    const auto start = seen.local->contact(sky::LocalContact::C1);
+                    if (!start || *start <= after)
                         continue;
                     notices.push_back({*start, name, QCoreApplication::translate("Tray", "Comincia ora; %1")
-                                                          .arg(localEclipseText(local, zone))});
+                                                          .arg(localEclipseText(*seen.local, zone))});
                 }
             }
         }
