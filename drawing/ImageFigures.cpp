@@ -75,10 +75,10 @@ double coverageAt(double distance)
 
 // An ellipse with the reciprocals its per-pixel work needs.
 struct Shape {
-    explicit Shape(const DeviceEllipse& e)
-        : e(e)
-        , inverseWidth(1 / e.halfWidth)
-        , inverseHeight(1 / e.halfHeight)
+    explicit Shape(const DeviceEllipse& ellipse)
+        : e(ellipse)
+        , inverseWidth(1 / ellipse.halfWidth)
+        , inverseHeight(1 / ellipse.halfHeight)
     {
     }
 
@@ -325,9 +325,9 @@ bool fillPie(QImage& image, const DeviceEllipse& e, double from, double sweep, Q
             if (inside(middle)) {
                 // Pixel x has its centre at x + 0.5.
                 const auto pixel = [&](double v) { return std::clamp(v, -1.0, width + 1); };
-                const int from = std::max(row.touchLeft, floorOf(pixel(start - startReach - 0.5)));
-                const int to = std::min(row.touchRight, ceilOf(pixel(end + endReach - 0.5)));
-                span(line, from, to,
+                const int touchFrom = std::max(row.touchLeft, floorOf(pixel(start - startReach - 0.5)));
+                const int touchTo = std::min(row.touchRight, ceilOf(pixel(end + endReach - 0.5)));
+                span(line, touchFrom, touchTo,
                      std::max(row.fullLeft, ceilOf(pixel(start + startReach - 0.5))),
                      std::min(row.fullRight, floorOf(pixel(end - endReach - 0.5)) + 1), colour,
                      shade);

@@ -37,9 +37,9 @@ UsageError::UsageError(const QString& message)
 {
 }
 
-UnknownArgument::UnknownArgument(const QString& argument)
-    : std::runtime_error(argument.toStdString())
-    , argument(argument)
+UnknownArgument::UnknownArgument(const QString& text)
+    : std::runtime_error(text.toStdString())
+    , argument(text)
 {
 }
 

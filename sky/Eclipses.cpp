@@ -231,15 +231,15 @@ std::optional<Eclipse> lunarEclipse(Seconds fullMoon)
     // Each pair of contacts: where the Moon's limb, outer or inner, crosses
     // the edge of a shadow, before and after greatest eclipse.
     const auto pair = [&](Contact first, Contact second, auto edge) {
-        const auto g = [&](Seconds t) { return edge(geometry(t)); };
-        if (g(greatest) >= 0)
+        const auto beyond = [&](Seconds t) { return edge(geometry(t)); };
+        if (beyond(greatest) >= 0)
             return;
-        eclipse.contacts[std::size_t(first)] = toInstant(boundary(g, greatest, greatest - 5 * hour));
-        eclipse.contacts[std::size_t(second)] = toInstant(boundary(g, greatest, greatest + 5 * hour));
+        eclipse.contacts[std::size_t(first)] = toInstant(boundary(beyond, greatest, greatest - 5 * hour));
+        eclipse.contacts[std::size_t(second)] = toInstant(boundary(beyond, greatest, greatest + 5 * hour));
     };
-    pair(Contact::P1, Contact::P4, [](const LunarGeometry& g) { return g.separation - g.penumbra - g.moon; });
-    pair(Contact::U1, Contact::U4, [](const LunarGeometry& g) { return g.separation - g.umbra - g.moon; });
-    pair(Contact::U2, Contact::U3, [](const LunarGeometry& g) { return g.separation - g.umbra + g.moon; });
+    pair(Contact::P1, Contact::P4, [](const LunarGeometry& at) { return at.separation - at.penumbra - at.moon; });
+    pair(Contact::U1, Contact::U4, [](const LunarGeometry& at) { return at.separation - at.umbra - at.moon; });
+    pair(Contact::U2, Contact::U3, [](const LunarGeometry& at) { return at.separation - at.umbra + at.moon; });
     return eclipse;
 }
 

@@ -51,10 +51,10 @@ void moonPosition(double tt1, double tt2, double (&position)[3]);
 // A place as ERFA takes it: in radians, its position in the terrestrial
 // frame (au) and its local east, north and up.
 struct Observer {
-    Observer(const Place& place, double height)
+    Observer(const Place& place, double heightMetres)
         : latitude(place.latitude * ERFA_DD2R)
         , longitude(place.longitude * ERFA_DD2R)
-        , height(height)
+        , height(heightMetres)
     {
         double metres[3];
         eraGd2gc(ERFA_WGS84, longitude, latitude, height, metres);

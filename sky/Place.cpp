@@ -178,11 +178,11 @@ Place coordinates(std::string_view text)
 
 } // namespace
 
-BadPlace::BadPlace(std::string text, Reason reason, std::vector<std::string> candidates)
-    : std::invalid_argument("not a place: " + text)
-    , text(std::move(text))
-    , reason(reason)
-    , candidates(std::move(candidates))
+BadPlace::BadPlace(std::string written, Reason why, std::vector<std::string> closest)
+    : std::invalid_argument("not a place: " + written)
+    , text(std::move(written))
+    , reason(why)
+    , candidates(std::move(closest))
 {
 }
 

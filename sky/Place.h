@@ -24,11 +24,11 @@ namespace luna::sky {
 // Italia"; empty where the name will do).
 struct Place {
     Place() = default;
-    Place(std::string name, double latitude, double longitude, double height)
-        : name(std::move(name))
-        , latitude(latitude)
-        , longitude(longitude)
-        , height(height)
+    Place(std::string placeName, double north, double east, double metres)
+        : name(std::move(placeName))
+        , latitude(north)
+        , longitude(east)
+        , height(metres)
     {
     }
 
@@ -60,7 +60,7 @@ public:
         Ambiguous,      // several zones go by the name
     };
 
-    BadPlace(std::string text, Reason reason, std::vector<std::string> candidates = {});
+    BadPlace(std::string written, Reason why, std::vector<std::string> closest = {});
 
     std::string text;
     Reason reason;

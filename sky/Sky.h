@@ -22,10 +22,10 @@ inline constexpr int lastYear = 2100;
 // and the text it was read from when it was read from one.
 class OutOfRange : public std::out_of_range {
 public:
-    OutOfRange(int year, std::string text = {})
-        : std::out_of_range("year " + std::to_string(year) + " is outside the years supported")
-        , year(year)
-        , text(std::move(text))
+    OutOfRange(int outside, std::string written = {})
+        : std::out_of_range("year " + std::to_string(outside) + " is outside the years supported")
+        , year(outside)
+        , text(std::move(written))
     {
     }
 

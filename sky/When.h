@@ -23,10 +23,10 @@ public:
         Offset,    // an impossible offset from UTC
     };
 
-    BadDate(std::string text, Reason reason)
-        : std::invalid_argument("not an instant: " + text)
-        , text(std::move(text))
-        , reason(reason)
+    BadDate(std::string written, Reason why)
+        : std::invalid_argument("not an instant: " + written)
+        , text(std::move(written))
+        , reason(why)
     {
     }
 

@@ -223,8 +223,8 @@ namespace {
 // A clock that stands where the test puts it.
 class StandingClock : public sky::Clock {
 public:
-    explicit StandingClock(sky::Instant at)
-        : at(at)
+    explicit StandingClock(sky::Instant start)
+        : at(start)
     {
     }
     sky::Instant now() const override { return at; }

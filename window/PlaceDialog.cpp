@@ -60,8 +60,8 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     layout->addWidget(buttons);
     setMinimumWidth(std::min(420, screen() ? screen()->availableGeometry().width() - 40 : 420));
 
-    // A look-up reads the whole gazetteer: it waits for a pause in the
-    // typing.
+    // The completions follow a pause in the typing, not every key; a
+    // look-up itself takes a millisecond or two.
     typing_ = new QTimer(this);
     typing_->setSingleShot(true);
     typing_->setInterval(250);
