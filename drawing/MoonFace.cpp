@@ -319,7 +319,8 @@ void FacePainter::drawRow(int py) const
     }
     const double cv = (disc_.y - (py + 0.5)) / radius_;
     // The pixels of this row well inside the limb, [from, to).
-    int from = right_ + 1, to = right_ + 1;
+    int from = right_ + 1;
+    int to = from;
     if (cv * cv < inner2_) {
         const double half = std::sqrt(inner2_ - cv * cv) * radius_;
         from = std::max(left_, int(std::ceil(disc_.x - half - 0.5)));

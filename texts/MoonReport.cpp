@@ -46,7 +46,13 @@ QString placeLines(const sky::InstantFacts& facts, bool placeFromZone)
     if (!facts.fromPlace)
         return QCoreApplication::translate(
             "Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
-    const auto& [place, day, view, sun, darkSky] = *facts.fromPlace;
+    // Named one by one: lambdas below take them, which clang 14 does not
+    // allow of structured bindings.
+    const sky::Place& place = facts.fromPlace->place;
+    const sky::RiseSet& day = facts.fromPlace->day;
+    const sky::MoonView& view = facts.fromPlace->view;
+    const sky::SunHours& sun = facts.fromPlace->sun;
+    const std::vector<sky::Stretch>& darkSky = facts.fromPlace->dark;
     const sky::Zone& zone = facts.clock;
 
     QString text = QCoreApplication::translate("Info", "Luogo:         %1\n").arg(placeText(place, placeFromZone));
