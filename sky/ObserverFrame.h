@@ -92,6 +92,29 @@ struct Frame {
     double ut1Offset;
 };
 
+// A place's local day, by the minutes people read on its clock: its span,
+// the frame of its middle and the place at sea level, where the almanacs'
+// horizon is.
+struct PlaceDay {
+    PlaceDay(Instant within, const Place& place)
+        : PlaceDay(daySpanHolding(place.clock(), within), place)
+    {
+    }
+
+    Seconds start, end;
+    Frame frame;
+    Observer seaLevel;
+
+private:
+    PlaceDay(const DaySpan& span, const Place& place)
+        : start(toSeconds(span.from))
+        , end(toSeconds(span.to))
+        , frame((start + end) / 2)
+        , seaLevel(place, 0)
+    {
+    }
+};
+
 // The Moon from the Earth's centre (intermediate frame) and from the place
 // (terrestrial frame), in au, with the Earth's rotation angle.
 struct Sighting {

@@ -16,12 +16,10 @@ using namespace detail;
 RiseSet riseTransitSet(Instant within, const Place& place)
 {
     requireNearSupported(within);
-    const DaySpan local = daySpanHolding(place.clock(), within);
-    const Seconds start = toSeconds(local.from);
-    const Seconds end = toSeconds(local.to);
-    const Frame frame((start + end) / 2);
-    // The almanacs' horizon is at sea level.
-    const Observer seaLevel(place, 0);
+    const PlaceDay local(within, place);
+    const Seconds start = local.start, end = local.end;
+    const Frame& frame = local.frame;
+    const Observer& seaLevel = local.seaLevel;
     const Observer observer(place, place.height);
     const MoonPath path(start, end, frame);
 

@@ -15,11 +15,10 @@ using namespace detail;
 SunHours sunHours(Instant within, const Place& place)
 {
     requireNearSupported(within);
-    const DaySpan local = daySpanHolding(place.clock(), within);
-    const Seconds start = toSeconds(local.from);
-    const Seconds end = toSeconds(local.to);
-    const Frame frame((start + end) / 2);
-    const Observer seaLevel(place, 0);
+    const PlaceDay local(within, place);
+    const Seconds start = local.start, end = local.end;
+    const Frame& frame = local.frame;
+    const Observer& seaLevel = local.seaLevel;
     const SunPath path(start, end, frame);
     const auto sun = [&](Seconds when) { return sunSight(when, frame, seaLevel, &path); };
     // How far above its mark the Sun stands, for each kind of event.
