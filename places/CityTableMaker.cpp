@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,13 +48,18 @@ std::pair<std::string, std::string> words(const std::string& name)
     return {folded, ascii};
 }
 
+// A C++ string literal of any bytes: NUL and the quote and backslash
+// escaped, in octal, so that no digit that follows can join them.
 std::string quoted(const std::string& value)
 {
     std::string out = "\"";
     for (const char c : value) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
+        if (c == '\0')
+            out += "\\000";
+        else if (c == '"' || c == '\\')
+            out += std::string("\\") + c;
+        else
+            out += c;
     }
     return out + '"';
 }
@@ -103,12 +109,21 @@ int main(int argc, char* argv[])
         return 2;
     }
     std::ifstream english(argv[1]);
-    std::ofstream out(argv[2]);
-    out.precision(9);
-    out << "// Made at build time from Debian's libgeonames (GeoNames, CC BY 4.0).\n"
-           "#include \"CityTable.h\"\n\n"
-           "namespace luna::places {\n\n"
-           "const CityRow cityRows[] = {\n";
+    // Every text once, in one array, the rows holding where each begins:
+    // numbers the loader places as they are, without a relocation each, as
+    // pointers would need at every start of the programs.
+    std::string text;
+    std::map<std::string, std::size_t> at;
+    const auto place = [&](const std::string& value) {
+        const auto [found, added] = at.emplace(value, text.size());
+        if (added) {
+            text += value;
+            text += '\0';
+        }
+        return found->second;
+    };
+    std::ostringstream rows;
+    rows.precision(9);
     std::string line;
     int written = 0;
     for (int i = 0; i < n && std::getline(english, line); ++i) {
@@ -126,12 +141,23 @@ int main(int argc, char* argv[])
             itAscii.clear();
         if (itWords == enWords && itAscii == enAscii)
             itWords.clear(), itAscii.clear();
-        out << "{" << quoted(en[0]) << "," << quoted(en[1]) << "," << quoted(en[2]) << "," << quoted(it.name) << ","
-            << quoted(it.state) << "," << quoted(it.country) << "," << quoted(it.code) << "," << quoted(it.zone) << ","
-            << it.latitude << "," << it.longitude << "," << it.population << "," << quoted(enWords) << ","
-            << quoted(enAscii) << "," << quoted(itWords) << "," << quoted(itAscii) << "},\n";
+        rows << "{";
+        for (const std::string& value : {en[0], en[1], en[2], it.name, it.state, it.country, it.code, it.zone, enWords,
+                                         enAscii, itWords, itAscii})
+            rows << place(value) << ",";
+        rows << it.latitude << "," << it.longitude << "," << it.population << "},\n";
         ++written;
     }
-    out << "};\n\nconst std::size_t cityRowCount = " << written << ";\n\n} // namespace luna::places\n";
+    std::ofstream out(argv[2]);
+    out << "// Made at build time from Debian's libgeonames (GeoNames, CC BY 4.0).\n"
+           "#include \"CityTable.h\"\n\n"
+           "#pragma GCC diagnostic ignored \"-Woverlength-strings\"\n\n"
+           "namespace luna::places {\n\n"
+           "const char cityText[] = ";
+    // In lines of a few hundred bytes, which the compiler joins.
+    for (std::size_t from = 0; from < text.size(); from += 400)
+        out << quoted(text.substr(from, 400)) << "\n    ";
+    out << ";\n\nconst CityRow cityRows[] = {\n" << rows.str() << "};\n\nconst std::size_t cityRowCount = " << written
+        << ";\n\n} // namespace luna::places\n";
     return written == n ? 0 : 1;
 }

@@ -108,8 +108,8 @@ double weight(const std::vector<std::string>& typed, const char* words, const ch
 bool names(const std::string& part, const CityRow& city)
 {
     const std::string wanted = folded(part);
-    for (const char* candidate : {city.state, city.country, city.italianState, city.italianCountry, city.code})
-        if (*candidate && folded(candidate).starts_with(wanted))
+    for (const std::uint32_t at : {city.state, city.country, city.italianState, city.italianCountry, city.code})
+        if (const char* candidate = cityString(at); *candidate && folded(candidate).starts_with(wanted))
             return true;
     return false;
 }
@@ -134,8 +134,8 @@ std::vector<sky::Place> findCities(std::string_view text, NameLanguage language,
     std::vector<std::pair<double, const CityRow*>> answers;
     for (std::size_t i = 0; i < cityRowCount; ++i) {
         const CityRow& city = cityRows[i];
-        const double best = std::max(weight(typed, city.words, city.asciiWords, city.population),
-                                     weight(typed, city.italianWords, city.italianAsciiWords, city.population));
+        const double best = std::max(weight(typed, cityString(city.words), cityString(city.asciiWords), city.population),
+                                     weight(typed, cityString(city.italianWords), cityString(city.italianAsciiWords), city.population));
         if (best > 0)
             answers.emplace_back(best, &city);
     }
@@ -154,7 +154,7 @@ std::vector<sky::Place> findCities(std::string_view text, NameLanguage language,
     }
     const std::string wantedName = folded(parts.front());
     std::stable_partition(candidates.begin(), candidates.end(), [&](const CityRow* city) {
-        return folded(city->name) == wantedName || folded(city->italianName) == wantedName;
+        return folded(cityString(city->name)) == wantedName || folded(cityString(city->italianName)) == wantedName;
     });
 
     std::vector<sky::Place> cities;
@@ -162,13 +162,13 @@ std::vector<sky::Place> findCities(std::string_view text, NameLanguage language,
         if (cities.size() >= most)
             break;
         const bool italian = language == NameLanguage::Italian;
-        sky::Place place(city->name, city->latitude, city->longitude, 0);
-        place.zone = city->zone;
-        place.country = city->code;
-        const std::string name = italian ? city->italianName : city->name;
+        sky::Place place(cityString(city->name), city->latitude, city->longitude, 0);
+        place.zone = cityString(city->zone);
+        place.country = cityString(city->code);
+        const std::string name = cityString(italian ? city->italianName : city->name);
         place.label = name;
-        for (const std::string more : {italian ? city->italianState : city->state,
-                                       italian ? city->italianCountry : city->country})
+        for (const std::string more : {cityString(italian ? city->italianState : city->state),
+                                       cityString(italian ? city->italianCountry : city->country)})
             if (!more.empty() && more != name)
                 place.label += ", " + more;
         cities.push_back(std::move(place));
