@@ -31,6 +31,14 @@ EclipseSeen eclipseSeen(const Eclipse& eclipse, const std::optional<Place>& plac
     return seen;
 }
 
+std::array<bool, 4> superMoonsAmong(const std::array<PhaseEvent, 4>& next)
+{
+    std::array<bool, 4> super{};
+    for (std::size_t i = 0; i < next.size(); ++i)
+        super[i] = next[i].phase == Phase::Full && superMoonPerigee(next[i].when).has_value();
+    return super;
+}
+
 InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
 {
     requireSupported(when);
@@ -44,8 +52,7 @@ InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
     facts.terminator = terminatorFeatures(facts.face);
 
     facts.next = nextPhases(when);
-    for (std::size_t i = 0; i < facts.next.size(); ++i)
-        facts.superMoon[i] = facts.next[i].phase == Phase::Full && superMoonPerigee(facts.next[i].when).has_value();
+    facts.superMoon = superMoonsAmong(facts.next);
     facts.perigee = nextPerigee(when);
     facts.apogee = nextApogee(when);
     // A superluna's perigee: within a day of a full moon still to come.

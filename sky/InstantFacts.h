@@ -64,6 +64,9 @@ struct InstantFacts {
     std::optional<FromPlace> fromPlace;
 };
 
+// Which of the next phases are full moons near a close perigee.
+std::array<bool, 4> superMoonsAmong(const std::array<PhaseEvent, 4>& next);
+
 // Throws OutOfRange.
 InstantFacts gatherFacts(Instant when, const std::optional<Place>& place);
 

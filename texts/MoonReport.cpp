@@ -148,15 +148,16 @@ QString nextEclipsesText(const sky::InstantFacts& facts)
     return text;
 }
 
-QString phasesText(const sky::InstantFacts& facts)
+// The phases to come, a line each, in UTC and on `zone`.
+QString phasesText(const std::array<sky::PhaseEvent, 4>& next, const std::array<bool, 4>& superMoon,
+                   const sky::Zone& zone)
 {
     QString text;
-    for (std::size_t i = 0; i < facts.next.size(); ++i) {
-        const sky::PhaseEvent& event = facts.next[i];
+    for (std::size_t i = 0; i < next.size(); ++i) {
+        const sky::PhaseEvent& event = next[i];
         text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcTime(event.when), localTime(event.when, facts.clock),
-                         facts.superMoon[i] ? superMoonMark() : QString());
+                    .arg(utcTime(event.when), localTime(event.when, zone), superMoon[i] ? superMoonMark() : QString());
     }
     return text;
 }
@@ -189,22 +190,15 @@ QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool p
     text += faceLines(facts);
     text += placeLines(facts, placeFromZone);
     text += distanceText(facts);
-    text += QCoreApplication::translate("Info", "Prossime fasi:\n") + phasesText(facts);
+    text += QCoreApplication::translate("Info", "Prossime fasi:\n") + phasesText(facts.next, facts.superMoon, facts.clock);
     text += nextEclipsesText(facts);
     return text;
 }
 
 QString nextPhasesText(sky::Instant when, const sky::Zone& zone)
 {
-    QString text;
-    for (const sky::PhaseEvent& event : sky::nextPhases(when)) {
-        const bool super = event.phase == sky::Phase::Full && sky::superMoonPerigee(event.when).has_value();
-        text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
-                    .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcTime(event.when), localTime(event.when, zone),
-                         super ? superMoonMark() : QString());
-    }
-    return text;
+    const auto next = sky::nextPhases(when);
+    return phasesText(next, sky::superMoonsAmong(next), zone);
 }
 
 } // namespace luna
