@@ -12,6 +12,7 @@
 
 #include <geonames.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -154,9 +155,15 @@ int main(int argc, char* argv[])
            "#pragma GCC diagnostic ignored \"-Woverlength-strings\"\n\n"
            "namespace luna::places {\n\n"
            "const char cityText[] = ";
-    // In lines of a few hundred bytes, which the compiler joins.
-    for (std::size_t from = 0; from < text.size(); from += 400)
-        out << quoted(text.substr(from, 400)) << "\n    ";
+    // In lines of a few hundred bytes, which the compiler joins, each cut
+    // between two characters, never inside one's UTF-8 bytes.
+    for (std::size_t from = 0; from < text.size();) {
+        std::size_t to = std::min(from + 400, text.size());
+        while (to < text.size() && (static_cast<unsigned char>(text[to]) & 0xc0) == 0x80)
+            ++to;
+        out << quoted(text.substr(from, to - from)) << "\n    ";
+        from = to;
+    }
     out << ";\n\nconst CityRow cityRows[] = {\n" << rows.str() << "};\n\nconst std::size_t cityRowCount = " << written
         << ";\n\n} // namespace luna::places\n";
     return written == n ? 0 : 1;
