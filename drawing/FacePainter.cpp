@@ -6,6 +6,31 @@
 
 namespace luna::face {
 
+int brightestHundredth(const QImage& grey)
+{
+    // Each row weighs as the cosine of its latitude, the share of the
+    // globe it covers.
+    std::array<double, 256> histogram{};
+    double total = 0;
+    for (int y = 0; y < grey.height(); ++y) {
+        const double weight = std::cos(((y + 0.5) / grey.height() - 0.5) * M_PI);
+        const uchar* row = grey.constScanLine(y);
+        std::array<int, 256> counts{};
+        for (int x = 0; x < grey.width(); ++x)
+            ++counts[row[x]];
+        for (int g = 0; g < 256; ++g)
+            histogram[g] += counts[g] * weight;
+        total += grey.width() * weight;
+    }
+    double above = 0;
+    for (int g = 255; g > 0; --g) {
+        above += histogram[g];
+        if (above >= total / 100)
+            return g;
+    }
+    return 1;
+}
+
 void FacePainter::drawRow(int py) const
 {
     auto* line = reinterpret_cast<QRgb*>(bits_ + py * stride_);

@@ -34,22 +34,36 @@ inline double dot(const Vector& a, const Vector& b)
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
-// Earthshine, as a share of the day side's brightness at the same albedo.
-inline constexpr double earthshine = 0.09;
+// Earthshine, as a share of the day side's light at the same albedo: a
+// three-hundredth, which the display's gamma shows as a faint seven
+// hundredths of the day side's grey.
+inline constexpr double earthshine = 0.003;
+// The map's greys are a picture's, for the screen: light, which adds
+// linearly, reaches them through the display's gamma.
+inline constexpr double displayGamma = 2.2;
 // How far, in the cosine of the Sun's height, the terminator is softened.
 inline constexpr double twilight = 0.02;
-// The umbra at its darkest, as a share of the uneclipsed brightness, and its
-// colour.
-inline constexpr double umbraLight = 0.2;
-inline constexpr double umbraTint[3] = {1.0, 0.36, 0.22};
+// The Earth's shadow: the umbra's light, as a share of the uneclipsed
+// brightness, at its axis and at its edge (sunlight bent through the
+// Earth's atmosphere reaches the edge most), and its colours there: deep
+// red within, copper towards the edge.
+inline constexpr double umbraMiddle = 0.06, umbraEdge = 0.45;
+inline constexpr double umbraDeep[3] = {1.0, 0.3, 0.16};
+inline constexpr double umbraCopper[3] = {1.0, 0.5, 0.3};
 
-// The map's grey, 0 to 1, at a point of the map in texels (x to the
-// right from longitude -180, y down from latitude 90), between its four
-// nearest texels, round the globe in longitude.
+// The grey of the map's brightest hundredth, 1 to 255, by area on the
+// globe: what the exposure brings to white.
+int brightestHundredth(const QImage& grey);
+
+// The map's grey at a point of the map in texels (x to the right from
+// longitude -180, y down from latitude 90), between its four nearest
+// texels, round the globe in longitude, exposed: 1 at the map's brightest
+// hundredth.
 class Albedo {
 public:
     explicit Albedo(const QImage& grey)
         : bits_(grey.constBits()), stride_(grey.bytesPerLine()), width_(grey.width()), height_(grey.height())
+        , scale_(1.0f / float(std::max(maxGain, brightestHundredth(grey))))
     {
     }
 
@@ -67,7 +81,7 @@ public:
         const uchar* below = row(y0 + 1);
         const float top = above[x0] + (above[x1] - above[x0]) * fx;
         const float bottom = below[x0] + (below[x1] - below[x0]) * fx;
-        return (top + (bottom - top) * fy) * (1.0f / 255);
+        return (top + (bottom - top) * fy) * scale_;
     }
 
     int width() const { return width_; }
@@ -79,6 +93,10 @@ private:
     const uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
     int width_ = 0, height_ = 0;
+    // However dull a map, its grey is raised by a half at most, as a
+    // camera's exposure is set within bounds.
+    static constexpr int maxGain = 170;
+    float scale_ = 1.0f / 255;
 };
 
 // The angle of (x, y) from the x axis, radians, within 2e-6 of atan2: a
@@ -188,16 +206,20 @@ private:
                       dot(p, sun_), z};
     }
 
-    // The share of the light falling on a sample that it sends to us, and
-    // how much of the day it has.
+    // The share of the light falling on a sample that it sends to us, as
+    // the map's grey is to be scaled on the screen, and how much of the
+    // day it has.
     static std::pair<double, double> lighting(const Sample& sample)
     {
-        // Lommel-Seeliger: flat at full, darker where the Sun is low.
+        // Lommel-Seeliger: flat at full, darker where the Sun is low,
+        // brighter towards the limb of a crescent (up to a quarter over
+        // the full Moon's, where the exposure has brought the highlands
+        // near white).
         const double incidence = sample.incidence;
         const double lit = incidence > 0 ? 2 * incidence / (incidence + std::max(sample.facing, 1e-3)) : 0;
         const double day = std::clamp((incidence + twilight) / (2 * twilight), 0.0, 1.0);
         // Earthshine lights both sides; only the night shows it.
-        return {std::min(lit, 1.0) * day * (1 - earthshine) + earthshine, day};
+        return {std::pow(std::min(lit, 1.25) * day * (1 - earthshine) + earthshine, 1 / displayGamma), day};
     }
 
     std::pair<double, double> sunlight(const Sample& sample) const
@@ -218,16 +240,20 @@ private:
         const double sn = u * skyNorth_[0] + v * skyNorth_[1] - shadow.north;
         const double d2 = se * se + sn * sn;
         if (d2 < shadow.umbra * shadow.umbra) {
-            const double a = albedo_(sample.mapX, sample.mapY);
+            // Darkest and deepest red at the axis, lighter and coppery
+            // towards the edge.
+            const double out = std::sqrt(d2) / shadow.umbra;
+            const double dimmed = albedo_(sample.mapX, sample.mapY) * day
+                * (umbraMiddle + (umbraEdge - umbraMiddle) * out * out);
             for (int i = 0; i < 3; ++i)
-                colour[i] = a * umbraLight * day * umbraTint[i];
+                colour[i] = dimmed * (umbraDeep[i] + (umbraCopper[i] - umbraDeep[i]) * out * out);
         } else if (d2 < shadow.penumbra * shadow.penumbra) {
-            // The Sun's disc uncovered from the umbra's edge out.
+            // The Sun's disc uncovered from the umbra's edge out, the light
+            // reddened by the Earth's air only close to the umbra.
             const double open = (std::sqrt(d2) - shadow.umbra) / (shadow.penumbra - shadow.umbra);
-            const double keep = 0.35 + 0.65 * open;
-            colour[0] *= keep;
-            for (int i = 1; i < 3; ++i)
-                colour[i] *= keep * (umbraTint[i] + (1 - umbraTint[i]) * std::min(1.0, 3 * open));
+            const double keep = umbraEdge + (1 - umbraEdge) * open;
+            for (int i = 0; i < 3; ++i)
+                colour[i] *= keep * (umbraCopper[i] + (1 - umbraCopper[i]) * std::min(1.0, 3 * open));
         }
     }
 

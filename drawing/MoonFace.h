@@ -52,8 +52,9 @@ QImage shippedMoonMap();
 // above, turned a further `turn` degrees clockwise (180 for the south).
 // Lit from the subsolar point: the day side shaded as the Moon's surface
 // scatters light (no limb darkening at full, dimming towards the
-// terminator), the night side in faint earthshine, the Earth's shadow dark
-// red in the umbra and dimming through the penumbra.
+// terminator) and exposed so that the map's brightest hundredth comes near
+// white, the night side in faint earthshine, the Earth's shadow dimming
+// through the penumbra and copper-red in the umbra, darkest at its axis.
 // How the face is drawn: the map's point found exactly at the ends of
 // straight spans (within a quarter of a texel of the curve) or at every
 // pixel, and on how many threads (0: the cores', at most four); the

@@ -8,7 +8,11 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 using namespace luna;
 
@@ -120,6 +124,7 @@ private slots:
     void straightSpansKeepToTheExactFace();
     void theSameFaceOnAnyNumberOfThreads();
     void theSmallestPictures();
+    void theFaceIsExposedAsTheEyeSeesIt();
 };
 
 void TestFace::aSpotLandsWhereTheProjectionPutsIt_data()
@@ -153,10 +158,11 @@ void TestFace::aSpotLandsWhereTheProjectionPutsIt()
 }
 
 // A spot 4 degrees beyond the mean eastern limb shows when the libration
-// turns that limb towards us, and not when it turns it away.
+// turns that limb towards us, and not when it turns it away. The map's
+// grey is dark enough to stay under the threshold when exposed.
 void TestFace::librationShowsWhatLiesBeyondTheLimb()
 {
-    const QImage map = spotMap(94, 0, 2);
+    const QImage map = spotMap(94, 0, 2, 60);
     const QSize size(301, 301);
     const auto brightestGrey = [](const QImage& face) {
         int best = 0;
@@ -341,6 +347,65 @@ void TestFace::theSmallestPictures()
     QCOMPARE(one.size(), QSize(1, 1));
     QCOMPARE(one.pixel(0, 0), qRgba(0, 0, 0, 0));
     QVERIFY(drawMoonFace(map, QSize(0, 0), Qt::black, meanFaceView(180)).isNull());
+}
+
+// The face as luna-render --face draws it at 512 pixels, against what the
+// eye sees: the full Moon of 2026-12-24 bright (the map's brightest
+// hundredth exposed near white gives a mean of about 145 on the disc), the
+// two-day crescent of 2027-01-09 with a near-white limb, the night side
+// faint, and the total eclipse of 2026-03-03 at its greatest (11:32:30 UT,
+// umbral magnitude 1.151, NASA's Five Millennium Canon) red and lighter
+// towards the umbra's edge than at its middle.
+void TestFace::theFaceIsExposedAsTheEyeSeesIt()
+{
+    using namespace std::chrono;
+    const QImage map = shippedMoonMap();
+    const QSize size(512, 512);
+    const auto faceAt = [&](sys_seconds when) { return drawMoonFace(map, size, Qt::black, faceViewAt(when)); };
+    const auto greys = [](const QImage& face) {
+        std::vector<int> all;
+        eachDiscPixel(face, [&](QRgb c) { all.push_back(qGray(c)); });
+        std::sort(all.begin(), all.end());
+        return all;
+    };
+
+    const std::vector<int> full = greys(faceAt(sys_days(2026y / 12 / 24) + 19h));
+    const double fullMean = std::accumulate(full.begin(), full.end(), 0.0) / double(full.size());
+    QVERIFY2(fullMean >= 140, qPrintable(QString::number(fullMean)));
+    QVERIFY2(full[full.size() * 99 / 100] >= 230, qPrintable(QString::number(full[full.size() * 99 / 100])));
+
+    const QImage crescent = faceAt(sys_days(2027y / 1 / 9) + 17h);
+    const std::vector<int> young = greys(crescent);
+    QVERIFY2(young.back() >= 230, qPrintable(QString::number(young.back())));
+    const auto lit = std::count_if(young.begin(), young.end(), [](int g) { return g >= 128; });
+    QVERIFY2(lit >= 1000, qPrintable(QString::number(lit)));
+    // The night side, well away from the crescent, against its lit part.
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    double night = 0;
+    for (int dy = -20; dy <= 20; ++dy)
+        night += qGray(crescent.pixel(int(disc.x - disc.radius / 3), int(disc.y) + dy));
+    night /= 41;
+    QVERIFY2(night > 0 && night < young.back() / 4.0, qPrintable(QString::number(night)));
+
+    const sys_seconds greatest = sys_days(2026y / 3 / 3) + 11h + 32min + 30s;
+    const QImage eclipse = faceAt(greatest);
+    QVERIFY2(meanGrey(eclipse, 0) >= 1.6 * meanGrey(eclipse, 1),
+             qPrintable(QString("%1 over %2").arg(meanGrey(eclipse, 0)).arg(meanGrey(eclipse, 1))));
+    // Towards the shadow's edge: away from its axis, on the picture.
+    const FaceView view = faceViewAt(greatest);
+    QVERIFY(view.shadow);
+    const double away = std::hypot(view.shadow->east, view.shadow->north);
+    // The sky's east is to the left of the picture, north up.
+    const double right = view.shadow->east / away, up = -view.shadow->north / away;
+    const auto patch = [&](double reach) {
+        double sum = 0;
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                sum += qGray(eclipse.pixel(int(disc.x + right * reach * disc.radius) + dx,
+                                           int(disc.y - up * reach * disc.radius) + dy));
+        return sum / 81;
+    };
+    QVERIFY2(patch(0.85) >= 2 * patch(0), qPrintable(QString("%1 against %2").arg(patch(0.85)).arg(patch(0))));
 }
 
 QTEST_MAIN(TestFace)
