@@ -11,6 +11,7 @@
 #include "PainterSurface.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 
@@ -73,7 +74,12 @@ void paintDayCell(QPainter& painter, const QRectF& box, const sky::MonthFacts& f
         const auto time = [&](const std::optional<sky::Instant>& at) {
             return at ? timeOfDay(*at, facts.clock) : QStringLiteral("—");
         };
-        lines += u'\n' + QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
+        QString riseSet = QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(time(day.riseSet->rise), time(day.riseSet->set));
+        // A narrow cell (a large font on a small screen) takes them on two
+        // lines.
+        if (QFontMetricsF(style.notes, painter.device()).horizontalAdvance(riseSet) > box.width() - 4)
+            riseSet.replace(u' ', u'\n');
+        lines += u'\n' + riseSet;
     }
     const double notesTop = centre.y() + style.moonRadius + style.notesGap;
     painter.drawText(QRectF(box.left(), notesTop, box.width(), box.bottom() - notesTop), Qt::AlignHCenter | Qt::AlignTop,

@@ -184,6 +184,8 @@ private slots:
     void answersOptionsWithoutAWindow();
     void menuShowsTheMoonOfNowAndItsFacts();
     void windowsFitAtTwiceTheScale();
+    void keysPickDaysAtAnyScale_data();
+    void keysPickDaysAtAnyScale();
 
 private:
     QImage screenshot(const QString& name);
@@ -867,6 +869,63 @@ void TestEndToEnd::windowsFitAtTwiceTheScale()
     QVERIFY(onScreenWhole(month, QStringLiteral("32-month-at-2x")));
     xdotool({"key", "ctrl+w"});
     QTRY_VERIFY_WITH_TIMEOUT(visible("^Calendario lunare$").isEmpty(), 5000);
+}
+
+void TestEndToEnd::keysPickDaysAtAnyScale_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("scale 1") << "1";
+    QTest::newRow("scale 2") << "2";
+}
+
+// Real keys, at once and at twice the scale: Ctrl+D, a day, Return shows
+// that day; in the month window Page Down turns the month with the focus on
+// the days, the arrows lead into the next month, the selection stays in
+// view, and Return shows the day in the main window, brought to the front.
+void TestEndToEnd::keysPickDaysAtAnyScale()
+{
+    QFETCH(QString, scale);
+    QProcess scaled;
+    QProcessEnvironment environment = luna.processEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    scaled.setProcessEnvironment(environment);
+    scaled.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2027-08-02T12:00"});
+    QVERIFY(scaled.waitForStarted());
+    const auto close = qScopeGuard([&] {
+        scaled.kill();
+        scaled.waitForFinished();
+    });
+    const auto visible = [&](const QString& name) {
+        return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
+    };
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = visible(datedWindowName)).isEmpty(), 10000);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(300);
+
+    xdotool({"key", "ctrl+d"});
+    QString date;
+    QTRY_VERIFY_WITH_TIMEOUT(!(date = visible("^Scegli data e ora$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", date});
+    QTest::qWait(300);
+    xdotool({"key", "Right", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— 3 agosto 2027, 12:00"), 5000);
+
+    xdotool({"windowactivate", "--sync", main});
+    xdotool({"key", "ctrl+k"});
+    QString month;
+    QTRY_VERIFY_WITH_TIMEOUT(!(month = visible("^Calendario lunare$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", month});
+    QTest::qWait(300);
+    // From the 3rd of August: September's 3rd, four weeks on is October's
+    // 1st, and Return shows its evening.
+    xdotool({"key", "--delay", "80", "Next", "Down", "Down", "Down", "Down"});
+    QTest::qWait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).toImage().save(QStringLiteral(LUNA_SCREENSHOTS "/33-month-keys-at-")
+                                                                    + scale + "x.png");
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— 1 ottobre 2027, 21:00"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getactivewindow"}).trimmed(), main, 5000);
 }
 
 QTEST_MAIN(TestEndToEnd)

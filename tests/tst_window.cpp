@@ -21,9 +21,11 @@
 #include "When.h"
 
 #include <QAction>
+#include <memory>
 #include <QClipboard>
 #include <QCompleter>
 #include <QScopeGuard>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -40,7 +42,6 @@
 #include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QTest>
-#include <QTimeEdit>
 #include <QTimer>
 
 #include <limits>
@@ -81,6 +82,8 @@ private slots:
     void rightClickAnywhereOpensTheMenu();
     void anInstantNamesItselfUntilTheBarMoves();
     void dateDialogPicksAnInstant();
+    void timeFieldReadsWhatIsTyped_data();
+    void timeFieldReadsWhatIsTyped();
     void placeDialogRefusesWhatItCannotRead();
     void choicesAreRememberedBetweenRuns();
     void factsCopyWhatLunaRenderTells();
@@ -252,6 +255,74 @@ void TestWindow::dateDialogPicksAnInstant()
         if (button->text().contains("Adesso"))
             button->click();
     QCOMPARE(dialog.calendar->selectedDate(), dayOf(sky::programClock().now(), sky::Zone::system()));
+
+    // Return on a day and a double click accept, as OK does; the time takes
+    // what is typed.
+    const auto open = [] {
+        auto opened = std::make_unique<DateDialog>(sky::parseWhen("2026-12-24T22:00", {}, sky::Zone::system()),
+                                                   Hemisphere::North, sky::Zone::system());
+        opened->show();
+        QApplication::setActiveWindow(opened.get());
+        return opened;
+    };
+    auto typed = open();
+    QTest::keyClick(typed->calendar->focusWidget() ? typed->calendar->focusWidget() : typed->calendar, Qt::Key_Right);
+    // Tab to the time selects it all, so that typing replaces it.
+    typed->time->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(typed->time, "0745");
+    QTest::keyClick(typed->time, Qt::Key_Return);
+    QCOMPARE(typed->result(), int(QDialog::Accepted));
+    QCOMPARE(typed->time->time(), QTime(7, 45));
+    QCOMPARE(typed->calendar->selectedDate(), QDate(2026, 12, 25));
+    auto returned = open();
+    QWidget* grid = returned->calendar->findChild<QAbstractItemView*>();
+    QVERIFY(grid);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(returned->result(), int(QDialog::Accepted));
+    QCOMPARE(returned->calendar->selectedDate(), QDate(2026, 12, 31));
+    auto clicked = open();
+    auto* cells = clicked->calendar->findChild<QAbstractItemView*>();
+    QTest::mouseDClick(cells->viewport(), Qt::LeftButton, {}, cells->visualRect(cells->currentIndex()).center());
+    QCOMPARE(clicked->result(), int(QDialog::Accepted));
+    QCOMPARE(clicked->calendar->selectedDate(), QDate(2026, 12, 24));
+
+    // A time it cannot read is refused, with the reason, and the dialog
+    // stays.
+    auto wrong = open();
+    wrong->time->setText("25:10");
+    wrong->accept();
+    QVERIFY(wrong->isVisible());
+    QVERIFY2(wrong->problem->isVisible() && wrong->problem->text().contains("25:10"), qPrintable(wrong->problem->text()));
+}
+
+void TestWindow::timeFieldReadsWhatIsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QTime>("read");
+    QTest::newRow("colon") << "21:30" << QTime(21, 30);
+    QTest::newRow("point") << "21.30" << QTime(21, 30);
+    QTest::newRow("digits") << "2130" << QTime(21, 30);
+    QTest::newRow("three digits") << "905" << QTime(9, 5);
+    QTest::newRow("hour alone") << "7" << QTime(7, 0);
+    QTest::newRow("spaces") << " 9 : 05 " << QTime(9, 5);
+    QTest::newRow("pm") << "9:30 pm" << QTime(21, 30);
+    QTest::newRow("midnight am") << "12 a.m." << QTime(0, 0);
+    QTest::newRow("noon pm") << "12pm" << QTime(12, 0);
+    QTest::newRow("no hour 24") << "24:00" << QTime();
+    QTest::newRow("no minute 60") << "10:60" << QTime();
+    QTest::newRow("no pm past 12") << "13 pm" << QTime();
+    QTest::newRow("words") << "sera" << QTime();
+    QTest::newRow("empty") << "" << QTime();
+}
+
+void TestWindow::timeFieldReadsWhatIsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QTime, read);
+    TimeField field;
+    field.setText(typed);
+    QCOMPARE(field.time(), read);
 }
 
 void TestWindow::placeDialogRefusesWhatItCannotRead()
@@ -358,6 +429,7 @@ void TestWindow::monthWindowTurnsAndPicksADay()
     MonthWindow* month = form->month();
     QVERIFY(month->isVisible());
     QCOMPARE(month->title->text(), "dicembre 2026");
+    QApplication::setActiveWindow(month);
     QTest::keyClick(month, Qt::Key_PageDown);
     QCOMPARE(month->title->text(), "gennaio 2027");
     QTest::keyClick(month, Qt::Key_PageUp);
@@ -505,6 +577,21 @@ void TestWindow::ownWindowsFitAndCloseWithEsc()
     MonthWindow again;
     again.show();
     QVERIFY(again.screen()->availableGeometry().contains(again.frameGeometry()));
+
+    // Left partly beyond the screen's right edge, it comes back at its size,
+    // just within the screen, at the height it was left at.
+    const QRect room = again.screen()->availableGeometry();
+    {
+        MonthWindow left;
+        left.resize(room.width() / 2, room.height() / 2);
+        left.move(room.right() - room.width() / 4, room.top() + room.height() / 8);
+        settings::monthGeometry.write(left.saveGeometry());
+    }
+    MonthWindow back;
+    back.show();
+    QCOMPARE(back.size(), QSize(room.width() / 2, room.height() / 2));
+    QVERIFY(room.contains(back.frameGeometry()));
+    QCOMPARE(back.y(), room.top() + room.height() / 8);
 }
 
 // The month on screen: each day's story in its tooltip, the arrow keys and
@@ -536,10 +623,33 @@ void TestWindow::monthViewTellsEachDay()
     QCOMPARE(view->selectedDay(), QDate(2027, 8, 11));
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(*form->shownInstant(), local(2027, 8, 11, 21, 0));
-    // The keys keep to the month.
+    // The arrows lead on into the next month and back; Page Down, Page Up
+    // and Ctrl+arrows turn the month with the focus on the grid, keeping
+    // the day of the month as far as there is one.
     view->selectDay(QDate(2027, 8, 31));
     QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(month->title->text(), "settembre 2027");
+    QCOMPARE(view->selectedDay(), QDate(2027, 9, 7));
+    QTest::keyClick(view, Qt::Key_Up);
     QCOMPARE(view->selectedDay(), QDate(2027, 8, 31));
+    QApplication::setActiveWindow(month);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(month->title->text(), "settembre 2027");
+    QCOMPARE(view->selectedDay(), QDate(2027, 9, 30));
+    QVERIFY(view->hasFocus());
+    QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(view->selectedDay(), QDate(2027, 10, 30));
+    QTest::keyClick(view, Qt::Key_PageUp);
+    QTest::keyClick(view, Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(view->selectedDay(), QDate(2027, 8, 30));
+
+    // In a window too short for the month the view follows the selection.
+    month->resize(month->width(), 260);
+    QTest::keyClick(view, Qt::Key_Down);
+    const QRect cell = view->dayRect(view->selectedDay());
+    const QWidget* port = view->parentWidget();
+    QVERIFY2(port->rect().contains(QRect(view->mapTo(port, cell.topLeft()), cell.size())),
+             qPrintable(QString("%1 in %2").arg(view->mapTo(port, cell.topLeft()).y()).arg(port->height())));
 
     month->todayButton->click();
     QCOMPARE(month->title->text(), QLocale().toString(dayOf(sky::programClock().now(), sky::Zone::system()), "MMMM yyyy"));

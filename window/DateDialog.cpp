@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimeEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace luna {
@@ -64,6 +64,40 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     painter->restore();
 }
 
+TimeField::TimeField(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setMaxLength(12);
+    // Room for "00:00" and a little more, however large the font.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00:00 pm")) + 16);
+}
+
+std::optional<QTime> TimeField::reading() const
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{1,2})(?:\\s*[:.,h]\\s*(\\d{2})|(\\d{2}))?\\s*(?:([ap])\\.?\\s*m\\.?)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(text());
+    if (!match.hasMatch())
+        return std::nullopt;
+    int hour = match.captured(1).toInt();
+    const QString minutes = match.hasCaptured(2) ? match.captured(2) : match.captured(3);
+    const int minute = minutes.isEmpty() ? 0 : minutes.toInt();
+    if (const QString half = match.captured(4).toLower(); !half.isEmpty()) {
+        if (hour < 1 || hour > 12)
+            return std::nullopt;
+        hour = hour % 12 + (half == u'p' ? 12 : 0);
+    }
+    if (hour > 23 || minute > 59)
+        return std::nullopt;
+    return QTime(hour, minute);
+}
+
+void TimeField::setTime(QTime time)
+{
+    setText(time.toString(QStringLiteral("HH:mm")));
+}
+
 DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Zone& zone, const sky::Clock& clock,
                        QWidget* parent)
     : QDialog(parent)
@@ -71,8 +105,10 @@ DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Z
 {
     setWindowTitle(tr("Scegli data e ora"));
     calendar = new MoonCalendar(hemisphere, zone, this);
-    time = new QTimeEdit(this);
-    time->setDisplayFormat(QStringLiteral("HH:mm"));
+    time = new TimeField(this);
+    problem = new QLabel(this);
+    problem->setWordWrap(true);
+    problem->hide();
     auto* timeLabel = new QLabel(tr("&Ora:"), this);
     timeLabel->setBuddy(time);
     auto* present = new QPushButton(tr("&Adesso"), this);
@@ -86,10 +122,13 @@ DateDialog::DateDialog(sky::Instant initial, Hemisphere hemisphere, const sky::Z
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar);
     layout->addLayout(row);
+    layout->addWidget(problem);
     layout->addWidget(buttons);
 
     connect(present, &QPushButton::clicked, this, [this, clock = &clock] { showInstant(clock->now()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // Return on a day, or a double click, picks it, as OK does.
+    connect(calendar, &QCalendarWidget::activated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showInstant(initial);
     calendar->setFocus();
@@ -103,6 +142,18 @@ void DateDialog::showInstant(sky::Instant when)
     time->setTime(QTime(local.time().hour(), local.time().minute()));
 }
 
+void DateDialog::accept()
+{
+    if (!time->reading()) {
+        problem->setText(tr("«%1» non è un'ora: scrivila come 21:30, 2130 o 9:30 pm.").arg(time->text()));
+        problem->show();
+        time->setFocus();
+        time->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
 void DateDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -111,7 +162,7 @@ void DateDialog::showEvent(QShowEvent* event)
 
 sky::Instant DateDialog::instant() const
 {
-    return instantAt(calendar->selectedDate(), time->time(), zone_);
+    return instantAt(calendar->selectedDate(), time->reading().value_or(QTime(0, 0)), zone_);
 }
 
 } // namespace luna

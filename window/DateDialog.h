@@ -11,8 +11,12 @@
 
 #include <QCalendarWidget>
 #include <QDialog>
+#include <QLineEdit>
+#include <QTime>
 
-class QTimeEdit;
+#include <optional>
+
+class QLabel;
 
 namespace luna {
 
@@ -33,6 +37,22 @@ private:
     sky::Zone zone_;
 };
 
+// A time of day as people type it, on the 24-hour clock or with am and
+// pm: "21:30", "21.30", "2130", "9:05", "905", "21", "9:30 pm". The whole
+// text is selected on focus, so that typing replaces it.
+class TimeField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TimeField(QWidget* parent = nullptr);
+
+    // What the text says, or none.
+    std::optional<QTime> reading() const;
+    // What the text says, or an invalid time.
+    QTime time() const { return reading().value_or(QTime()); }
+    void setTime(QTime time);
+};
+
 // "Scegli data e ora": a day on the Moon calendar and a time of day, or the
 // present with "Adesso".
 class DateDialog : public QDialog {
@@ -47,7 +67,12 @@ public:
     sky::Instant instant() const;
 
     MoonCalendar* calendar = nullptr;
-    QTimeEdit* time = nullptr;
+    TimeField* time = nullptr;
+    // Says what is wrong with the time typed.
+    QLabel* problem = nullptr;
+
+    // Refused, with the reason, while the time cannot be read.
+    void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

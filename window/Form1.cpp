@@ -226,7 +226,12 @@ MonthWindow* Form1::month()
     if (!month_) {
         month_ = new MonthWindow(clock_, this);
         month_->setViewpoint(viewpoint_);
-        connect(month_, &MonthWindow::daySelected, this, [this](sky::Instant evening) { showInstant(evening); });
+        connect(month_, &MonthWindow::daySelected, this, [this](sky::Instant evening) {
+            showInstant(evening);
+            // The day picked is to be seen, not left behind the calendar.
+            raise();
+            activateWindow();
+        });
     }
     return month_;
 }

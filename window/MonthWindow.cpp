@@ -18,8 +18,10 @@
 #include "Settings.h"
 #include "WriteError.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -80,6 +82,9 @@ void MonthView::selectDay(QDate day)
     if (day.year() == facts_.year && day.month() == int(facts_.month)) {
         selected_ = day;
         update();
+        emit selected(dayRect(day));
+    } else if (day.isValid()) {
+        emit dayOutside(day);
     }
 }
 
@@ -101,9 +106,17 @@ MonthView::Measures MonthView::measures(int width) const
     m.header = m.line + 6;
     m.cellWidth = width / 7;
     m.radius = std::clamp(m.cellWidth / 5, m.line / 2 + 2, 2 * m.line);
-    // The number, the Moon, the lit part and the rise and set.
-    m.cellHeight = 4 + m.line + 4 + 2 * m.radius + 4 + 2 * m.line + 4;
+    // The number, the Moon, the lit part and the rise and set, on two lines
+    // where the cell is too narrow for one.
+    const int notes = facts_.days.empty() || !facts_.days.front().riseSet || m.cellWidth >= riseSetWidth() + 12 ? 2 : 3;
+    m.cellHeight = 4 + m.line + 4 + 2 * m.radius + 4 + notes * m.line + 4;
     return m;
+}
+
+int MonthView::riseSetWidth() const
+{
+    const QString zero = QLocale().toString(QTime(0, 0), QStringLiteral("HH:mm"));
+    return QFontMetrics(font()).horizontalAdvance(QCoreApplication::translate("Calendar", "↑%1 ↓%2").arg(zero, zero));
 }
 
 QStringList MonthView::notes() const
@@ -132,15 +145,18 @@ int MonthView::heightFor(int width) const
 
 QSize MonthView::minimumSizeHint() const
 {
-    // Wide enough for each day's rise and set in the system's font.
+    // The whole week, each day's rise and set at least on two lines, in
+    // the system's font.
     const QFontMetrics metrics(font());
-    const int width = 7 * (metrics.horizontalAdvance(QStringLiteral("↑00:00 ↓00:00")) + 12);
+    const int width = 7 * (metrics.horizontalAdvance(QStringLiteral("↑00:00")) + 12);
     return {width, heightFor(width)};
 }
 
 QSize MonthView::sizeHint() const
 {
-    return minimumSizeHint();
+    // Rise and set on one line.
+    const int width = 7 * (riseSetWidth() + 12);
+    return {width, heightFor(width)};
 }
 
 QRect MonthView::dayRect(QDate day) const
@@ -280,6 +296,11 @@ void MonthView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
+    if (event->modifiers() & Qt::ControlModifier) {
+        // The window's: the month before or after.
+        event->ignore();
+        return;
+    }
     selectDay(selected_.addDays(step));
 }
 
@@ -311,20 +332,36 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     actions->addWidget(exportButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    // A page that does not fit scrolls.
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(view);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    layout->addWidget(scroll, 1);
+    // A page that does not fit scrolls, and follows the selection.
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(view);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(actions);
+    connect(view, &MonthView::selected, this, [this](QRect cell) {
+        scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2, cell.height() / 2 + 2);
+    });
+    connect(view, &MonthView::dayOutside, this, [this](QDate day) {
+        if (showMonth(day.year(), unsigned(day.month())))
+            view->selectDay(day);
+    });
+    // The months turn wherever the focus is, the grid's arrows and the
+    // scroll area's pages notwithstanding.
+    const auto turn = [this](QKeySequence keys, int months) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, months] { step(months); });
+    };
+    turn(QKeySequence(Qt::Key_PageUp), -1);
+    turn(QKeySequence(Qt::Key_PageDown), 1);
+    turn(QKeySequence(Qt::CTRL | Qt::Key_Left), -1);
+    turn(QKeySequence(Qt::CTRL | Qt::Key_Right), 1);
 
     connect(previous, &QPushButton::clicked, this, [this] { step(-1); });
     connect(next, &QPushButton::clicked, this, [this] { step(1); });
     connect(todayButton, &QPushButton::clicked, this, [this] {
-        const sky::Instant now = clock_.now();
-        showMonthOf(now);
-        view->selectDay(dayOf(now, sky::clockOf(place_)));
+        showMonthOf(clock_.now());
         view->setFocus();
     });
     connect(printButton, &QPushButton::clicked, this, &MonthWindow::print);
@@ -339,26 +376,30 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     connect(view, &MonthView::dayClicked, this, [this](QDate day) {
         emit daySelected(instantAt(day, QTime(int(sky::eveningHour.count()), 0), view->facts().clock));
     });
+    // The keys start on the days.
+    view->setFocus();
     // Wide enough for the whole week in the system's font, where the screen
     // allows.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    makeOwnWindow(this, QSize(view->minimumSizeHint().width() + 2 * layout->contentsMargins().left() + scrollBar + 4, 860),
+    makeOwnWindow(this, QSize(view->sizeHint().width() + 2 * layout->contentsMargins().left() + scrollBar + 4, 860),
                   settings::monthGeometry.read());
 }
 
 void MonthWindow::showMonthOf(sky::Instant when)
 {
     const QDate date = dayOf(when, sky::clockOf(place_));
-    showMonth(date.year(), unsigned(date.month()));
+    if (showMonth(date.year(), unsigned(date.month())))
+        view->selectDay(date);
 }
 
-void MonthWindow::showMonth(int year, unsigned month)
+bool MonthWindow::showMonth(int year, unsigned month)
 {
     if (year < sky::firstYear || year > sky::lastYear || month < 1 || month > 12)
-        return;
+        return false;
     year_ = year;
     month_ = month;
     rebuild();
+    return true;
 }
 
 void MonthWindow::setViewpoint(const Viewpoint& viewpoint)
@@ -382,20 +423,14 @@ void MonthWindow::rebuild()
 
 void MonthWindow::step(int months)
 {
+    const QDate day = view->selectedDay();
     int month = int(month_) - 1 + months;
     int year = year_ + (month < 0 ? -1 : month / 12);
     month = (month + 12) % 12;
-    showMonth(year, unsigned(month + 1));
-}
-
-void MonthWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_PageUp)
-        step(-1);
-    else if (event->key() == Qt::Key_PageDown)
-        step(1);
-    else
-        QWidget::keyPressEvent(event);
+    if (!showMonth(year, unsigned(month + 1)) || !day.isValid())
+        return;
+    const QDate first(year, month + 1, 1);
+    view->selectDay(first.addDays(std::min(day.day(), first.daysInMonth()) - 1));
 }
 
 void MonthWindow::showEvent(QShowEvent* event)

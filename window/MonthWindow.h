@@ -16,6 +16,7 @@
 class QLabel;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 
 namespace luna {
 
@@ -26,7 +27,8 @@ class MonthPage;
 // rise and set, today framed and eclipses and superlune marked; a tooltip
 // tells each day's whole story. Below, the month's events and its waxing and
 // waning stretches. A click on a day, or Return on the day the arrow keys
-// have reached, picks its Moon at 21:00.
+// have reached, picks its Moon at 21:00; the arrows lead on past the
+// month's ends, for the window to turn it.
 class MonthView : public QWidget {
     Q_OBJECT
 
@@ -40,6 +42,8 @@ public:
     QDate selectedDay() const { return selected_; }
     // The day framed as today; the month that holds it opens on it.
     void setToday(QDate today);
+    // Selects a day of the month shown; one outside it is asked for
+    // (dayOutside).
     void selectDay(QDate day);
     QRect dayRect(QDate day) const;
     // What the tooltip of a day says.
@@ -50,6 +54,9 @@ public:
 
 signals:
     void dayClicked(QDate day);
+    // The selection has moved to `cell`.
+    void selected(QRect cell);
+    void dayOutside(QDate day);
 
 protected:
     bool event(QEvent* event) override;
@@ -63,6 +70,7 @@ private:
         int cellWidth = 0, cellHeight = 0, header = 0, line = 0, radius = 0;
     };
     Measures measures(int width) const;
+    int riseSetWidth() const;
     int firstColumn() const;
     int rows() const;
     // The events' and the stretches' lines, and their height at a width.
@@ -76,9 +84,10 @@ private:
     QDate today_;
 };
 
-// "Calendario lunare": the month view with buttons (and Page Up, Page Down)
-// for the months before and after, "Oggi" for this month, "Stampa…" through the system's print
-// dialog and "Esporta…" to PDF or iCalendar.
+// "Calendario lunare": the month view with buttons (and Page Up, Page Down,
+// Ctrl+Left and Ctrl+Right wherever the focus is) for the months before and
+// after, "Oggi" for this month, "Stampa…" through the system's print dialog
+// and "Esporta…" to PDF or iCalendar. The selected day is kept in view.
 class MonthWindow : public QWidget {
     Q_OBJECT
 
@@ -86,8 +95,10 @@ public:
     // `clock` says what today is.
     explicit MonthWindow(const sky::Clock& clock = sky::programClock(), QWidget* parent = nullptr);
 
+    // The month of `when`, its day selected.
     void showMonthOf(sky::Instant when);
-    void showMonth(int year, unsigned month);
+    // False, and nothing changes, for a month outside the years Luna knows.
+    bool showMonth(int year, unsigned month);
     void setViewpoint(const Viewpoint& viewpoint);
     void print();
     // Prints the month shown on `printer`, as print() does once the
@@ -108,14 +119,16 @@ signals:
     void daySelected(sky::Instant evening);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The month `months` on, the same day of it selected as far as it has
+    // one.
     void step(int months);
     void rebuild();
 
+    QScrollArea* scroll_ = nullptr;
     const sky::Clock& clock_;
     int year_ = 0;
     unsigned month_ = 0;

@@ -95,8 +95,9 @@ void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved)
 
     const QRect room = roomFor(window);
     const bool restored = !saved.isEmpty() && window->restoreGeometry(saved);
-    // A size left on a larger screen, or at a smaller scale, is let go.
-    if (!restored || (!room.isEmpty() && !room.contains(window->geometry()))) {
+    // A size left on a larger screen, or at a smaller scale, is let go; a
+    // window left partly off the screen comes back just within it.
+    if (!restored || (!room.isEmpty() && (window->width() > room.width() || window->height() > room.height()))) {
         window->resize(preferred);
         if (!room.isEmpty())
             window->move(room.center() - QPoint(preferred.width() / 2, preferred.height() / 2));

@@ -14,8 +14,9 @@ namespace luna {
 // What every window of Luna's beside the main one does: Esc and Ctrl+W close
 // it, Return presses the button that has the focus, and it opens within the
 // screen's available area at any scale: at the size and place it was left
-// at (`saved`, from saveGeometry()) if they still fit, else at `preferred`,
-// shrunk to the screen where that is too large.
+// at (`saved`, from saveGeometry()), moved just within the screen, if that
+// size still fits, else at `preferred`, shrunk to the screen where that is
+// too large.
 void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved);
 
 // Shrinks and moves `window` as far as needed to lie within its screen's
