@@ -93,8 +93,10 @@ Entry entryOf(const sky::MonthEvent& event, const sky::Zone& zone)
         const double magnitude = event.eclipse.type == sky::EclipseType::Penumbral ? event.eclipse.penumbralMagnitude
                                                                                    : event.eclipse.magnitude;
         QString description = QCoreApplication::translate("Calendar", "Magnitudine %1").arg(decimal(magnitude, 3));
-        if (event.local) {
-            QString seen = localEclipseText(*event.local, zone);
+        QString seen = event.local ? localEclipseText(*event.local, zone)
+            : event.visibility    ? lunarVisibilityText(*event.visibility).mid(2)
+                                  : QString();
+        if (!seen.isEmpty()) {
             seen[0] = seen[0].toUpper();
             description += u'\n' + seen;
         }

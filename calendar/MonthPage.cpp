@@ -175,9 +175,23 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
         y += line;
     }
 
-    // The footer: where, in which time zone, and when the Moons are drawn.
+    // The footer: what the days' marks mean, where, in which time zone, and
+    // when the Moons are drawn.
     painter.setPen(faint);
     painter.setFont(font(8));
+    QStringList legend;
+    QString marks;
+    for (const sky::DayFacts& day : facts_.days)
+        marks += dayMarks(facts_, day);
+    if (marks.contains(u'★'))
+        legend << QCoreApplication::translate("Calendar", "★ superluna");
+    if (marks.contains(u'☉'))
+        legend << QCoreApplication::translate("Calendar", "☉ eclissi di Sole");
+    if (marks.contains(u'☾'))
+        legend << QCoreApplication::translate("Calendar", "☾ eclissi di Luna");
+    if (!legend.isEmpty())
+        painter.drawText(QRectF(margin, footerTop - line, a4.width() - 2 * margin, 2 * line),
+                         Qt::AlignLeft | Qt::AlignBottom, legend.join(QStringLiteral(" · ")));
     const sky::Instant middle = facts_.days[facts_.days.size() / 2].evening;
     const QString where = place_.isEmpty() ? QCoreApplication::translate("Calendar", "nessun luogo: senza sorgere e tramontare")
                                            : place_;

@@ -6,6 +6,8 @@
 
 #include "LunarFeatures.h"
 
+#include <cmath>
+
 namespace luna::sky {
 
 using namespace std::chrono;
@@ -37,6 +39,78 @@ std::array<bool, 4> superMoonsAmong(const std::array<PhaseEvent, 4>& next)
     for (std::size_t i = 0; i < next.size(); ++i)
         super[i] = next[i].phase == Phase::Full && superMoonPerigee(next[i].when).has_value();
     return super;
+}
+
+namespace {
+
+using std::chrono::hours;
+
+bool within(Instant when, const std::optional<Instant>& from, const std::optional<Instant>& to)
+{
+    return from && to && *from <= when && when <= *to;
+}
+
+// The Sun's altitude at the place during a solar eclipse, straight between
+// the contacts' (the Sun climbs or sinks by a few degrees between them).
+double sunAltitudeBetweenContacts(const LocalEclipse& local, Instant when)
+{
+    std::optional<std::pair<Instant, double>> before;
+    for (std::size_t i = 0; i < localContactCount; ++i) {
+        if (!local.contacts[i])
+            continue;
+        const std::pair<Instant, double> at{*local.contacts[i], local.sunAltitude[i]};
+        if (at.first >= when) {
+            if (!before || at.first == before->first)
+                return at.second;
+            const double share = double((when - before->first).count()) / double((at.first - before->first).count());
+            return before->second + (at.second - before->second) * share;
+        }
+        before = at;
+    }
+    return before ? before->second : -90;
+}
+
+} // namespace
+
+std::optional<EclipseNow> eclipseNow(Instant when, const std::optional<Place>& place)
+{
+    // No eclipse lasts more than five hours either side of its greatest.
+    std::vector<Eclipse> near;
+    try {
+        near = eclipsesBetween(when - hours(5), when + hours(5), place ? EclipseKinds::All : EclipseKinds::Lunar);
+    } catch (const OutOfRange&) {
+        return std::nullopt;
+    }
+    for (const Eclipse& eclipse : near) {
+        EclipseNow now{eclipseSeen(eclipse, place), EclipseNow::Phase::Penumbral, 0, true};
+        if (eclipse.kind == EclipseKind::Lunar) {
+            if (!within(when, eclipse.contact(Contact::P1), eclipse.contact(Contact::P4)))
+                continue;
+            const ShadowOnMoon shadow = shadowOnMoon(when);
+            // In the Moon's radius: how far the shadow reaches across its
+            // diameter.
+            const double off = std::hypot(shadow.east, shadow.north);
+            const double umbral = (shadow.umbra - off + 1) / 2;
+            now.phase = within(when, eclipse.contact(Contact::U2), eclipse.contact(Contact::U3)) ? EclipseNow::Phase::Total
+                : within(when, eclipse.contact(Contact::U1), eclipse.contact(Contact::U4))        ? EclipseNow::Phase::Partial
+                                                                                                  : EclipseNow::Phase::Penumbral;
+            now.magnitude = now.phase == EclipseNow::Phase::Penumbral ? (shadow.penumbra - off + 1) / 2 : umbral;
+            now.seenNow = !place || moonView(when, *place).altitude > 0;
+        } else {
+            const LocalEclipse& local = *now.seen.local;
+            if (local.type == LocalEclipse::Type::None
+                || !within(when, local.contact(LocalContact::C1), local.contact(LocalContact::C4)))
+                continue;
+            const bool central = within(when, local.contact(LocalContact::C2), local.contact(LocalContact::C3));
+            now.phase = !central ? EclipseNow::Phase::Partial
+                : local.type == LocalEclipse::Type::Total ? EclipseNow::Phase::Total
+                                                          : EclipseNow::Phase::Annular;
+            now.magnitude = local.magnitude;
+            now.seenNow = sunAltitudeBetweenContacts(local, when) > 0;
+        }
+        return now;
+    }
+    return std::nullopt;
 }
 
 InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
@@ -71,6 +145,7 @@ InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
     if (place)
         facts.fromPlace = InstantFacts::FromPlace{*place, riseTransitSet(when, *place), fromCentre,
                                                   sunHours(when, *place), moonInDarkSky(when, *place)};
+    facts.eclipseNow = eclipseNow(when, place);
     return facts;
 }
 

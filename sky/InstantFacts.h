@@ -35,6 +35,24 @@ EclipseSeen eclipseSeen(const Eclipse& eclipse, const std::optional<Place>& plac
 // What Luna tells of the Moon at an instant, from a place when there is
 // one, gathered once: the text of --info, its JSON and the facts window
 // each write this one value.
+// An eclipse under way at an instant: the Moon in the Earth's shadow, or,
+// at a place, the Sun behind the Moon; its phase there and then, and how
+// deep: for the Moon the umbral magnitude now (the penumbral one in the
+// penumbral phase), for the Sun the place's magnitude at its greatest; and
+// whether the place sees it now (the Moon or the Sun over the horizon;
+// true without a place).
+struct EclipseNow {
+    EclipseSeen seen;
+    enum class Phase { Penumbral, Partial, Total, Annular };
+    Phase phase = Phase::Penumbral;
+    double magnitude = 0;
+    bool seenNow = true;
+};
+
+// The lunar eclipse under way anywhere, or the solar one at the place.
+// Throws OutOfRange.
+std::optional<EclipseNow> eclipseNow(Instant when, const std::optional<Place>& place);
+
 struct InstantFacts {
     Instant when;
     Zone clock; // the place's, or the system's
@@ -52,6 +70,7 @@ struct InstantFacts {
     double distanceKm = 0;           // now, from the Earth's centre
 
     std::optional<EclipseSeen> lunarEclipse, solarEclipse; // the next ones, as the place sees them
+    std::optional<EclipseNow> eclipseNow;                    // one under way
 
     // From the place.
     struct FromPlace {

@@ -95,6 +95,8 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
         event.eclipse = eclipse;
         if (place && eclipse.kind == EclipseKind::Solar)
             event.local = localCircumstances(eclipse, *place);
+        else if (place)
+            event.visibility = visibility(eclipse, *place);
         facts.events.push_back(event);
     }
 

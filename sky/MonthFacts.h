@@ -48,8 +48,10 @@ struct MonthEvent {
     // that perigee.
     bool superMoon = false;
     Eclipse eclipse;            // Kind::Eclipse
-    // A solar eclipse as the place sees it, with a place.
+    // A solar eclipse as the place sees it, and whether it sees a lunar
+    // one, with a place.
     std::optional<LocalEclipse> local;
+    std::optional<Visibility> visibility;
 };
 
 // The facts of a month of the local calendar (the place's clock, or the

@@ -144,24 +144,69 @@ std::optional<double> sexagesimal(std::string_view text, std::size_t degreeDigit
 
 bool looksLikeCoordinates(std::string_view text)
 {
-    return text.find(',') != std::string_view::npos;
+    const auto first = text.find_first_not_of(" \t");
+    return text.find_first_of(",;") != std::string_view::npos
+        || (first != std::string_view::npos && std::string_view("+-.0123456789").find(text[first]) != std::string_view::npos);
+}
+
+// The numbers of "LAT,LON[,HEIGHT]" as people write them: with points and
+// commas between ("45.07,7.69", "45.07, 7.69"), with decimal commas and
+// blanks or semicolons between ("45,07 7,69", "45,07; 7,69"), or with
+// points and blanks ("45.07 7.69").
+std::vector<std::string> coordinateParts(std::string_view text)
+{
+    const auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    bool decimalCommas = text.find('.') == std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ',' && !(i > 0 && digit(i - 1) && digit(i + 1)))
+            decimalCommas = false;
+    const auto first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+    const bool blanks = first != std::string_view::npos && text.substr(first, last - first + 1).find_first_of(" \t") != std::string_view::npos;
+    const bool semicolons = text.find(';') != std::string_view::npos;
+    const bool commaSeparated = !semicolons && text.find(',') != std::string_view::npos && !(decimalCommas && blanks);
+
+    std::vector<std::string> parts;
+    if (commaSeparated) {
+        for (std::size_t start = 0;;) {
+            const auto comma = text.find(',', start);
+            parts.emplace_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
+            if (comma == std::string_view::npos)
+                break;
+            start = comma + 1;
+        }
+        return parts;
+    }
+    // Between semicolons, or blanks, any comma is a decimal one.
+    std::string part;
+    const auto end = [&] {
+        std::replace(part.begin(), part.end(), ',', '.');
+        parts.push_back(part);
+        part.clear();
+    };
+    bool inside = false;
+    for (const char c : text) {
+        if (semicolons ? c == ';' : (c == ' ' || c == '\t')) {
+            if (semicolons || inside)
+                end();
+            inside = false;
+        } else {
+            part += c;
+            inside = inside || (c != ' ' && c != '\t');
+        }
+    }
+    if (semicolons || inside)
+        end();
+    return parts;
 }
 
 Place coordinates(std::string_view text)
 {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        const auto comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
-        if (comma == std::string_view::npos)
-            break;
-        start = comma + 1;
-    }
+    const std::vector<std::string> parts = coordinateParts(text);
     const std::string whole(text);
     if (parts.size() < 2 || parts.size() > 3)
         throw BadPlace(whole, BadPlace::Reason::NotANumber);
     std::vector<double> values;
-    for (std::string_view part : parts) {
+    for (const std::string& part : parts) {
         const auto value = number(part);
         if (!value)
             throw BadPlace(whole, BadPlace::Reason::NotANumber);

@@ -75,6 +75,8 @@ private slots:
     void everyEdgeMonthInEveryZone();
     void pdfHasTheMonthsInText();
     void legendHoldsEveryStretch();
+    void monthListsReadAsItalianDoes_data();
+    void monthListsReadAsItalianDoes();
     void iCalendarReadsAndKeepsItsUids();
     void pagesAsPicturesOneAMonth();
     void badInputWritesNothing_data();
@@ -231,6 +233,45 @@ void TestCalendar::legendHoldsEveryStretch()
                                 "crescente dal 31 agosto"})
         QVERIFY2(text.out.contains(QString::fromUtf8(stretch)), stretch);
     QVERIFY2(text.out.contains("da qui: parziale"), qPrintable(text.out));
+    // The marks of the days, explained at the foot: August 2027 has the
+    // total eclipse of the Sun of the 2nd and the penumbral one of the Moon
+    // of the 17th, and no superluna.
+    QVERIFY2(text.out.contains(QString::fromUtf8("☉ eclissi di Sole · ☾ eclissi di Luna")) && !text.out.contains(u'★'),
+             qPrintable(text.out.right(400)));
+}
+
+void TestCalendar::monthListsReadAsItalianDoes_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("reads");
+    // The article elided before "uno", "otto" and "undici", kept whole
+    // before the rest; the full moons of 2026 February 1 and September 11 (on
+    // Rome's clock, 2 and 11 September in UTC both) and the new moon of
+    // December 8 in New York.
+    QTest::newRow("all'1") << "2026-02" << "Roma" << "crescente dal 18 gennaio, 20:52 all'1 febbraio";
+    QTest::newRow("dall'1") << "2026-02" << "Roma" << "calante dall'1 febbraio";
+    QTest::newRow("all'11") << "2026-09" << "Roma" << "calante dal 28 agosto, 06:19 all'11 settembre";
+    QTest::newRow("dall'11") << "2026-09" << "Roma" << "crescente dall'11 settembre";
+    QTest::newRow("all'8") << "2026-12" << "New York" << "calante dal 24 novembre, 09:54 all'8 dicembre";
+    QTest::newRow("dall'8") << "2026-12" << "New York" << "crescente dall'8 dicembre, 19:52 al 23 dicembre";
+    // A lunar eclipse says whether the place sees it, as a solar one does.
+    QTest::newRow("lunar eclipse by day") << "2026-03" << "Roma"
+                                          << "Eclissi totale di Luna: martedì 3 marzo, 12:34, magnitudine 1,151; "
+                                             "non visibile: la Luna è sotto l'orizzonte";
+    QTest::newRow("lunar eclipse at dawn") << "2026-08" << "Roma"
+                                           << "magnitudine 0,929; visibile al massimo (fasi: penombra, parziale)";
+}
+
+void TestCalendar::monthListsReadAsItalianDoes()
+{
+    QFETCH(QString, month);
+    QFETCH(QString, place);
+    QFETCH(QString, reads);
+    const Run text = render({"--calendar", month, "--place", place});
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.contains(reads), qPrintable(text.out.right(600)));
+    QVERIFY(!text.out.contains("al 1 ") && !text.out.contains("al 8 ") && !text.out.contains("al 11 "));
 }
 
 void TestCalendar::iCalendarReadsAndKeepsItsUids()

@@ -629,7 +629,7 @@ void TestEndToEnd::readsADateOnTheRememberedPlacesClock()
         !(found = xdotool({"search", "--onlyvisible", "--name", datedWindowName}).section(u'\n', 0, 0)).isEmpty(),
         10000);
     QCOMPARE(xdotool({"getwindowname", found}).trimmed(),
-             QStringLiteral("Visualizzazione Zelvo lunari — 24 dicembre 2026, 21:00"));
+             QStringLiteral("Visualizzazione Zelvo lunari — giovedì 24 dicembre 2026, 21:00"));
 }
 
 void TestEndToEnd::answersOptionsWithoutAWindow_data()
@@ -683,8 +683,7 @@ void TestEndToEnd::answersOptionsWithoutAWindow()
 // The window's menu, in a program of its own: right click, "La Luna di
 // adesso" shows tonight's Moon with its date in the title; the facts window
 // ("La Luna", Ctrl+I) tells when the Moon rises in Rome; and a key held on
-// the bar moves it live and stops on release while the facts window's clock
-// goes on ticking.
+// the bar moves it live and stops on release.
 void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
 {
     QProcess sky;
@@ -756,13 +755,12 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
     QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(factsArea)
         .save(QStringLiteral(LUNA_SCREENSHOTS "/22-facts.png"));
 
-    // A key held on the bar, the facts window's clock in sight: both go on.
-    // The bar moves away from the end it is nearer, which it would reach
+    // A key held on the bar moves it live (the other windows' own life during
+    // the pause is tested offscreen, with a timer). The bar moves away from the end it is nearer, which it would reach
     // and stop at (in the day after a new moon it stands at 359).
     const char* away = angleOfElongation(sky::elongation(before), Hemisphere::North) > 180 ? "Left" : "Right";
     xdotool({"windowactivate", "--sync", main});
     const QRect label = reference.label(), inner = reference.picture();
-    const QRect clock = factsArea.intersected(QRect(0, 0, 1024, 768)).adjusted(0, 0, 0, -factsArea.height() + 40);
     xdotool({"mousemove", "--sync", QString::number(onScreen(FormGeometry::HScroll1).center().x()),
              QString::number(onScreen(FormGeometry::HScroll1).center().y()), "click", "1"});
     QTest::qWait(300);
@@ -773,10 +771,8 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
         whileHeld << QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     }
     xdotool({"keyup", away});
-    for (int sample = 1; sample < whileHeld.size(); ++sample) {
+    for (int sample = 1; sample < whileHeld.size(); ++sample)
         QVERIFY2(whileHeld[sample].copy(label) != whileHeld[sample - 1].copy(label), "the label froze");
-        QVERIFY2(whileHeld[sample].copy(clock) != whileHeld[sample - 1].copy(clock), "the facts window's clock froze");
-    }
     QTest::qWait(600);
     const QImage stopped = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     QTest::qWait(2500);
@@ -909,7 +905,7 @@ void TestEndToEnd::keysPickDaysAtAnyScale()
     xdotool({"windowactivate", "--sync", date});
     QTest::qWait(300);
     xdotool({"key", "Right", "Return"});
-    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— 3 agosto 2027, 12:00"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— martedì 3 agosto 2027, 12:00"), 5000);
 
     xdotool({"windowactivate", "--sync", main});
     xdotool({"key", "ctrl+k"});
@@ -924,7 +920,7 @@ void TestEndToEnd::keysPickDaysAtAnyScale()
     QGuiApplication::primaryScreen()->grabWindow(0).toImage().save(QStringLiteral(LUNA_SCREENSHOTS "/33-month-keys-at-")
                                                                     + scale + "x.png");
     xdotool({"key", "Return"});
-    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— 1 ottobre 2027, 21:00"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— venerdì 1 ottobre 2027, 21:00"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getactivewindow"}).trimmed(), main, 5000);
 }
 

@@ -4,6 +4,7 @@
 
 #include "DataRows.h"
 #include "Eclipses.h"
+#include "InstantFacts.h"
 #include "When.h"
 
 #include <QFile>
@@ -108,6 +109,8 @@ private slots:
     void localCircumstancesMatchTheTables_data();
     void localCircumstancesMatchTheTables();
     void localCircumstancesAtTheHorizon();
+    void anEclipseUnderWay_data();
+    void anEclipseUnderWay();
 };
 
 void TestEclipses::matchTheCanon_data()
@@ -376,4 +379,45 @@ void TestEclipses::localCircumstancesAtTheHorizon()
 }
 
 QTEST_APPLESS_MAIN(TestEclipses)
+void TestEclipses::anEclipseUnderWay_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<int>("phase"); // -1 for none
+    QTest::addColumn<double>("magnitude");
+    // The total lunar eclipse of 2026 March 3, NASA's Five Millennium
+    // Canon: P1 08:44:22, U1 09:50:00, U2 11:04:26, greatest 11:33:37 (umbral
+    // magnitude 1.1507), U3 12:02:45, U4 13:17:10, P4 14:22:59 UT; each
+    // instant well away from the contacts.
+    using Phase = EclipseNow::Phase;
+    QTest::newRow("before it") << "2026-03-03T08:30Z" << -1 << 0.0;
+    QTest::newRow("penumbral") << "2026-03-03T09:20Z" << int(Phase::Penumbral) << -1.0;
+    QTest::newRow("partial") << "2026-03-03T10:30Z" << int(Phase::Partial) << -1.0;
+    QTest::newRow("total at greatest") << "2026-03-03T11:33:37Z" << int(Phase::Total) << 1.1507;
+    QTest::newRow("partial again") << "2026-03-03T12:40Z" << int(Phase::Partial) << -1.0;
+    QTest::newRow("after it") << "2026-03-03T14:40Z" << -1 << 0.0;
+    // Whatever the solar eclipses about, none under way without a place.
+    QTest::newRow("solar, no place") << "2026-08-12T17:46Z" << -1 << 0.0;
+}
+
+// An eclipse under way: its phase at the instant and, at greatest, the
+// canon's umbral magnitude (ours 1.1505: within 0.0005); seen from anywhere
+// without a place, and not from Rome, where it is day.
+void TestEclipses::anEclipseUnderWay()
+{
+    QFETCH(QString, when);
+    QFETCH(int, phase);
+    QFETCH(double, magnitude);
+    const Instant at = utc(qPrintable(when));
+    const auto now = eclipseNow(at, std::nullopt);
+    QCOMPARE(now.has_value(), phase >= 0);
+    if (!now)
+        return;
+    QCOMPARE(int(now->phase), phase);
+    QVERIFY(now->seenNow);
+    if (magnitude > 0)
+        QVERIFY2(std::abs(now->magnitude - magnitude) <= 0.0005, qPrintable(QString::number(now->magnitude, 'f', 4)));
+    const auto fromRome = eclipseNow(at, Place{"Europe/Rome", 41.9, 12.48, 0});
+    QVERIFY(fromRome && !fromRome->seenNow);
+}
+
 #include "tst_eclipses.moc"

@@ -353,7 +353,7 @@ void TestFace::theSmallestPictures()
 // eye sees: the full Moon of 2026-12-24 bright (the map's brightest
 // hundredth exposed near white gives a mean of about 145 on the disc), the
 // two-day crescent of 2027-01-09 with a near-white limb, the night side
-// faint, and the total eclipse of 2026-03-03 at its greatest (11:32:30 UT,
+// faint, and the total eclipse of 2026-03-03 at its greatest (11:33:37 UT,
 // umbral magnitude 1.151, NASA's Five Millennium Canon) red and lighter
 // towards the umbra's edge than at its middle.
 void TestFace::theFaceIsExposedAsTheEyeSeesIt()
@@ -387,7 +387,7 @@ void TestFace::theFaceIsExposedAsTheEyeSeesIt()
     night /= 41;
     QVERIFY2(night > 0 && night < young.back() / 4.0, qPrintable(QString::number(night)));
 
-    const sys_seconds greatest = sys_days(2026y / 3 / 3) + 11h + 32min + 30s;
+    const sys_seconds greatest = sys_days(2026y / 3 / 3) + 11h + 33min + 37s;
     const QImage eclipse = faceAt(greatest);
     QVERIFY2(meanGrey(eclipse, 0) >= 1.6 * meanGrey(eclipse, 1),
              qPrintable(QString("%1 over %2").arg(meanGrey(eclipse, 0)).arg(meanGrey(eclipse, 1))));

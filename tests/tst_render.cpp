@@ -88,6 +88,8 @@ private slots:
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
     void helpAndVersion();
+    void infoTellsAnEclipseUnderWay_data();
+    void infoTellsAnEclipseUnderWay();
     void timesAreRoundedToTheNearestMinute_data();
     void timesAreRoundedToTheNearestMinute();
     void infoAndMonthAgreeOnTheMinute();
@@ -320,7 +322,7 @@ void TestRender::infoAsJson_data()
                                 "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
     const QStringList dateKeys = angleKeys
-        + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "libration_longitude",
+        + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "eclipse_now", "libration_longitude",
                       "libration_latitude", "axis_position_angle", "subsolar_longitude", "subsolar_latitude",
                       "colongitude", "terminator_features"};
     const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth", "sun", "moon_in_dark_sky",
@@ -707,6 +709,33 @@ void TestRender::infoAndMonthAgreeOnTheMinute()
     // Rome's moonrise of 2026-12-08 comes at 06:07:48 UT.
     const Run rise = render({"--info", "--date", "2026-12-08T12:00Z", "--place", "Europe/Rome"});
     QVERIFY2(rise.out.contains(u"2026-12-08 07:08 CET"), qPrintable(rise.out));
+}
+
+void TestRender::infoTellsAnEclipseUnderWay_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("instant");
+    QTest::addColumn<QString>("eclipse");
+    // The greatest of the total lunar eclipse of 2026 March 3, 11:33:37 UT
+    // (umbral magnitude 1.1507, NASA), on a clock that reads UTC: one time,
+    // not the same twice.
+    QTest::newRow("Italian") << Language{{"TZ", "Etc/UTC"}} << "Istante:       2026-03-03 11:34 UTC\n"
+                             << "Eclissi:       eclissi totale di Luna in corso: totalità, magnitudine 1,15";
+    QTest::newRow("English") << Language{{"TZ", "Etc/UTC"}, {"LANG", "en_US.UTF-8"}}
+                             << "Instant:       2026-03-03 11:34 UTC\n"
+                             << "Eclipse:       total lunar eclipse under way: totality, magnitude 1.15";
+}
+
+void TestRender::infoTellsAnEclipseUnderWay()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, instant);
+    QFETCH(QString, eclipse);
+    const Run run = render({"--info", "--date", "2026-03-03T11:33:37Z"}, language);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(instant), qPrintable(run.out.left(200)));
+    QVERIFY2(run.out.contains(eclipse), qPrintable(run.out.left(400)));
+    QVERIFY2(!run.out.contains("ora locale") && !run.out.contains("local time"), qPrintable(run.out));
 }
 
 void TestRender::helpAndVersion()

@@ -382,6 +382,12 @@ void TestTopocentric::placesAreRead_data()
     QTest::newRow("Rome, in degrees") << "41.9028,12.4964" << "" << 41.9028 << 12.4964 << 0.0;
     QTest::newRow("with a height") << "46.5,11.35,262" << "" << 46.5 << 11.35 << 262.0;
     QTest::newRow("south and west, blanks") << " -33.87 , -70.6 " << "" << -33.87 << -70.6 << 0.0;
+    QTest::newRow("decimal commas, a blank") << "45,07 7,69" << "" << 45.07 << 7.69 << 0.0;
+    QTest::newRow("decimal commas, a semicolon") << "45,07; 7,69" << "" << 45.07 << 7.69 << 0.0;
+    QTest::newRow("decimal commas and a height") << "-33,87  -70,6  520" << "" << -33.87 << -70.6 << 520.0;
+    QTest::newRow("points, a blank") << "45.07 7.69" << "" << 45.07 << 7.69 << 0.0;
+    QTest::newRow("points, a comma and a blank") << "45.07, 7.69" << "" << 45.07 << 7.69 << 0.0;
+    QTest::newRow("whole degrees, a comma and a blank") << "41, 12" << "" << 41.0 << 12.0 << 0.0;
     QTest::newRow("a pole") << "90,0" << "" << 90.0 << 0.0 << 0.0;
     QTest::newRow("the date line") << "0,-180" << "" << 0.0 << -180.0 << 0.0;
     QTest::newRow("zone, whole") << "Europe/Rome" << "Europe/Rome" << 41 + 54 / 60.0 << 12 + 29 / 60.0 << 0.0;
@@ -420,6 +426,8 @@ void TestTopocentric::placesAreRefused_data()
     QTest::newRow("not a number") << "41,est" << int(R::NotANumber) << "";
     QTest::newRow("one number") << "41," << int(R::NotANumber) << "";
     QTest::newRow("four numbers") << "41,12,10,5" << int(R::NotANumber) << "";
+    QTest::newRow("decimal commas run together") << "45,07,7,69" << int(R::NotANumber) << "";
+    QTest::newRow("an empty part") << "45,07;;7,69" << int(R::NotANumber) << "";
     QTest::newRow("infinite") << "inf,12" << int(R::NotANumber) << "";
     QTest::newRow("height in space") << "41,12,400000" << int(R::Height) << "";
     QTest::newRow("unknown name") << "Roma" << int(R::Unknown) << "Europe/Rome";

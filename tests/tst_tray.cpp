@@ -139,10 +139,17 @@ void TestTray::iconFollowsTheRatio()
 
 void TestTray::toolTipNamesThePhaseAndTheNext()
 {
+    const sky::Place rome{"Europe/Rome", 41.9, 12.48, 0};
     // 24 December 2026, 22:00 in Rome: the next phase is the last quarter,
     // 30 December at 19:59:32 CET.
-    QCOMPARE(trayToolTip(local(2026, 12, 24, 22, 0), *sky::Zone::named("Europe/Rome")),
+    QCOMPARE(trayToolTip(local(2026, 12, 24, 22, 0), rome),
              QString::fromUtf8("Gibbosa calante, illuminata al 99% — Ultimo quarto mercoledì 30 dicembre, 20:00"));
+    // In the totality of 2026 March 3 (11:04 to 12:03 UT, NASA), by day in
+    // Rome: the eclipse under way, not seen from there.
+    const QString eclipse = trayToolTip(sky::parseWhen("2026-03-03T11:32:30Z", {}, sky::Zone()), rome);
+    QVERIFY2(eclipse.contains(QString::fromUtf8("\nEclissi totale di Luna in corso: totalità, magnitudine 1,15"))
+                 && eclipse.endsWith(QString::fromUtf8("; da qui la Luna è sotto l'orizzonte")),
+             qPrintable(eclipse));
 }
 
 void TestTray::noticesComeInOrder()

@@ -6,6 +6,7 @@
 
 #include "EclipseTexts.h"
 #include "Formats.h"
+#include "LocalDates.h"
 #include "PhaseTexts.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,8 @@ QString eventText(const sky::MonthEvent& event, const sky::Zone& zone)
         name[0] = name[0].toUpper();
         const QString text = QCoreApplication::translate("Calendar", "%1: %2, magnitudine %3")
                                  .arg(name, dayAndTime(event.when, zone), decimal(magnitude, 3));
+        if (event.visibility)
+            return text + lunarVisibilityText(*event.visibility);
         return event.local ? text + QStringLiteral("; ") + localEclipseText(*event.local, zone) : text;
     }
     }
@@ -93,9 +96,10 @@ QString eventText(const sky::MonthEvent& event, const sky::Zone& zone)
 
 QString halfText(const sky::Half& half, const sky::Zone& zone)
 {
-    return (half.waxing ? QCoreApplication::translate("Calendar", "crescente dal %1 al %2")
-                        : QCoreApplication::translate("Calendar", "calante dal %1 al %2"))
-        .arg(dayOnly(half.from, zone), dayOnly(half.to, zone));
+    const auto day = [&](sky::Instant when) { return dayOf(when, zone).day(); };
+    return (half.waxing ? QCoreApplication::translate("Calendar", "crescente %1 %2")
+                        : QCoreApplication::translate("Calendar", "calante %1 %2"))
+        .arg(fromTheDay(day(half.from), dayOnly(half.from, zone)), toTheDay(day(half.to), dayOnly(half.to, zone)));
 }
 
 QString eveningNote()

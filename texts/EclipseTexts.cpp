@@ -161,21 +161,51 @@ QString eclipseText(const sky::EclipseSeen& seenFromPlace, const sky::Zone& zone
                       .arg(span(eclipse.contact(Contact::P1), eclipse.contact(Contact::P4), zone));
     text += QStringLiteral("; ") + phases.join(QStringLiteral(", "));
 
-    if (const auto& seen = seenFromPlace.visibility) {
-        QStringList during;
-        if (seen->penumbral)
-            during << QCoreApplication::translate("Eclipses", "penombra");
-        if (seen->partial)
-            during << QCoreApplication::translate("Eclipses", "parziale");
-        if (seen->total)
-            during << QCoreApplication::translate("Eclipses", "totale");
-        if (!seen->any())
-            text += QCoreApplication::translate("Eclipses", "; non visibile: la Luna è sotto l'orizzonte");
-        else if (seen->atGreatest)
-            text += QCoreApplication::translate("Eclipses", "; visibile al massimo (fasi: %1)").arg(during.join(QStringLiteral(", ")));
-        else
-            text += QCoreApplication::translate("Eclipses", "; non visibile al massimo, solo in parte (fasi: %1)").arg(during.join(QStringLiteral(", ")));
+    if (const auto& seen = seenFromPlace.visibility)
+        text += lunarVisibilityText(*seen);
+    return text;
+}
+
+QString lunarVisibilityText(const sky::Visibility& seen)
+{
+    QStringList during;
+    if (seen.penumbral)
+        during << QCoreApplication::translate("Eclipses", "penombra");
+    if (seen.partial)
+        during << QCoreApplication::translate("Eclipses", "parziale");
+    if (seen.total)
+        during << QCoreApplication::translate("Eclipses", "totale");
+    if (!seen.any())
+        return QCoreApplication::translate("Eclipses", "; non visibile: la Luna è sotto l'orizzonte");
+    if (seen.atGreatest)
+        return QCoreApplication::translate("Eclipses", "; visibile al massimo (fasi: %1)").arg(during.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Eclipses", "; non visibile al massimo, solo in parte (fasi: %1)").arg(during.join(QStringLiteral(", ")));
+}
+
+QString eclipseNowText(const sky::EclipseNow& now)
+{
+    using Phase = sky::EclipseNow::Phase;
+    QString phase;
+    switch (now.phase) {
+    case Phase::Penumbral:
+        phase = QCoreApplication::translate("Eclipses", "fase di penombra, magnitudine di penombra %1");
+        break;
+    case Phase::Partial:
+        phase = QCoreApplication::translate("Eclipses", "fase parziale, magnitudine %1");
+        break;
+    case Phase::Total:
+        phase = QCoreApplication::translate("Eclipses", "totalità, magnitudine %1");
+        break;
+    case Phase::Annular:
+        phase = QCoreApplication::translate("Eclipses", "fase anulare, magnitudine %1");
+        break;
     }
+    QString text = QCoreApplication::translate("Eclipses", "%1 in corso: %2")
+                       .arg(eclipseName(now.seen.eclipse), phase.arg(decimal(now.magnitude, 3)));
+    if (!now.seenNow)
+        text += now.seen.eclipse.kind == sky::EclipseKind::Lunar
+            ? QCoreApplication::translate("Eclipses", "; da qui la Luna è sotto l'orizzonte")
+            : QCoreApplication::translate("Eclipses", "; da qui il Sole è sotto l'orizzonte");
     return text;
 }
 

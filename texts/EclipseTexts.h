@@ -36,4 +36,12 @@ QString eclipseText(const sky::Eclipse& eclipse, const std::optional<sky::Place>
 // The same of an eclipse whose view from the place is known, on `zone`.
 QString eclipseText(const sky::EclipseSeen& seen, const sky::Zone& zone);
 
+// Whether a place sees a lunar eclipse, after its text: "; visibile al
+// massimo (fasi: penombra, parziale)".
+QString lunarVisibilityText(const sky::Visibility& seen);
+
+// An eclipse under way: "eclissi totale di Luna in corso: totalità,
+// magnitudine 1,151", and where the place does not see it now, why.
+QString eclipseNowText(const sky::EclipseNow& now);
+
 } // namespace luna

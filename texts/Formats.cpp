@@ -41,6 +41,11 @@ QString timeText(sky::Instant when, const QString& format, const sky::Zone& cloc
     return QLocale().toString(QDateTime::fromSecsSinceEpoch(local.time_since_epoch().count(), Qt::UTC), format);
 }
 
+QString dateTimeText(sky::Instant when, const sky::Zone& zone)
+{
+    return timeText(when, QLocale().dateFormat(QLocale::LongFormat) + QStringLiteral(", HH:mm"), zone);
+}
+
 QString utcTime(sky::Instant when)
 {
     return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), sky::Zone()) + QStringLiteral(" UTC");
@@ -108,7 +113,9 @@ QString describe(const sky::BadPlace& error)
         names << QString::fromStdString(name);
     switch (error.reason) {
     case sky::BadPlace::Reason::NotANumber:
-        return QCoreApplication::translate("Formats", "%1 non va bene: serve LAT,LON[,ALTEZZA] in gradi e metri, o il nome di un fuso orario").arg(text);
+        return QCoreApplication::translate("Formats", "%1 non va bene: serve una città, un fuso orario (Europe/Rome) o "
+                                                      "LAT,LON[,ALTEZZA] in gradi e metri (45.07,7.69 o 45,07 7,69 o 45,07; 7,69)")
+            .arg(text);
     case sky::BadPlace::Reason::Latitude:
         return QCoreApplication::translate("Formats", "%1: la latitudine va da -90 a 90").arg(text);
     case sky::BadPlace::Reason::Longitude:
@@ -178,8 +185,9 @@ QString placeText(const sky::Place& place, bool fromZone)
 
 namespace {
 
-// How an Italian article meets a percentage: "uno", "otto", "undici" and
-// "ottanta..." begin with a vowel, "zero" with a z.
+// How an Italian article meets a number, a percentage or a day of the
+// month: "uno", "otto", "undici" and "ottanta..." begin with a vowel,
+// "zero" with a z.
 enum class Sound { Consonant, Vowel, Z };
 
 Sound soundOf(int percent)
@@ -202,6 +210,13 @@ QString withArticle(int percent, const char* const (&forms)[3])
     return QCoreApplication::translate("Formats", forms[int(soundOf(percent))]).arg(QLocale().toString(percent));
 }
 
+// A date that begins with its day's number, after the article's form for
+// that number: of a consonant or a vowel.
+QString dateWithArticle(int day, const QString& date, const char* const (&forms)[2])
+{
+    return QCoreApplication::translate("Formats", forms[soundOf(day) == Sound::Vowel ? 1 : 0]).arg(date);
+}
+
 } // namespace
 
 QString thePercent(int percent)
@@ -218,6 +233,20 @@ QString atThePercent(int percent)
                                             QT_TRANSLATE_NOOP("Formats", "all'%1%"),
                                             QT_TRANSLATE_NOOP("Formats", "allo %1%")};
     return withArticle(percent, forms);
+}
+
+QString fromTheDay(int day, const QString& date)
+{
+    static constexpr const char* forms[] = {QT_TRANSLATE_NOOP("Formats", "dal %1"),
+                                            QT_TRANSLATE_NOOP("Formats", "dall'%1")};
+    return dateWithArticle(day, date, forms);
+}
+
+QString toTheDay(int day, const QString& date)
+{
+    static constexpr const char* forms[] = {QT_TRANSLATE_NOOP("Formats", "al %1"),
+                                            QT_TRANSLATE_NOOP("Formats", "all'%1")};
+    return dateWithArticle(day, date, forms);
 }
 
 } // namespace luna

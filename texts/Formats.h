@@ -63,6 +63,17 @@ QString thePercent(int percent);
 // The same after "a": "al 50%", "all'8%", "allo 0%"; in English "50%".
 QString atThePercent(int percent);
 
+// An instant as people read a date and time, in every window and message:
+// the locale's long date and the 24-hour clock, to the minute, on `zone`:
+// "giovedì 24 dicembre 2026, 22:00", "Thursday, December 24, 2026, 22:00".
+QString dateTimeText(sky::Instant when, const sky::Zone& zone);
+
+// A date that begins with the number of its `day` after "da" and "a" with
+// the article: "dal 24 novembre", "dall'8 dicembre", "all'11 marzo"; in
+// English "from 24 November", "to 8 December".
+QString fromTheDay(int day, const QString& date);
+QString toTheDay(int day, const QString& date);
+
 // An angle in degrees with `decimals` places: "45,2°".
 QString degreesText(double value, int decimals);
 

@@ -41,11 +41,12 @@ QString phaseLines(double e, int angle, double lit, PhaseId phase, Hemisphere he
 }
 
 // The lines about the Moon over a place at an instant.
-QString placeLines(const sky::InstantFacts& facts, bool placeFromZone)
+QString placeLines(const sky::InstantFacts& facts, bool placeFromZone, ReportReader reader)
 {
     if (!facts.fromPlace)
-        return QCoreApplication::translate(
-            "Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
+        return reader == ReportReader::Window
+            ? QCoreApplication::translate("Info", "Luogo:         nessuno: sorge, tramonta e il resto con Luogo… (Ctrl+L)\n")
+            : QCoreApplication::translate("Info", "Luogo:         nessuno: sorge, tramonta e il resto con --place\n");
     // Named one by one: lambdas below take them, which clang 14 does not
     // allow of structured bindings.
     const sky::Place& place = facts.fromPlace->place;
@@ -155,9 +156,10 @@ QString phasesText(const std::array<sky::PhaseEvent, 4>& next, const std::array<
     QString text;
     for (std::size_t i = 0; i < next.size(); ++i) {
         const sky::PhaseEvent& event = next[i];
-        text += QCoreApplication::translate("Info", "  %1  %2  (ora locale %3)%4\n")
+        text += QCoreApplication::translate("Info", "  %1  %2%3\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcTime(event.when), localTime(event.when, zone), superMoon[i] ? superMoonMark() : QString());
+                    .arg(utcAndLocal(event.when, zone).replace(QStringLiteral(" ("), QStringLiteral("  (")),
+                         superMoon[i] ? superMoonMark() : QString());
     }
     return text;
 }
@@ -177,18 +179,26 @@ QString moonReport(const MoonReportRequest& options)
         const auto [e, angle, lit, phase] = reportedPhase(options);
         return phaseLines(e, angle, lit, phase, options.hemisphere);
     }
-    return moonReport(sky::gatherFacts(*options.when, options.place), options.hemisphere, options.placeFromZone);
+    return moonReport(sky::gatherFacts(*options.when, options.place), options.hemisphere, options.placeFromZone,
+                      options.reader);
 }
 
-QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone)
+QString utcAndLocal(sky::Instant when, const sky::Zone& zone)
+{
+    const QString utc = utcTime(when), local = localTime(when, zone);
+    return utc == local ? utc : QCoreApplication::translate("Info", "%1 (ora locale %2)").arg(utc, local);
+}
+
+QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone, ReportReader reader)
 {
     const double e = facts.elongation;
-    QString text = QCoreApplication::translate("Info", "Istante:       %1 (ora locale %2)\n")
-                       .arg(utcTime(facts.when), localTime(facts.when, facts.clock));
+    QString text = QCoreApplication::translate("Info", "Istante:       %1\n").arg(utcAndLocal(facts.when, facts.clock));
     text += phaseLines(e, angleOfElongation(e, hemisphere), facts.illumination, phaseOf(e), hemisphere);
+    if (facts.eclipseNow)
+        text += QCoreApplication::translate("Info", "Eclissi:       %1\n").arg(eclipseNowText(*facts.eclipseNow));
     text += QCoreApplication::translate("Info", "Età:           %1 giorni dalla luna nuova\n").arg(decimal(facts.age, 1));
     text += faceLines(facts);
-    text += placeLines(facts, placeFromZone);
+    text += placeLines(facts, placeFromZone, reader);
     text += distanceText(facts);
     text += QCoreApplication::translate("Info", "Prossime fasi:\n") + phasesText(facts.next, facts.superMoon, facts.clock);
     text += nextEclipsesText(facts);

@@ -17,12 +17,17 @@ namespace luna {
 
 // What to tell of the Moon: a bare angle, or the Moon of an instant, seen
 // from a hemisphere and, when there is one, a place.
+// Where a report is read, for what it suggests: luna-render's options or
+// the window's menu.
+enum class ReportReader { Command, Window };
+
 struct MoonReportRequest {
     std::optional<sky::Instant> when;
     double angle = 0;
     Hemisphere hemisphere = Hemisphere::North;
     std::optional<sky::Place> place;
     bool placeFromZone = false;
+    ReportReader reader = ReportReader::Command;
 };
 
 // The phase a report tells of: the elongation (the instant's, or the one the
@@ -44,7 +49,12 @@ ReportedPhase reportedPhase(const MoonReportRequest& request);
 // sky::OutOfRange.
 QString moonReport(const MoonReportRequest& request);
 // The same of facts gathered already.
-QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone);
+QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone,
+                   ReportReader reader = ReportReader::Command);
+
+// An instant in UTC and, unless the zone reads the same, on its clock:
+// "2026-12-09 00:20 UTC (ora locale 2026-12-09 01:20 CET)".
+QString utcAndLocal(sky::Instant when, const sky::Zone& zone);
 
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.

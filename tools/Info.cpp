@@ -166,6 +166,18 @@ std::vector<sky::EclipseSeen> visibleEclipses(sky::Instant after, std::size_t co
     return seen;
 }
 
+// An eclipse under way: its kind and type, the phase now, the magnitude
+// and whether the place sees it now.
+QJsonObject eclipseNowObject(const sky::EclipseNow& now)
+{
+    static constexpr const char* phases[] = {"penumbral", "partial", "total", "annular"};
+    return {{"kind", eclipseKindKey(now.seen.eclipse.kind)},
+            {"type", eclipseTypeKey(now.seen.eclipse.type)},
+            {"phase", QLatin1String(phases[int(now.phase)])},
+            {"magnitude", now.magnitude},
+            {"seen", now.seenNow}};
+}
+
 } // namespace
 
 QString phaseInfo(const RenderOptions& options)
@@ -209,6 +221,8 @@ QString phaseInfo(const RenderOptions& options)
         for (const auto& [key, eclipse] : {std::pair{"next_lunar_eclipse", &facts.lunarEclipse},
                                            std::pair{"next_solar_eclipse", &facts.solarEclipse}})
             object.insert(QLatin1String(key), *eclipse ? QJsonValue(eclipseObject(**eclipse)) : QJsonValue(QJsonValue::Null));
+        object.insert("eclipse_now", facts.eclipseNow ? QJsonValue(eclipseNowObject(*facts.eclipseNow))
+                                                      : QJsonValue(QJsonValue::Null));
         if (facts.fromPlace)
             addPlaceKeys(object, facts);
     }

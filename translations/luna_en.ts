@@ -52,14 +52,6 @@
         <translation>%1: %2, magnitude %3</translation>
     </message>
     <message>
-        <source>crescente dal %1 al %2</source>
-        <translation>waxing from %1 to %2</translation>
-    </message>
-    <message>
-        <source>calante dal %1 al %2</source>
-        <translation>waning from %1 to %2</translation>
-    </message>
-    <message>
         <source>Luna alle %1</source>
         <translation>Moon at %1</translation>
     </message>
@@ -90,6 +82,26 @@
     <message>
         <source>Illuminata %1</source>
         <translation>%1 illuminated</translation>
+    </message>
+    <message>
+        <source>crescente %1 %2</source>
+        <translation>waxing %1 %2</translation>
+    </message>
+    <message>
+        <source>calante %1 %2</source>
+        <translation>waning %1 %2</translation>
+    </message>
+    <message>
+        <source>★ superluna</source>
+        <translation>★ supermoon</translation>
+    </message>
+    <message>
+        <source>☉ eclissi di Sole</source>
+        <translation>☉ solar eclipse</translation>
+    </message>
+    <message>
+        <source>☾ eclissi di Luna</source>
+        <translation>☾ lunar eclipse</translation>
     </message>
 </context>
 <context>
@@ -175,15 +187,15 @@
     </message>
     <message>
         <source>; non visibile: la Luna è sotto l&apos;orizzonte</source>
-        <translation>; not seen: the Moon is below the horizon</translation>
+        <translation>; not visible: the Moon is below the horizon</translation>
     </message>
     <message>
         <source>; visibile al massimo (fasi: %1)</source>
-        <translation>; seen at greatest (phases: %1)</translation>
+        <translation>; visible at greatest (phases seen: %1)</translation>
     </message>
     <message>
         <source>; non visibile al massimo, solo in parte (fasi: %1)</source>
-        <translation>; not seen at greatest, only in part (phases: %1)</translation>
+        <translation>; not visible at greatest, only in part (phases seen: %1)</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
@@ -225,6 +237,34 @@
         <source>da qui: %1, coperto %2 del Sole, %3, %4</source>
         <translation>from here: %1, %2 of the Sun covered, %3, %4</translation>
     </message>
+    <message>
+        <source>fase di penombra, magnitudine di penombra %1</source>
+        <translation>penumbral phase, penumbral magnitude %1</translation>
+    </message>
+    <message>
+        <source>fase parziale, magnitudine %1</source>
+        <translation>partial phase, magnitude %1</translation>
+    </message>
+    <message>
+        <source>totalità, magnitudine %1</source>
+        <translation>totality, magnitude %1</translation>
+    </message>
+    <message>
+        <source>fase anulare, magnitudine %1</source>
+        <translation>annular phase, magnitude %1</translation>
+    </message>
+    <message>
+        <source>%1 in corso: %2</source>
+        <translation>%1 under way: %2</translation>
+    </message>
+    <message>
+        <source>; da qui la Luna è sotto l&apos;orizzonte</source>
+        <translation>; the Moon is below the horizon here</translation>
+    </message>
+    <message>
+        <source>; da qui il Sole è sotto l&apos;orizzonte</source>
+        <translation>; the Sun is below the horizon here</translation>
+    </message>
 </context>
 <context>
     <name>Formats</name>
@@ -255,10 +295,6 @@
     <message>
         <source>l&apos;anno %1 è fuori dagli anni %2-%3</source>
         <translation>the year %1 is outside the years %2-%3</translation>
-    </message>
-    <message>
-        <source>%1 non va bene: serve LAT,LON[,ALTEZZA] in gradi e metri, o il nome di un fuso orario</source>
-        <translation>%1 will not do: it takes LAT,LON[,HEIGHT] in degrees and metres, or the name of a time zone</translation>
     </message>
     <message>
         <source>%1: la latitudine va da -90 a 90</source>
@@ -340,15 +376,29 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>dal %1</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>dall&apos;%1</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>al %1</source>
+        <translation>to %1</translation>
+    </message>
+    <message>
+        <source>all&apos;%1</source>
+        <translation>to %1</translation>
+    </message>
+    <message>
+        <source>%1 non va bene: serve una città, un fuso orario (Europe/Rome) o LAT,LON[,ALTEZZA] in gradi e metri (45.07,7.69 o 45,07 7,69 o 45,07; 7,69)</source>
+        <translation>%1 will not do: it takes a city, a time zone (Europe/Rome) or LAT,LON[,HEIGHT] in degrees and metres (45.07,7.69 or 45,07 7,69 or 45,07; 7,69)</translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
-    <message>
-        <source>Istante:       %1 (ora locale %2)
-</source>
-        <translation>Instant:       %1 (local time %2)
-</translation>
-    </message>
     <message>
         <source>Elongazione:   %1°
 </source>
@@ -470,12 +520,6 @@
 </translation>
     </message>
     <message>
-        <source>  %1  %2  (ora locale %3)%4
-</source>
-        <translation>  %1  %2  (local time %3)%4
-</translation>
-    </message>
-    <message>
         <source>Eclissi di Luna: %1
 </source>
         <translation>Lunar eclipse: %1
@@ -542,12 +586,40 @@
     <message>
         <source>Luna al buio:  %1
 </source>
-        <translation>Moon in the dark: %1
+        <translation>Dark-sky Moon: %1
 </translation>
     </message>
     <message>
         <source>mai</source>
-        <translation>never</translation>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Luogo:         nessuno: sorge, tramonta e il resto con Luogo… (Ctrl+L)
+</source>
+        <translation>Place:         none: rise, set and the rest with Place… (Ctrl+L)
+</translation>
+    </message>
+    <message>
+        <source>  %1  %2%3
+</source>
+        <translation>  %1  %2%3
+</translation>
+    </message>
+    <message>
+        <source>%1 (ora locale %2)</source>
+        <translation>%1 (local time %2)</translation>
+    </message>
+    <message>
+        <source>Istante:       %1
+</source>
+        <translation>Instant:       %1
+</translation>
+    </message>
+    <message>
+        <source>Eclissi:       %1
+</source>
+        <translation>Eclipse:       %1
+</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +1124,10 @@ cannot write.
         <source>&amp;Adesso</source>
         <translation>&amp;Now</translation>
     </message>
+    <message>
+        <source>«%1» non è un&apos;ora: scrivila come 21:30, 2130 o 9:30 pm.</source>
+        <translation>“%1” is not a time: write it as 21:30, 2130 or 9:30 pm.</translation>
+    </message>
 </context>
 <context>
     <name>luna::FactsWindow</name>
@@ -1072,16 +1148,16 @@ cannot write.
         <translation>C&amp;lose</translation>
     </message>
     <message>
-        <source>La Luna del %1</source>
-        <translation>The Moon of %1</translation>
-    </message>
-    <message>
         <source>La Luna di adesso, %1</source>
         <translation>The Moon now, %1</translation>
     </message>
     <message>
         <source>Il volto della Luna</source>
         <translation>The Moon&apos;s face</translation>
+    </message>
+    <message>
+        <source>La Luna di %1</source>
+        <translation>The Moon of %1</translation>
     </message>
 </context>
 <context>
@@ -1109,10 +1185,6 @@ cannot write.
     <message>
         <source>Luna: le fasi della Luna, disegnate con Qt 6.</source>
         <translation>Luna: the phases of the Moon, drawn with Qt 6.</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy, HH:mm</source>
-        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
     <message>
         <source>La Luna di adesso</source>
@@ -1220,6 +1292,10 @@ cannot write.
         <source>&amp;Oggi</source>
         <translation>&amp;Today</translation>
     </message>
+    <message>
+        <source>lunario-%1-%2.pdf</source>
+        <translation>moon-calendar-%1-%2.pdf</translation>
+    </message>
 </context>
 <context>
     <name>luna::PlaceDialog</name>
@@ -1232,16 +1308,24 @@ cannot write.
         <translation>Use the &amp;time zone</translation>
     </message>
     <message>
-        <source>Una città (Roma, Monaco di Baviera, &quot;Springfield, Illinois&quot;), un fuso orario (Europe/Rome) o latitudine e longitudine in gradi (41.9028,12.4964):</source>
-        <translation>A city (Rome, Munich, &quot;Springfield, Illinois&quot;), a time zone (Europe/Rome) or latitude and longitude in degrees (41.9028,12.4964):</translation>
-    </message>
-    <message>
         <source>Roma, Europe/Rome o 41.9028,12.4964</source>
         <translation>Rome, Europe/Rome or 41.9028,12.4964</translation>
     </message>
     <message>
         <source>Vuoto: il luogo del fuso orario.</source>
         <translation>Empty: the time zone&apos;s place.</translation>
+    </message>
+    <message>
+        <source>Una città (Roma, Monaco di Baviera, &quot;Springfield, Illinois&quot;), un fuso orario (Europe/Rome) o latitudine e longitudine in gradi (41,9028 12,4964 o 41.9028,12.4964):</source>
+        <translation>A city (Rome, Munich, &quot;Springfield, Illinois&quot;), a time zone (Europe/Rome) or latitude and longitude in degrees (41.9028,12.4964 or 41,9028 12,4964):</translation>
+    </message>
+    <message>
+        <source>Il sistema non ha un fuso orario con un luogo: scrivi una città o latitudine e longitudine.</source>
+        <translation>The system has no time zone with a place: write a city, or latitude and longitude.</translation>
+    </message>
+    <message>
+        <source>Il fuso orario del sistema, %1, non ha un luogo: scrivi una città o latitudine e longitudine.</source>
+        <translation>The system&apos;s time zone, %1, has no place: write a city, or latitude and longitude.</translation>
     </message>
 </context>
 <context>

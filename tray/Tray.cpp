@@ -11,6 +11,7 @@
 #include "EclipseTexts.h"
 #include "FactsWindow.h"
 #include "Form1.h"
+#include "Formats.h"
 #include "MonthWindow.h"
 #include "MoonIcon.h"
 #include "PhaseTexts.h"
@@ -86,13 +87,16 @@ std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, con
     return due;
 }
 
-QString trayToolTip(sky::Instant now, const sky::Zone& zone)
+QString trayToolTip(sky::Instant now, const std::optional<sky::Place>& place)
 {
     try {
         const double e = sky::elongation(now);
         const sky::PhaseEvent next = sky::nextPhases(now).front();
-        return QCoreApplication::translate("Tray", "%1 — %2 %3")
-            .arg(phaseDescription(e), principalPhaseName(int(next.phase)), dayAndTime(next.when, zone));
+        QString tip = QCoreApplication::translate("Tray", "%1 — %2 %3")
+                          .arg(phaseDescription(e), principalPhaseName(int(next.phase)), dayAndTime(next.when, sky::clockOf(place)));
+        if (const auto eclipse = sky::eclipseNow(now, place))
+            tip += u'\n' + sentence(eclipseNowText(*eclipse));
+        return tip;
     } catch (const sky::OutOfRange&) {
         return Form1::title();
     }
@@ -173,7 +177,7 @@ void Tray::refresh()
         icon->setIcon(panelIcon(sky::elongation(now), viewpoint.hemisphere(), qApp->devicePixelRatio()));
     } catch (const sky::OutOfRange&) {
     }
-    icon->setToolTip(trayToolTip(now, viewpoint.clock()));
+    icon->setToolTip(trayToolTip(now, viewpoint.place()));
 
     // A last notice later than now was given by a clock that was wrong, or
     // has been set back since: the notices due from now on are given.

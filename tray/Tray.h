@@ -46,8 +46,8 @@ inline constexpr std::chrono::hours noticeWorth{24};
 std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, const std::optional<sky::Place>& place);
 
 // "Gibbosa crescente, illuminata al 78% — Luna piena giovedì 24 dicembre,
-// 02:28".
-QString trayToolTip(sky::Instant now, const sky::Zone& zone);
+// 02:28", on the place's clock, and below it an eclipse under way.
+QString trayToolTip(sky::Instant now, const std::optional<sky::Place>& place);
 
 // Luna in the panel: tonight's Moon as the tray icon, redrawn every ten
 // minutes and at once when the clock jumps; its tooltip names the phase and

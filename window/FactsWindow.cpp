@@ -12,14 +12,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTime>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include "Settings.h"
 
@@ -72,9 +70,6 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     minute_.setSingleShot(true);
     connect(&minute_, &QTimer::timeout, this, &FactsWindow::refresh);
-    // Live, the heading's clock shows the seconds go by.
-    second_.setInterval(1000);
-    connect(&second_, &QTimer::timeout, this, &FactsWindow::showClock);
     makeOwnWindow(this, QSize(640, 560), settings::factsGeometry.read());
 }
 
@@ -84,6 +79,7 @@ void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& 
     request_.hemisphere = viewpoint.hemisphere();
     request_.place = viewpoint.place();
     request_.placeFromZone = viewpoint.placeFromZone();
+    request_.reader = ReportReader::Window;
     refresh();
 }
 
@@ -117,25 +113,20 @@ void FactsWindow::refresh()
         const auto now = clock_.now();
         const auto next = std::chrono::floor<std::chrono::minutes>(now) + std::chrono::minutes(1);
         minute_.start(int(std::chrono::duration_cast<std::chrono::milliseconds>(next - now).count()) + 50);
-        second_.start();
     } else {
         minute_.stop();
-        second_.stop();
     }
 }
 
 void FactsWindow::showClock()
 {
-    const auto now = clock_.now();
-    // Live, to the second, on the place's clock and with its zone's name.
+    // To the minute, as every time the window gives, on the place's clock
+    // and with its zone's name.
     const sky::Zone zone = sky::clockOf(request_.place);
-    const sky::Instant shown = instant_.value_or(now);
-    const QDateTime reading = QDateTime::fromSecsSinceEpoch(zone.local(shown).time_since_epoch().count(), Qt::UTC);
-    QString format = QLocale().dateTimeFormat(QLocale::LongFormat);
-    format.replace(QRegularExpression(QStringLiteral("\\bt\\b")),
-                   QStringLiteral("'%1'").arg(QString::fromStdString(zone.abbreviation(shown))));
-    const QString when = QLocale().toString(reading, format);
-    heading->setText(instant_ ? tr("La Luna del %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
+    const sky::Instant shown = request_.when.value_or(clock_.now());
+    const QString when = dateTimeText(shown, zone) + u' '
+        + QString::fromStdString(zone.abbreviation(sky::nearestMinute(shown)));
+    heading->setText(instant_ ? tr("La Luna di %1").arg(when) : tr("La Luna di adesso, %1").arg(when));
 }
 
 void FactsWindow::showFace()

@@ -55,7 +55,6 @@ private:
     QString report_;
     QImage moonMap_;
     QTimer minute_;
-    QTimer second_;
 };
 
 } // namespace luna

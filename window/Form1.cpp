@@ -74,12 +74,6 @@ void waitHandlingTheRest(std::chrono::steady_clock::time_point until)
     waiting = false;
 }
 
-// "24 dicembre 2026, 22:00", as the title and the description name an
-// instant.
-QString instantText(sky::Instant when, const sky::Zone& zone)
-{
-    return timeText(when, QCoreApplication::translate("luna::Form1", "d MMMM yyyy, HH:mm"), zone);
-}
 
 } // namespace
 
@@ -257,7 +251,7 @@ void Form1::showInstant(sky::Instant when)
     showingInstant_ = true;
     showAngle(angleOfElongation(sky::elongation(when), hemisphere()));
     showingInstant_ = false;
-    setWindowTitle(tr("%1 — %2").arg(title0(), instantText(when, viewpoint_.clock())));
+    setWindowTitle(tr("%1 — %2").arg(title0(), dateTimeText(when, viewpoint_.clock())));
     describe(numberFromText(Text1->caption()));
     emit skyChanged();
 }
@@ -311,7 +305,7 @@ void Form1::chooseDate()
 
 void Form1::choosePlace()
 {
-    PlaceDialog dialog(viewpoint_.placeChoice(), this);
+    PlaceDialog dialog(viewpoint_.placeToEdit(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     try {
@@ -376,7 +370,7 @@ void Form1::describe(double angle)
 {
     QString description = phaseDescription(elongationOf(angle, hemisphere()));
     if (shown_)
-        description = tr("%1 — %2").arg(instantText(*shown_, viewpoint_.clock()), description);
+        description = tr("%1 — %2").arg(dateTimeText(*shown_, viewpoint_.clock()), description);
     PicLuna->setToolTip(description);
     PicLuna->setAccessibleDescription(description);
 }

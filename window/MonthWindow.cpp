@@ -368,7 +368,8 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     connect(exportButton, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
             this, tr("Esporta il calendario lunare"),
-            QStringLiteral("lunario-%1-%2.pdf").arg(year_).arg(month_, 2, 10, QLatin1Char('0')),
+            // A file name in the interface's language.
+            tr("lunario-%1-%2.pdf").arg(year_).arg(month_, 2, 10, QLatin1Char('0')),
             tr("PDF (*.pdf);;iCalendar (*.ics)"));
         if (!path.isEmpty())
             exportTo(path);

@@ -12,6 +12,7 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -26,7 +27,7 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
 {
     setWindowTitle(tr("Luogo"));
     auto* label = new QLabel(tr("Una città (Roma, Monaco di Baviera, \"Springfield, Illinois\"), un fuso orario "
-                                "(Europe/Rome) o latitudine e longitudine in gradi (41.9028,12.4964):"),
+                                "(Europe/Rome) o latitudine e longitudine in gradi (41,9028 12,4964 o 41.9028,12.4964):"),
                              this);
     label->setWordWrap(true);
     field = new QLineEdit(current, this);
@@ -74,10 +75,7 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &PlaceDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(useTimeZone, &QPushButton::clicked, this, [this] {
-        timeZone_ = true;
-        QDialog::accept();
-    });
+    connect(useTimeZone, &QPushButton::clicked, this, &PlaceDialog::acceptTimeZone);
     if (!current.isEmpty())
         check();
 }
@@ -90,11 +88,37 @@ QString PlaceDialog::choice() const
 void PlaceDialog::suggest()
 {
     const QString text = field->text().trimmed();
-    // Coordinates have nothing to complete.
-    const bool coordinates = !text.isEmpty() && (text.front().isDigit() || text.front() == u'-' || text.front() == u'+');
-    suggestions_->setStringList(coordinates ? QStringList() : placeSuggestions(text, 10));
-    if (field->hasFocus() && suggestions_->rowCount() > 0)
+    // Coordinates, and a zone written whole, have nothing to complete.
+    const bool coordinates = !text.isEmpty()
+        && (text.front().isDigit() || text.front() == u'-' || text.front() == u'+' || text.front() == u'.');
+    QStringList found = coordinates ? QStringList() : placeSuggestions(text, 10);
+    if (found.size() == 1 && found.front().compare(text, Qt::CaseInsensitive) == 0)
+        found.clear();
+    suggestions_->setStringList(found);
+    if (found.isEmpty())
+        field->completer()->popup()->hide();
+    else if (field->hasFocus())
         field->completer()->complete();
+}
+
+void PlaceDialog::acceptTimeZone()
+{
+    typing_->stop();
+    // A zone without a place (Etc/UTC, or none at all) would leave Luna
+    // with no place: it is said here, and the place kept.
+    if (!sky::systemPlace(sky::ZoneTable())) {
+        const QString zone = QString::fromStdString(sky::systemZoneName());
+        problem->setText(zone.isEmpty()
+                             ? tr("Il sistema non ha un fuso orario con un luogo: scrivi una città o latitudine e longitudine.")
+                             : tr("Il fuso orario del sistema, %1, non ha un luogo: scrivi una città o latitudine e longitudine.").arg(zone));
+        problem->show();
+        resolved->hide();
+        fit();
+        field->setFocus();
+        return;
+    }
+    timeZone_ = true;
+    QDialog::accept();
 }
 
 void PlaceDialog::showEvent(QShowEvent* event)
@@ -138,8 +162,7 @@ void PlaceDialog::accept()
 {
     typing_->stop();
     if (field->text().trimmed().isEmpty()) {
-        timeZone_ = true;
-        QDialog::accept();
+        acceptTimeZone();
         return;
     }
     if (!check()) {

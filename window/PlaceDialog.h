@@ -45,6 +45,8 @@ private:
     // Returns whether it reads.
     bool check();
     void suggest();
+    // The place of the system's time zone, if it has one.
+    void acceptTimeZone();
     void fit();
 
     bool timeZone_ = false;

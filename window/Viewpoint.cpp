@@ -48,6 +48,13 @@ QString Viewpoint::placeName() const
     return place_ ? placeText(*place_, placeFromZone_) : QString();
 }
 
+QString Viewpoint::placeToEdit() const
+{
+    if (!placeChoice_.isEmpty() && place_ && !place_->label.empty())
+        return QString::fromStdString(place_->label);
+    return placeChoice_;
+}
+
 Hemisphere Viewpoint::hemisphere() const
 {
     if (forcedHemisphere_)

@@ -32,6 +32,9 @@ public:
     // What the user typed to choose it: a zone's name or LAT,LON; empty for
     // the time zone's.
     QString placeChoice() const { return placeChoice_; }
+    // The place chosen as it is to be edited: a city by its name in the
+    // interface's language, whatever language it was chosen in.
+    QString placeToEdit() const;
 
     Hemisphere hemisphere() const;
     bool hemisphereForced() const { return forcedHemisphere_.has_value(); }
