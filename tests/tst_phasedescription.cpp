@@ -24,6 +24,8 @@ private slots:
     void anglesShowTheElongation();
     void articlesFollowTheNumbersSound_data();
     void articlesFollowTheNumbersSound();
+    void longDatesKeepTheLocalesOrder_data();
+    void longDatesKeepTheLocalesOrder();
 };
 
 void TestPhaseDescription::describesEachBoundary_data()
@@ -138,6 +140,31 @@ void TestPhaseDescription::articlesFollowTheNumbersSound()
     QFETCH(QString, the);
     QCOMPARE(atThePercent(percent), at);
     QCOMPARE(thePercent(percent), the);
+}
+
+void TestPhaseDescription::longDatesKeepTheLocalesOrder_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("withoutYear");
+    QTest::addColumn<QString>("dayAndMonth");
+    QTest::newRow("Italian") << "it_IT" << "mercoledì 30 dicembre" << "30 dicembre";
+    QTest::newRow("American") << "en_US" << "Wednesday, December 30" << "December 30";
+    QTest::newRow("British") << "en_GB" << "Wednesday, 30 December" << "30 December";
+}
+
+// Every date in a month's lists is the locale's long date, less the year
+// (and the weekday), in the locale's own order.
+void TestPhaseDescription::longDatesKeepTheLocalesOrder()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, withoutYear);
+    QFETCH(QString, dayAndMonth);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const QDate day(2026, 12, 30);
+    QCOMPARE(QLocale().toString(day, longDateFormat(DateParts::WithoutYear)), withoutYear);
+    QCOMPARE(QLocale().toString(day, longDateFormat(DateParts::DayAndMonth)), dayAndMonth);
+    QLocale::setDefault(before);
 }
 
 QTEST_APPLESS_MAIN(TestPhaseDescription)

@@ -21,7 +21,7 @@ namespace {
 
 QString dayOnly(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QCoreApplication::translate("Calendar", "d MMMM, HH:mm"), zone);
+    return timeText(when, longDateFormat(DateParts::DayAndMonth) + QStringLiteral(", HH:mm"), zone);
 }
 
 } // namespace
@@ -56,7 +56,7 @@ QString phaseSymbol(sky::Phase phase, Hemisphere hemisphere)
 
 QString dayAndTime(sky::Instant when, const sky::Zone& zone)
 {
-    return timeText(when, QCoreApplication::translate("Calendar", "dddd d MMMM, HH:mm"), zone);
+    return timeText(when, longDateFormat(DateParts::WithoutYear) + QStringLiteral(", HH:mm"), zone);
 }
 
 QString timeOfDay(sky::Instant when, const sky::Zone& zone)

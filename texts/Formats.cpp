@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cmath>
@@ -39,6 +40,21 @@ QString timeText(sky::Instant when, const QString& format, const sky::Zone& cloc
     // nothing of the process's own zone.
     const auto local = clock.local(sky::nearestMinute(when));
     return QLocale().toString(QDateTime::fromSecsSinceEpoch(local.time_since_epoch().count(), Qt::UTC), format);
+}
+
+QString longDateFormat(DateParts parts)
+{
+    QString format = QLocale().dateFormat(QLocale::LongFormat);
+    // A part goes with the blanks and punctuation that join it to the rest.
+    const auto drop = [&format](const QString& pattern) {
+        format.remove(QRegularExpression(QStringLiteral("[\\s,.]*") + pattern + QStringLiteral("[\\s,.]*$")));
+        format.remove(QRegularExpression(QStringLiteral("^[\\s,.]*") + pattern + QStringLiteral("[\\s,.]*")));
+        format.replace(QRegularExpression(QStringLiteral("[\\s,.]*") + pattern), QString());
+    };
+    drop(QStringLiteral("y+"));
+    if (parts == DateParts::DayAndMonth)
+        drop(QStringLiteral("dddd"));
+    return format.trimmed();
 }
 
 QString dateTimeText(sky::Instant when, const sky::Zone& zone)

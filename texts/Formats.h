@@ -68,6 +68,12 @@ QString atThePercent(int percent);
 // "giovedì 24 dicembre 2026, 22:00", "Thursday, December 24, 2026, 22:00".
 QString dateTimeText(sky::Instant when, const sky::Zone& zone);
 
+// The locale's long date format, in part: without the year ("dddd d
+// MMMM", "dddd, MMMM d"), or without the weekday and the year ("d MMMM",
+// "MMMM d"), for a date within a month's or a year's page.
+enum class DateParts { WithoutYear, DayAndMonth };
+QString longDateFormat(DateParts parts);
+
 // A date that begins with the number of its `day` after "da" and "a" with
 // the article: "dal 24 novembre", "dall'8 dicembre", "all'11 marzo"; in
 // English "from 24 November", "to 8 December".

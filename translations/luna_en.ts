@@ -16,20 +16,12 @@
         <translation>%1 · time zone %2 · %3</translation>
     </message>
     <message>
-        <source>d MMMM, HH:mm</source>
-        <translation>d MMMM, HH:mm</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>Lu Ma Me Gi Ve Sa Do</source>
         <translation>Mo Tu We Th Fr Sa Su</translation>
-    </message>
-    <message>
-        <source>dddd d MMMM, HH:mm</source>
-        <translation>dddd d MMMM, HH:mm</translation>
     </message>
     <message>
         <source> (superluna)</source>
@@ -1248,10 +1240,6 @@ cannot write.
     <message>
         <source>Sorge %1, tramonta %2</source>
         <translation>Rises %1, sets %2</translation>
-    </message>
-    <message>
-        <source>dddd d MMMM yyyy</source>
-        <translation>dddd d MMMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -183,7 +183,7 @@ QString MonthView::dayStory(QDate day) const
     if (day.year() != facts_.year || day.month() != int(facts_.month))
         return {};
     const sky::DayFacts& facts = facts_.days[std::size_t(day.day() - 1)];
-    QStringList story{QStringLiteral("<b>%1</b>").arg(QLocale().toString(day, tr("dddd d MMMM yyyy")).toHtmlEscaped()),
+    QStringList story{QStringLiteral("<b>%1</b>").arg(QLocale().toString(day, QLocale::LongFormat).toHtmlEscaped()),
                       tr("Alle 21:00: %1").arg(phaseDescription(facts.elongation)).toHtmlEscaped()};
     if (facts.riseSet) {
         const auto time = [this](const std::optional<sky::Instant>& at) {
