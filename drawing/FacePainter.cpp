@@ -8,19 +8,22 @@ namespace luna::face {
 
 int brightestHundredth(const QImage& grey)
 {
-    // Each row weighs as the cosine of its latitude, the share of the
-    // globe it covers.
+    // Every fourth texel of every fourth row is plenty for a percentile
+    // and keeps this well under a millisecond; each row weighs as the
+    // cosine of its latitude, the share of the globe it covers.
+    constexpr int step = 4;
     std::array<double, 256> histogram{};
     double total = 0;
-    for (int y = 0; y < grey.height(); ++y) {
+    for (int y = step / 2; y < grey.height(); y += step) {
         const double weight = std::cos(((y + 0.5) / grey.height() - 0.5) * M_PI);
         const uchar* row = grey.constScanLine(y);
         std::array<int, 256> counts{};
-        for (int x = 0; x < grey.width(); ++x)
+        int n = 0;
+        for (int x = 0; x < grey.width(); x += step, ++n)
             ++counts[row[x]];
         for (int g = 0; g < 256; ++g)
             histogram[g] += counts[g] * weight;
-        total += grey.width() * weight;
+        total += n * weight;
     }
     double above = 0;
     for (int g = 255; g > 0; --g) {
