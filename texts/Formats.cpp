@@ -62,15 +62,21 @@ QString dateTimeText(sky::Instant when, const sky::Zone& zone)
     return timeText(when, QLocale().dateFormat(QLocale::LongFormat) + QStringLiteral(", HH:mm"), zone);
 }
 
-QString utcTime(sky::Instant when)
-{
-    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), sky::Zone()) + QStringLiteral(" UTC");
-}
-
 QString localTime(sky::Instant when, const sky::Zone& clock)
 {
-    return timeText(when, QStringLiteral("yyyy-MM-dd HH:mm"), clock) + u' '
-        + QString::fromStdString(clock.abbreviation(sky::nearestMinute(when)));
+    return dateTimeText(when, clock) + u' ' + QString::fromStdString(clock.abbreviation(sky::nearestMinute(when)));
+}
+
+QString localAndUtc(sky::Instant when, const sky::Zone& clock)
+{
+    const QString local = localTime(when, clock);
+    const sky::Zone utc;
+    if (local == localTime(when, utc))
+        return local;
+    const sky::Instant minute = sky::nearestMinute(when);
+    const bool sameDay = clock.day(minute) == utc.day(minute);
+    const QString reading = timeText(when, sameDay ? QStringLiteral("HH:mm") : longDateFormat(DateParts::DayAndMonth) + QStringLiteral(", HH:mm"), utc);
+    return QStringLiteral("%1 (%2 UTC)").arg(local, reading);
 }
 
 QString sentence(const QString& message)

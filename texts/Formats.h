@@ -24,10 +24,13 @@ QString isoUtc(sky::Instant when);
 // "HH:mm") as `clock` reads it.
 QString timeText(sky::Instant when, const QString& format, const sky::Zone& clock);
 
-// An instant for people, to the minute, in UTC (2026-12-24 21:00 UTC) or on
-// a clock with its zone's abbreviation (2026-12-24 22:00 CET).
-QString utcTime(sky::Instant when);
+// An instant for people, to the minute, on a clock with its zone's
+// abbreviation ("giovedì 24 dicembre 2026, 22:00 CET"), and with UTC's
+// reading beside it unless the clock reads the same ("giovedì 24 dicembre
+// 2026, 22:00 CET (21:00 UTC)", the day and month too where UTC's date is
+// another).
 QString localTime(sky::Instant when, const sky::Zone& clock);
+QString localAndUtc(sky::Instant when, const sky::Zone& clock);
 
 // A number with `decimals` places, as the texts' locale writes it: a decimal
 // comma in Italian, a point in English.

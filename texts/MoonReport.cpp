@@ -158,8 +158,7 @@ QString phasesText(const std::array<sky::PhaseEvent, 4>& next, const std::array<
         const sky::PhaseEvent& event = next[i];
         text += QCoreApplication::translate("Info", "  %1  %2%3\n")
                     .arg(principalPhaseName(int(event.phase)), -13)
-                    .arg(utcAndLocal(event.when, zone).replace(QStringLiteral(" ("), QStringLiteral("  (")),
-                         superMoon[i] ? superMoonMark() : QString());
+                    .arg(localAndUtc(event.when, zone), superMoon[i] ? superMoonMark() : QString());
     }
     return text;
 }
@@ -183,16 +182,10 @@ QString moonReport(const MoonReportRequest& options)
                       options.reader);
 }
 
-QString utcAndLocal(sky::Instant when, const sky::Zone& zone)
-{
-    const QString utc = utcTime(when), local = localTime(when, zone);
-    return utc == local ? utc : QCoreApplication::translate("Info", "%1 (ora locale %2)").arg(utc, local);
-}
-
 QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone, ReportReader reader)
 {
     const double e = facts.elongation;
-    QString text = QCoreApplication::translate("Info", "Istante:       %1\n").arg(utcAndLocal(facts.when, facts.clock));
+    QString text = QCoreApplication::translate("Info", "Istante:       %1\n").arg(localAndUtc(facts.when, facts.clock));
     text += phaseLines(e, angleOfElongation(e, hemisphere), facts.illumination, phaseOf(e), hemisphere);
     if (facts.eclipseNow)
         text += QCoreApplication::translate("Info", "Eclissi:       %1\n").arg(eclipseNowText(*facts.eclipseNow));

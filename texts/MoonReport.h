@@ -52,10 +52,6 @@ QString moonReport(const MoonReportRequest& request);
 QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone,
                    ReportReader reader = ReportReader::Command);
 
-// An instant in UTC and, unless the zone reads the same, on its clock:
-// "2026-12-09 00:20 UTC (ora locale 2026-12-09 01:20 CET)".
-QString utcAndLocal(sky::Instant when, const sky::Zone& zone);
-
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.
 QString nextPhasesText(sky::Instant when, const sky::Zone& zone);

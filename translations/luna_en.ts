@@ -598,10 +598,6 @@
 </translation>
     </message>
     <message>
-        <source>%1 (ora locale %2)</source>
-        <translation>%1 (local time %2)</translation>
-    </message>
-    <message>
         <source>Istante:       %1
 </source>
         <translation>Instant:       %1
