@@ -73,6 +73,36 @@ QString xdotool(const QStringList& arguments)
     return run(QStringLiteral("xdotool"), arguments);
 }
 
+// Another Luna beside the test's own, in `environment`, stopped when it
+// goes out of scope.
+class OtherLuna {
+public:
+    OtherLuna(const QProcessEnvironment& environment, const QStringList& arguments)
+    {
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(LUNA_EXECUTABLE), arguments);
+    }
+    ~OtherLuna()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    OtherLuna(const OtherLuna&) = delete;
+    OtherLuna& operator=(const OtherLuna&) = delete;
+
+    bool started() { return process_.waitForStarted(); }
+
+private:
+    QProcess process_;
+};
+
+// The first window shown whose name matches `name`, or none.
+QString visibleWindow(const QString& name)
+{
+    return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
+}
+
 void clickAt(QPoint at)
 {
     xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click",
@@ -306,14 +336,8 @@ void TestEndToEnd::shiftF10OpensTheMenu_data()
 void TestEndToEnd::shiftF10OpensTheMenu()
 {
     QFETCH(bool, onTheBar);
-    QProcess second;
-    second.setProcessEnvironment(luna.processEnvironment());
-    second.start(QStringLiteral(LUNA_EXECUTABLE), {});
-    QVERIFY(second.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        second.kill();
-        second.waitForFinished();
-    });
+    OtherLuna second(luna.processEnvironment(), {});
+    QVERIFY(second.started());
     // The window of the second program: the one that is not the first's.
     const auto newWindow = [&] {
         const QStringList found = xdotool({"search", "--onlyvisible", "--name", windowName}).split(u'\n', Qt::SkipEmptyParts);
@@ -343,14 +367,8 @@ void TestEndToEnd::shiftF10OpensTheMenu()
 // grey seas and bright highlands.
 void TestEndToEnd::ctrlFShowsTheFace()
 {
-    QProcess second;
-    second.setProcessEnvironment(luna.processEnvironment());
-    second.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2026-12-24T01:28Z"});
-    QVERIFY(second.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        second.kill();
-        second.waitForFinished();
-    });
+    OtherLuna second(luna.processEnvironment(), {"--date", "2026-12-24T01:28Z"});
+    QVERIFY(second.started());
     QString main;
     QTRY_VERIFY_WITH_TIMEOUT(
         !(main = xdotool({"search", "--onlyvisible", "--name", datedWindowName}).section(u'\n', 0, 0)).isEmpty(),
@@ -585,14 +603,8 @@ void TestEndToEnd::opensOnTheMoonOfADate()
     QFETCH(QStringList, arguments);
     QFETCH(int, angle);
 
-    QProcess dated;
-    dated.setProcessEnvironment(luna.processEnvironment());
-    dated.start(QStringLiteral(LUNA_EXECUTABLE), arguments);
-    QVERIFY(dated.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        dated.kill();
-        dated.waitForFinished();
-    });
+    OtherLuna dated(luna.processEnvironment(), arguments);
+    QVERIFY(dated.started());
     QTRY_VERIFY_WITH_TIMEOUT(
         !xdotool({"search", "--onlyvisible", "--name", datedWindowName}).isEmpty(), 10000);
     QTest::qWait(500);
@@ -614,16 +626,10 @@ void TestEndToEnd::readsADateOnTheRememberedPlacesClock()
     settings.write("[sky]\nplace=America/New_York\n");
     settings.close();
 
-    QProcess dated;
     QProcessEnvironment environment = luna.processEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    dated.setProcessEnvironment(environment);
-    dated.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2026-12-24T21:00"});
-    QVERIFY(dated.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        dated.kill();
-        dated.waitForFinished();
-    });
+    OtherLuna dated(environment, {"--date", "2026-12-24T21:00"});
+    QVERIFY(dated.started());
     QString found;
     QTRY_VERIFY_WITH_TIMEOUT(
         !(found = xdotool({"search", "--onlyvisible", "--name", datedWindowName}).section(u'\n', 0, 0)).isEmpty(),
@@ -686,15 +692,9 @@ void TestEndToEnd::answersOptionsWithoutAWindow()
 // the bar moves it live and stops on release.
 void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
 {
-    QProcess sky;
     QProcessEnvironment environment = luna.processEnvironment();
-    sky.setProcessEnvironment(environment);
-    sky.start(QStringLiteral(LUNA_EXECUTABLE), {"--place", "Rome"});
-    QVERIFY(sky.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        sky.kill();
-        sky.waitForFinished();
-    });
+    OtherLuna sky(environment, {"--place", "Rome"});
+    QVERIFY(sky.started());
     QString main;
     QTRY_VERIFY_WITH_TIMEOUT(
         !(main = xdotool({"search", "--onlyvisible", "--name", windowName})).isEmpty(), 10000);
@@ -795,25 +795,16 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
 // wholly on the screen and close with Esc and Ctrl+W.
 void TestEndToEnd::windowsFitAtTwiceTheScale()
 {
-    QProcess scaled;
     QProcessEnvironment environment = luna.processEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-    scaled.setProcessEnvironment(environment);
-    scaled.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2027-08-02T12:00"});
-    QVERIFY(scaled.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        scaled.kill();
-        scaled.waitForFinished();
-    });
+    OtherLuna scaled(environment, {"--date", "2027-08-02T12:00"});
+    QVERIFY(scaled.started());
     QString main;
     QTRY_VERIFY_WITH_TIMEOUT(!(main = xdotool({"search", "--onlyvisible", "--name", datedWindowName})).isEmpty(), 10000);
     main = main.section(u'\n', 0, 0);
     xdotool({"windowactivate", "--sync", main});
     QTest::qWait(300);
 
-    const auto visible = [&](const QString& name) {
-        return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
-    };
     const auto onScreenWhole = [&](const QString& id, const QString& shot) {
         const QString geometry = xdotool({"getwindowgeometry", "--shell", id});
         const auto field = [&](const char* name) {
@@ -827,15 +818,15 @@ void TestEndToEnd::windowsFitAtTwiceTheScale()
     // The date dialog, its buttons on the screen too.
     xdotool({"key", "ctrl+d"});
     QString date;
-    QTRY_VERIFY_WITH_TIMEOUT(!(date = visible("^Scegli data e ora$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(date = visibleWindow("^Scegli data e ora$")).isEmpty(), 5000);
     QTest::qWait(500);
     QVERIFY(onScreenWhole(date, QStringLiteral("29-date-at-2x")));
     xdotool({"key", "Escape"});
-    QTRY_VERIFY_WITH_TIMEOUT(visible("^Scegli data e ora$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^Scegli data e ora$").isEmpty(), 5000);
 
     xdotool({"key", "ctrl+l"});
     QString dialog;
-    QTRY_VERIFY_WITH_TIMEOUT(!(dialog = visible("^Luogo$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(dialog = visibleWindow("^Luogo$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", dialog});
     xdotool({"key", "ctrl+a"});
     xdotool({"type", "--delay", "60", "Torino"});
@@ -844,29 +835,29 @@ void TestEndToEnd::windowsFitAtTwiceTheScale()
     xdotool({"key", "Escape"}); // the completions' list
     QTest::qWait(200);
     xdotool({"key", "Return"});
-    QTRY_VERIFY_WITH_TIMEOUT(visible("^Luogo$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^Luogo$").isEmpty(), 5000);
 
     xdotool({"windowactivate", "--sync", main});
     xdotool({"key", "ctrl+i"});
     QString facts;
-    QTRY_VERIFY_WITH_TIMEOUT(!(facts = visible("^La Luna$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(facts = visibleWindow("^La Luna$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", facts});
     QTest::qWait(600);
     QVERIFY(onScreenWhole(facts, QStringLiteral("31-facts-at-2x")));
     xdotool({"key", "alt+c"});
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains("Torino, Piemonte, Italia"), 5000);
     xdotool({"key", "Escape"});
-    QTRY_VERIFY_WITH_TIMEOUT(visible("^La Luna$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^La Luna$").isEmpty(), 5000);
 
     xdotool({"windowactivate", "--sync", main});
     xdotool({"key", "ctrl+k"});
     QString month;
-    QTRY_VERIFY_WITH_TIMEOUT(!(month = visible("^Calendario lunare$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(month = visibleWindow("^Calendario lunare$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", month});
     QTest::qWait(600);
     QVERIFY(onScreenWhole(month, QStringLiteral("32-month-at-2x")));
     xdotool({"key", "ctrl+w"});
-    QTRY_VERIFY_WITH_TIMEOUT(visible("^Calendario lunare$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^Calendario lunare$").isEmpty(), 5000);
 }
 
 void TestEndToEnd::keysPickDaysAtAnyScale_data()
@@ -883,27 +874,18 @@ void TestEndToEnd::keysPickDaysAtAnyScale_data()
 void TestEndToEnd::keysPickDaysAtAnyScale()
 {
     QFETCH(QString, scale);
-    QProcess scaled;
     QProcessEnvironment environment = luna.processEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-    scaled.setProcessEnvironment(environment);
-    scaled.start(QStringLiteral(LUNA_EXECUTABLE), {"--date", "2027-08-02T12:00"});
-    QVERIFY(scaled.waitForStarted());
-    const auto close = qScopeGuard([&] {
-        scaled.kill();
-        scaled.waitForFinished();
-    });
-    const auto visible = [&](const QString& name) {
-        return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
-    };
+    OtherLuna scaled(environment, {"--date", "2027-08-02T12:00"});
+    QVERIFY(scaled.started());
     QString main;
-    QTRY_VERIFY_WITH_TIMEOUT(!(main = visible(datedWindowName)).isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = visibleWindow(datedWindowName)).isEmpty(), 10000);
     xdotool({"windowactivate", "--sync", main});
     QTest::qWait(300);
 
     xdotool({"key", "ctrl+d"});
     QString date;
-    QTRY_VERIFY_WITH_TIMEOUT(!(date = visible("^Scegli data e ora$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(date = visibleWindow("^Scegli data e ora$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", date});
     QTest::qWait(300);
     xdotool({"key", "Right", "Return"});
@@ -912,7 +894,7 @@ void TestEndToEnd::keysPickDaysAtAnyScale()
     xdotool({"windowactivate", "--sync", main});
     xdotool({"key", "ctrl+k"});
     QString month;
-    QTRY_VERIFY_WITH_TIMEOUT(!(month = visible("^Calendario lunare$")).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(month = visibleWindow("^Calendario lunare$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", month});
     QTest::qWait(300);
     // From the 3rd of August: September's 3rd, four weeks on is October's

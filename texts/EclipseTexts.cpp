@@ -184,22 +184,13 @@ QString lunarVisibilityText(const sky::Visibility& seen)
 
 QString eclipseNowText(const sky::EclipseNow& now)
 {
-    using Phase = sky::EclipseNow::Phase;
-    QString phase;
-    switch (now.phase) {
-    case Phase::Penumbral:
-        phase = QCoreApplication::translate("Eclipses", "fase di penombra, magnitudine di penombra %1");
-        break;
-    case Phase::Partial:
-        phase = QCoreApplication::translate("Eclipses", "fase parziale, magnitudine %1");
-        break;
-    case Phase::Total:
-        phase = QCoreApplication::translate("Eclipses", "totalità, magnitudine %1");
-        break;
-    case Phase::Annular:
-        phase = QCoreApplication::translate("Eclipses", "fase anulare, magnitudine %1");
-        break;
-    }
+    // In the order of EclipseNow::Phase.
+    static constexpr const char* phases[] = {
+        QT_TRANSLATE_NOOP("Eclipses", "fase di penombra, magnitudine di penombra %1"),
+        QT_TRANSLATE_NOOP("Eclipses", "fase parziale, magnitudine %1"),
+        QT_TRANSLATE_NOOP("Eclipses", "totalità, magnitudine %1"),
+        QT_TRANSLATE_NOOP("Eclipses", "fase anulare, magnitudine %1")};
+    const QString phase = QCoreApplication::translate("Eclipses", phases[int(now.phase)]);
     QString text = QCoreApplication::translate("Eclipses", "%1 in corso: %2")
                        .arg(eclipseName(now.seen.eclipse), phase.arg(decimal(now.magnitude, 3)));
     if (!now.seenNow)
