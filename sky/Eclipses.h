@@ -124,6 +124,15 @@ struct LocalEclipse {
 // For a solar eclipse found by eclipsesBetween(). Throws OutOfRange.
 LocalEclipse localCircumstances(const Eclipse& solar, const Place& place);
 
+// A solar eclipse from a place at an instant within four hours of its
+// greatest: the magnitude then, as LocalEclipse's (0 while the discs are
+// apart), and the Sun's refracted altitude, in degrees. Throws OutOfRange.
+struct LocalMoment {
+    double magnitude = 0;
+    double sunAltitude = 0;
+};
+LocalMoment localMoment(const Eclipse& solar, const Place& place, Instant when);
+
 // The Earth's shadow on the Moon at an instant, as the Earth's centre sees
 // it: where the shadow's axis lies from the Moon's centre, towards the
 // sky's east and north, and the radii of the umbra and the penumbra (by

@@ -50,26 +50,6 @@ bool within(Instant when, const std::optional<Instant>& from, const std::optiona
     return from && to && *from <= when && when <= *to;
 }
 
-// The Sun's altitude at the place during a solar eclipse, straight between
-// the contacts' (the Sun climbs or sinks by a few degrees between them).
-double sunAltitudeBetweenContacts(const LocalEclipse& local, Instant when)
-{
-    std::optional<std::pair<Instant, double>> before;
-    for (std::size_t i = 0; i < localContactCount; ++i) {
-        if (!local.contacts[i])
-            continue;
-        const std::pair<Instant, double> at{*local.contacts[i], local.sunAltitude[i]};
-        if (at.first >= when) {
-            if (!before || at.first == before->first)
-                return at.second;
-            const double share = double((when - before->first).count()) / double((at.first - before->first).count());
-            return before->second + (at.second - before->second) * share;
-        }
-        before = at;
-    }
-    return before ? before->second : -90;
-}
-
 } // namespace
 
 std::optional<EclipseNow> eclipseNow(Instant when, const std::optional<Place>& place)
@@ -105,8 +85,9 @@ std::optional<EclipseNow> eclipseNow(Instant when, const std::optional<Place>& p
             now.phase = !central ? EclipseNow::Phase::Partial
                 : local.type == LocalEclipse::Type::Total ? EclipseNow::Phase::Total
                                                           : EclipseNow::Phase::Annular;
-            now.magnitude = local.magnitude;
-            now.seenNow = sunAltitudeBetweenContacts(local, when) > 0;
+            const LocalMoment moment = localMoment(eclipse, *place, when);
+            now.magnitude = moment.magnitude;
+            now.seenNow = moment.sunAltitude > 0;
         }
         return now;
     }

@@ -38,7 +38,7 @@ EclipseSeen eclipseSeen(const Eclipse& eclipse, const std::optional<Place>& plac
 // An eclipse under way at an instant: the Moon in the Earth's shadow, or,
 // at a place, the Sun behind the Moon; its phase there and then, and how
 // deep: for the Moon the umbral magnitude now (the penumbral one in the
-// penumbral phase), for the Sun the place's magnitude at its greatest; and
+// penumbral phase), for the Sun the place's magnitude now; and
 // whether the place sees it now (the Moon or the Sun over the horizon;
 // true without a place).
 struct EclipseNow {

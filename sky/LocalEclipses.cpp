@@ -26,7 +26,66 @@ struct Discs {
     // Below zero while the discs overlap, and while one lies within the other.
     double partial() const { return separation - sun - moon; }
     double central() const { return separation - std::abs(sun - moonUmbra); }
+    // How far the Moon reaches across the Sun's diameter through both
+    // centres; while one disc lies within the other and the Moon is the
+    // smaller, the ratio of their diameters (annular).
+    double magnitude() const
+    {
+        if (central() < 0 && moonUmbra < sun)
+            return moon / sun;
+        return (sun + moon - separation) / (2 * sun);
+    }
 };
+
+// The penumbra takes less than seven hours to cross the Earth.
+constexpr Seconds reach = 4 * 3600;
+
+// The discs from a place at any instant within `reach` of an eclipse's
+// greatest.
+class DiscsFrom {
+public:
+    DiscsFrom(Seconds greatest, const Place& place)
+        : frame_(greatest)
+        , observer_(place, place.height)
+        , moonPath_(greatest - reach, greatest + reach, frame_)
+        , sunPath_(greatest - reach, greatest + reach, frame_)
+    {
+    }
+
+    Discs operator()(Seconds when) const
+    {
+        double ut1 = 0, ut2 = 0;
+        clockDate(when, ut1, ut2);
+        ut2 += frame_.ut1Offset;
+        double moon[3], sun[3], intermediate[3], fromMoon[3], fromSun[3];
+        moonPath_.at(when, moon);
+        sunPath_.at(when, sun);
+        fromPlace(moon, ut1, ut2, frame_, observer_, intermediate, fromMoon);
+        fromPlace(sun, ut1, ut2, frame_, observer_, intermediate, fromSun);
+        double across[3];
+        eraPxp(fromMoon, fromSun, across);
+        const double moonDistance = eraPm(fromMoon) * constants::auKm, sunDistance = eraPm(fromSun);
+        Discs d;
+        d.separation = std::atan2(eraPm(across), eraPdp(fromMoon, fromSun));
+        d.sun = std::asin(constants::sunRadiusKm / constants::auKm / sunDistance);
+        d.moon = std::asin(constants::moonRatio * constants::earthRadiusKm / moonDistance);
+        d.moonUmbra = std::asin(constants::moonUmbraRatio * constants::earthRadiusKm / moonDistance);
+        d.sunAltitude = std::asin(dot(observer_.up, fromSun) / sunDistance);
+        return d;
+    }
+
+private:
+    Frame frame_;
+    Observer observer_;
+    MoonPath moonPath_;
+    SunPath sunPath_;
+};
+
+// The Sun's altitude as seen, its centre refracted, in degrees.
+double observedAltitude(const Discs& d)
+{
+    return degrees(d.sunAltitude + refraction(d.sunAltitude));
+}
 
 // The area two discs of radii r and s, d apart, share.
 double sharedArea(double r, double s, double d)
@@ -47,36 +106,9 @@ LocalEclipse localCircumstances(const Eclipse& solar, const Place& place)
     requireNearSupported(solar.greatest);
     if (solar.kind != EclipseKind::Solar)
         return {};
-    // The penumbra takes less than seven hours to cross the Earth.
-    constexpr Seconds reach = 4 * 3600;
     constexpr Seconds coarse = 300;
     const Seconds greatest = toSeconds(solar.greatest);
-    const Frame frame(greatest);
-    const Observer observer(place, place.height);
-    const MoonPath moonPath(greatest - reach, greatest + reach, frame);
-    const SunPath sunPath(greatest - reach, greatest + reach, frame);
-    const double sunRadiusAu = constants::sunRadiusKm / constants::auKm;
-    const auto discs = [&](Seconds when) {
-        double ut1 = 0, ut2 = 0;
-        clockDate(when, ut1, ut2);
-        ut2 += frame.ut1Offset;
-        double moon[3], sun[3], intermediate[3], fromMoon[3], fromSun[3];
-        moonPath.at(when, moon);
-        sunPath.at(when, sun);
-        fromPlace(moon, ut1, ut2, frame, observer, intermediate, fromMoon);
-        fromPlace(sun, ut1, ut2, frame, observer, intermediate, fromSun);
-        double across[3];
-        eraPxp(fromMoon, fromSun, across);
-        const double moonDistance = eraPm(fromMoon) * constants::auKm, sunDistance = eraPm(fromSun);
-        Discs d;
-        d.separation = std::atan2(eraPm(across), eraPdp(fromMoon, fromSun));
-        d.sun = std::asin(sunRadiusAu / sunDistance);
-        d.moon = std::asin(constants::moonRatio * constants::earthRadiusKm / moonDistance);
-        d.moonUmbra = std::asin(constants::moonUmbraRatio * constants::earthRadiusKm / moonDistance);
-        d.sunAltitude = std::asin(dot(observer.up, fromSun) / sunDistance);
-        return d;
-    };
-    const auto observedAltitude = [](const Discs& d) { return degrees(d.sunAltitude + refraction(d.sunAltitude)); };
+    const DiscsFrom discs(greatest, place);
 
     // Where the centres come nearest: the least of a coarse look, then to
     // the second.
@@ -139,9 +171,7 @@ LocalEclipse localCircumstances(const Eclipse& solar, const Place& place)
     } else {
         local.type = LocalEclipse::Type::Partial;
     }
-    local.magnitude = local.type == LocalEclipse::Type::Annular
-        ? middle.moon / middle.sun
-        : (middle.sun + middle.moon - middle.separation) / (2 * middle.sun);
+    local.magnitude = local.type == LocalEclipse::Type::Annular ? middle.moon / middle.sun : middle.magnitude();
 
     // Seen when the Sun is up at either end, or at some moment between.
     for (Seconds t = c1; t < c4 + coarse && !local.visible; t += coarse)
@@ -149,6 +179,16 @@ LocalEclipse localCircumstances(const Eclipse& solar, const Place& place)
     if (!local.visible)
         return {};
     return local;
+}
+
+LocalMoment localMoment(const Eclipse& solar, const Place& place, Instant when)
+{
+    requireNearSupported(solar.greatest);
+    const Seconds greatest = toSeconds(solar.greatest), at = toSeconds(when);
+    if (solar.kind != EclipseKind::Solar || std::abs(at - greatest) > reach)
+        return {};
+    const Discs d = DiscsFrom(greatest, place)(at);
+    return {std::max(0.0, d.magnitude()), observedAltitude(d)};
 }
 
 } // namespace luna::sky

@@ -111,6 +111,8 @@ private slots:
     void localCircumstancesAtTheHorizon();
     void anEclipseUnderWay_data();
     void anEclipseUnderWay();
+    void aSolarEclipseUnderWayFromAPlace_data();
+    void aSolarEclipseUnderWayFromAPlace();
 };
 
 void TestEclipses::matchTheCanon_data()
@@ -418,6 +420,41 @@ void TestEclipses::anEclipseUnderWay()
         QVERIFY2(std::abs(now->magnitude - magnitude) <= 0.0005, qPrintable(QString::number(now->magnitude, 'f', 4)));
     const auto fromRome = eclipseNow(at, Place{"Europe/Rome", 41.9, 12.48, 0});
     QVERIFY(fromRome && !fromRome->seenNow);
+}
+
+void TestEclipses::aSolarEclipseUnderWayFromAPlace_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<Place>("place");
+    QTest::addColumn<int>("phase"); // -1 for none
+    QTest::addColumn<double>("magnitude");
+    // The U.S. Naval Observatory's local circumstances (tests/data), at the
+    // place's greatest eclipse, and before the first contact.
+    using Phase = EclipseNow::Phase;
+    const Place gulf{{}, 30.0, -87.0, 0}, kingston{{}, 44.22568, -76.48151, 74}, portland{{}, 46.67, -122.65, 15};
+    QTest::newRow("partial, 2017") << "2017-08-21T18:36:42Z" << gulf << int(Phase::Partial) << 0.840;
+    QTest::newRow("total, Kingston 2024") << "2024-04-08T19:23:42Z" << kingston << int(Phase::Total) << 1.012;
+    QTest::newRow("partial, Oregon 2024") << "2024-04-08T18:27:29Z" << portland << int(Phase::Partial) << 0.318;
+    QTest::newRow("before C1, Oregon 2024") << "2024-04-08T17:30:00Z" << portland << -1 << 0.0;
+}
+
+// A solar eclipse under way at a place: its phase there and the magnitude
+// at that instant, within 0.002 of the tables' (worst 0.0010, Oregon), the
+// Sun up.
+void TestEclipses::aSolarEclipseUnderWayFromAPlace()
+{
+    QFETCH(QString, when);
+    QFETCH(Place, place);
+    QFETCH(int, phase);
+    QFETCH(double, magnitude);
+    const auto now = eclipseNow(utc(qPrintable(when)), place);
+    QCOMPARE(now.has_value(), phase >= 0);
+    if (!now)
+        return;
+    QCOMPARE(now->seen.eclipse.kind, EclipseKind::Solar);
+    QCOMPARE(int(now->phase), phase);
+    QVERIFY(now->seenNow);
+    QVERIFY2(std::abs(now->magnitude - magnitude) <= 0.002, qPrintable(QString::number(now->magnitude, 'f', 4)));
 }
 
 #include "tst_eclipses.moc"
