@@ -166,36 +166,24 @@ std::vector<std::string> coordinateParts(std::string_view text)
     const bool commaSeparated = !semicolons && text.find(',') != std::string_view::npos && !(decimalCommas && blanks);
 
     std::vector<std::string> parts;
-    if (commaSeparated) {
+    if (!commaSeparated && !semicolons) {
+        std::istringstream words{std::string(text)};
+        for (std::string word; words >> word;)
+            parts.push_back(word);
+    } else {
+        const char separator = semicolons ? ';' : ',';
         for (std::size_t start = 0;;) {
-            const auto comma = text.find(',', start);
-            parts.emplace_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
-            if (comma == std::string_view::npos)
+            const auto end = text.find(separator, start);
+            parts.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+            if (end == std::string_view::npos)
                 break;
-            start = comma + 1;
+            start = end + 1;
         }
-        return parts;
     }
     // Between semicolons, or blanks, any comma is a decimal one.
-    std::string part;
-    const auto end = [&] {
-        std::replace(part.begin(), part.end(), ',', '.');
-        parts.push_back(part);
-        part.clear();
-    };
-    bool inside = false;
-    for (const char c : text) {
-        if (semicolons ? c == ';' : (c == ' ' || c == '\t')) {
-            if (semicolons || inside)
-                end();
-            inside = false;
-        } else {
-            part += c;
-            inside = inside || (c != ' ' && c != '\t');
-        }
-    }
-    if (semicolons || inside)
-        end();
+    if (!commaSeparated)
+        for (std::string& part : parts)
+            std::replace(part.begin(), part.end(), ',', '.');
     return parts;
 }
 

@@ -45,11 +45,12 @@ QString timeText(sky::Instant when, const QString& format, const sky::Zone& cloc
 QString longDateFormat(DateParts parts)
 {
     QString format = QLocale().dateFormat(QLocale::LongFormat);
-    // A part goes with the blanks and punctuation that join it to the rest.
+    // A part goes with the blanks and punctuation that join it to the rest:
+    // those after it when it comes first, else those before it (and any
+    // after it at the end).
     const auto drop = [&format](const QString& pattern) {
-        format.remove(QRegularExpression(QStringLiteral("[\\s,.]*") + pattern + QStringLiteral("[\\s,.]*$")));
         format.remove(QRegularExpression(QStringLiteral("^[\\s,.]*") + pattern + QStringLiteral("[\\s,.]*")));
-        format.replace(QRegularExpression(QStringLiteral("[\\s,.]*") + pattern), QString());
+        format.remove(QRegularExpression(QStringLiteral("[\\s,.]*") + pattern + QStringLiteral("(?:[\\s,.]*$)?")));
     };
     drop(QStringLiteral("y+"));
     if (parts == DateParts::DayAndMonth)
