@@ -8,6 +8,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace luna::sky {
@@ -32,5 +33,20 @@ std::vector<std::string> terminatorFeatures(const MoonFace& face);
 
 // The same over any table, for tests and other maps.
 std::vector<std::string> terminatorFeatures(const MoonFace& face, std::span<const LunarFeature> table);
+
+// The angle between two selenographic points, in degrees.
+double selenographicSeparation(double latitude1, double longitude1, double latitude2, double longitude2);
+
+// The feature of the gazetteer a person names, ignoring case and accents
+// and runs of blanks, or the closest names (up to three) when none is.
+struct FeatureMatch {
+    const LunarFeature* feature = nullptr;
+    std::vector<std::string> closest;
+};
+FeatureMatch findFeature(std::string_view name, std::span<const LunarFeature> table = lunarFeatures());
+
+// The smallest feature whose extent holds a selenographic point.
+const LunarFeature* featureAt(double latitude, double longitude,
+                              std::span<const LunarFeature> table = lunarFeatures());
 
 } // namespace luna::sky

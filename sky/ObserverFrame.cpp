@@ -90,8 +90,11 @@ void observed(const Sighting& s, const Observer& observer, double& az, double& a
         az += 2 * ERFA_DPI;
 }
 
-std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,
-                                   const SunPath* path)
+namespace {
+
+// The Sun from the place, in the terrestrial frame (au).
+void sunFromPlace(Seconds when, const Frame& frame, const Observer& observer, const SunPath* path,
+                  double (&terrestrial)[3])
 {
     double ut1 = 0, ut2 = 0;
     clockDate(when, ut1, ut2);
@@ -100,10 +103,29 @@ std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Obser
         path->at(when, position);
     else
         sunAt(ut1, ut2 + frame.ttOffset, position);
-    double intermediate[3], terrestrial[3];
+    double intermediate[3];
     fromPlace(position, ut1, ut2 + frame.ut1Offset, frame, observer, intermediate, terrestrial);
+}
+
+} // namespace
+
+std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,
+                                   const SunPath* path)
+{
+    double terrestrial[3];
+    sunFromPlace(when, frame, observer, path, terrestrial);
     const double distance = std::sqrt(dot(terrestrial, terrestrial));
     return {std::asin(dot(observer.up, terrestrial) / distance), constants::sunRadiusKm / constants::auKm / distance};
+}
+
+std::pair<double, double> sunAltitudeAzimuth(Seconds when, const Frame& frame, const Observer& observer,
+                                             const SunPath* path)
+{
+    double terrestrial[3];
+    sunFromPlace(when, frame, observer, path, terrestrial);
+    const double distance = std::sqrt(dot(terrestrial, terrestrial));
+    const double az = std::atan2(dot(observer.east, terrestrial), dot(observer.north, terrestrial));
+    return {std::asin(dot(observer.up, terrestrial) / distance), az < 0 ? az + 2 * ERFA_DPI : az};
 }
 
 } // namespace luna::sky::detail

@@ -225,4 +225,9 @@ void observed(const Sighting& s, const Observer& observer, double& az, double& a
 std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,
                                    const SunPath* path = nullptr);
 
+// The Sun's geometric altitude and its azimuth (radians, from north through
+// east, in [0, 2 pi)) from a place.
+std::pair<double, double> sunAltitudeAzimuth(Seconds when, const Frame& frame, const Observer& observer,
+                                             const SunPath* path = nullptr);
+
 } // namespace luna::sky::detail

@@ -4,6 +4,8 @@
 
 #include "Place.h"
 
+#include "Spelling.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -69,35 +71,6 @@ std::size_t lowerBound(const ZoneTable::Spelling& a, const ZoneTable::Spelling& 
     return std::size_t(differ + std::abs(int(a.text.size()) - int(b.text.size()))) / 2;
 }
 
-// Levenshtein's distance between a and b, or limit + 1 as soon as it is
-// sure to exceed `limit`: only the band of cells within `limit` of the
-// diagonal can stay within it.
-std::size_t editDistance(std::string_view a, std::string_view b, std::size_t limit)
-{
-    const std::size_t n = a.size(), m = b.size(), beyond = limit + 1;
-    if ((n > m ? n - m : m - n) > limit)
-        return beyond;
-    thread_local std::vector<std::size_t> row;
-    row.assign(m + 1, beyond);
-    for (std::size_t j = 0; j <= std::min(m, limit); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= n; ++i) {
-        const std::size_t first = i > limit ? i - limit : 1;
-        const std::size_t last = std::min(m, i + limit);
-        std::size_t diagonal = row[first - 1];
-        row[first - 1] = first == 1 && i <= limit ? i : beyond;
-        std::size_t least = row[first - 1];
-        for (std::size_t j = first; j <= last; ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-            least = std::min(least, row[j]);
-        }
-        if (least > limit)
-            return beyond;
-    }
-    return std::min(row[m], beyond);
-}
 
 std::optional<double> number(std::string_view text)
 {
@@ -211,6 +184,33 @@ Place coordinates(std::string_view text)
 
 } // namespace
 
+std::size_t detail::editDistance(std::string_view a, std::string_view b, std::size_t limit)
+{
+    const std::size_t n = a.size(), m = b.size(), beyond = limit + 1;
+    if ((n > m ? n - m : m - n) > limit)
+        return beyond;
+    thread_local std::vector<std::size_t> row;
+    row.assign(m + 1, beyond);
+    for (std::size_t j = 0; j <= std::min(m, limit); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= n; ++i) {
+        const std::size_t first = i > limit ? i - limit : 1;
+        const std::size_t last = std::min(m, i + limit);
+        std::size_t diagonal = row[first - 1];
+        row[first - 1] = first == 1 && i <= limit ? i : beyond;
+        std::size_t least = row[first - 1];
+        for (std::size_t j = first; j <= last; ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+            least = std::min(least, row[j]);
+        }
+        if (least > limit)
+            return beyond;
+    }
+    return std::min(row[m], beyond);
+}
+
 BadPlace::BadPlace(std::string written, Reason why, std::vector<std::string> closest)
     : std::invalid_argument("not a place: " + written)
     , text(std::move(written))
@@ -300,7 +300,7 @@ Place ZoneTable::find(std::string_view name) const
         std::size_t distance = limit + 1;
         for (const Spelling* candidate : {&whole_[i], &last_[i]})
             if (lowerBound(wanted, *candidate) <= std::min(limit, distance))
-                distance = std::min(distance, editDistance(wanted.text, candidate->text, std::min(limit, distance)));
+                distance = std::min(distance, detail::editDistance(wanted.text, candidate->text, std::min(limit, distance)));
         if (distance > limit)
             continue;
         const std::pair entry{distance, &zones_[i].name};
@@ -322,6 +322,11 @@ Place parsePlace(std::string_view text, const ZoneTable& zones)
     if (looksLikeCoordinates(text))
         return coordinates(text);
     return zones.find(text);
+}
+
+Place parseCoordinates(std::string_view text)
+{
+    return coordinates(text);
 }
 
 Zone Place::clock() const

@@ -105,6 +105,9 @@ private:
 // name. Throws BadPlace.
 Place parsePlace(std::string_view text, const ZoneTable& zones);
 
+// "LAT,LON" or "LAT,LON,HEIGHT" alone. Throws BadPlace.
+Place parseCoordinates(std::string_view text);
+
 // The coordinates of a zone table's "+DDMM+DDDMM" or "+DDMMSS+DDDMMSS".
 std::optional<Place> placeFromIso6709(std::string_view text);
 

@@ -77,19 +77,7 @@ QString placeLines(const sky::InstantFacts& facts, bool placeFromZone, ReportRea
                   QCoreApplication::translate("Info", "azimut %1").arg(degreesText(day.setAzimuth, 0)));
     text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
                 .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
-    const auto at = [&zone](const std::optional<sky::Instant>& t) {
-        return t ? timeText(*t, QStringLiteral("HH:mm"), zone) : QStringLiteral("—");
-    };
-    text += QCoreApplication::translate(
-                "Info", "Sole:          sorge %1, tramonta %2; crepuscolo civile %3–%4, nautico %5–%6, "
-                        "astronomico %7–%8\n")
-                .arg(at(sun.sunrise), at(sun.sunset), at(sun.civilDawn), at(sun.civilDusk), at(sun.nauticalDawn),
-                     at(sun.nauticalDusk), at(sun.astronomicalDawn), at(sun.astronomicalDusk));
-    QStringList dark;
-    for (const sky::Stretch& stretch : darkSky)
-        dark << QCoreApplication::translate("Info", "dalle %1 alle %2").arg(at(stretch.from), at(stretch.to));
-    text += QCoreApplication::translate("Info", "Luna al buio:  %1\n")
-                .arg(dark.isEmpty() ? QCoreApplication::translate("Info", "mai") : dark.join(u", "));
+    text += sunHoursLine(sun, zone) + darkSkyLine(darkSky, zone);
     return text;
 }
 
@@ -170,6 +158,28 @@ ReportedPhase reportedPhase(const MoonReportRequest& request)
     const double e = request.when ? sky::elongation(*request.when)
                                   : elongationOf(request.angle, request.hemisphere);
     return {e, angleOfElongation(e, request.hemisphere), sky::illuminatedFraction(e), phaseOf(e)};
+}
+
+QString sunHoursLine(const sky::SunHours& sun, const sky::Zone& zone)
+{
+    const auto at = [&zone](const std::optional<sky::Instant>& t) {
+        return t ? timeText(*t, QStringLiteral("HH:mm"), zone) : QStringLiteral("—");
+    };
+    return QCoreApplication::translate(
+               "Info", "Sole:          sorge %1, tramonta %2; crepuscolo civile %3–%4, nautico %5–%6, "
+                       "astronomico %7–%8\n")
+        .arg(at(sun.sunrise), at(sun.sunset), at(sun.civilDawn), at(sun.civilDusk), at(sun.nauticalDawn),
+             at(sun.nauticalDusk), at(sun.astronomicalDawn), at(sun.astronomicalDusk));
+}
+
+QString darkSkyLine(const std::vector<sky::Stretch>& darkSky, const sky::Zone& zone)
+{
+    QStringList dark;
+    for (const sky::Stretch& stretch : darkSky)
+        dark << QCoreApplication::translate("Info", "dalle %1 alle %2")
+                    .arg(timeText(stretch.from, QStringLiteral("HH:mm"), zone), timeText(stretch.to, QStringLiteral("HH:mm"), zone));
+    return QCoreApplication::translate("Info", "Luna al buio:  %1\n")
+        .arg(dark.isEmpty() ? QCoreApplication::translate("Info", "mai") : dark.join(u", "));
 }
 
 QString moonReport(const MoonReportRequest& options)

@@ -52,6 +52,12 @@ QString moonReport(const MoonReportRequest& request);
 QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool placeFromZone,
                    ReportReader reader = ReportReader::Command);
 
+// The lines of the Sun's hours ("Sole:          sorge 07:27, tramonta
+// 16:42; crepuscolo civile ...") and of the Moon in a dark sky ("Luna al
+// buio:  dalle 17:20 alle 23:05"), on `zone`'s clock.
+QString sunHoursLine(const sky::SunHours& sun, const sky::Zone& zone);
+QString darkSkyLine(const std::vector<sky::Stretch>& darkSky, const sky::Zone& zone);
+
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.
 QString nextPhasesText(sky::Instant when, const sky::Zone& zone);

@@ -6,6 +6,7 @@
 
 #include "EclipseTexts.h"
 #include "Formats.h"
+#include "JsonParts.h"
 #include "Libration.h"
 #include "LunarFeatures.h"
 #include "MoonReport.h"
@@ -27,11 +28,6 @@ namespace {
 QString hemisphereKey(Hemisphere hemisphere)
 {
     return hemisphere == Hemisphere::South ? QStringLiteral("south") : QStringLiteral("north");
-}
-
-QJsonValue isoOrNull(const std::optional<sky::Instant>& when)
-{
-    return when ? QJsonValue(isoUtc(*when)) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonValue orNull(const std::string& text)
@@ -122,18 +118,8 @@ void addPlaceKeys(QJsonObject& object, const sky::InstantFacts& facts)
                                        {"longitude", place.longitude},
                                        {"zone", orNull(place.zone)},
                                        {"country", orNull(place.country)}});
-    object.insert("sun", QJsonObject{{"sunrise", isoOrNull(sun.sunrise)},
-                                     {"sunset", isoOrNull(sun.sunset)},
-                                     {"civil_dawn", isoOrNull(sun.civilDawn)},
-                                     {"civil_dusk", isoOrNull(sun.civilDusk)},
-                                     {"nautical_dawn", isoOrNull(sun.nauticalDawn)},
-                                     {"nautical_dusk", isoOrNull(sun.nauticalDusk)},
-                                     {"astronomical_dawn", isoOrNull(sun.astronomicalDawn)},
-                                     {"astronomical_dusk", isoOrNull(sun.astronomicalDusk)}});
-    QJsonArray dark;
-    for (const sky::Stretch& stretch : darkSky)
-        dark.append(QJsonObject{{"from", isoUtc(stretch.from)}, {"to", isoUtc(stretch.to)}});
-    object.insert("moon_in_dark_sky", dark);
+    object.insert("sun", sunObject(sun));
+    object.insert("moon_in_dark_sky", stretchesArray(darkSky));
     object.insert("rise", isoOrNull(day.rise));
     object.insert("transit", isoOrNull(day.transit));
     object.insert("set", isoOrNull(day.set));

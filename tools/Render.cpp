@@ -124,6 +124,32 @@ void writeFace(const QString& path, PictureFormat format, const QImage& map, con
         failToWrite(path, file.errorString());
 }
 
+void writePainted(const QString& path, PictureFormat format, QSize size,
+                  const std::function<void(QPainter&)>& paint)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        failToWrite(path, file.errorString());
+    if (format == PictureFormat::Png) {
+        QImage image(size, QImage::Format_RGB32);
+        if (image.isNull())
+            throw WriteError(QCoreApplication::translate("luna-render", "memoria insufficiente per un'immagine %1x%2")
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .toStdString());
+        {
+            QPainter painter(&image);
+            paint(painter);
+        }
+        if (!image.save(&file, "PNG"))
+            failToWrite(path, file.errorString());
+    } else {
+        writeSvgWith(file, size, paint);
+    }
+    if (!file.commit())
+        failToWrite(path, file.errorString());
+}
+
 QString textMoon(double angle, double elongation, double turn)
 {
     // A terminal cell is about twice as tall as it is wide.

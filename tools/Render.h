@@ -10,6 +10,7 @@
 #include "WriteError.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -34,6 +35,11 @@ void writePhase(const QString& path, PictureFormat format, double angle, QSize s
 // WriteError.
 void writeFace(const QString& path, PictureFormat format, const QImage& map, const FaceView& view,
                QSize size, const QColor& background, double turn = 0);
+
+// Writes what `paint` paints on a picture of `size` into `path`: a PNG, or
+// an SVG of the same strokes. Throws WriteError.
+void writePainted(const QString& path, PictureFormat format, QSize size,
+                  const std::function<void(QPainter&)>& paint);
 
 // The phase as text, about 40 columns by 20 rows: '@' lit, '.' dark, ' '
 // outside the disc; then a line describing the Moon at `elongation`.

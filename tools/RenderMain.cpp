@@ -8,6 +8,7 @@
 #include "Formats.h"
 #include "ProgramClock.h"
 #include "Info.h"
+#include "Planning.h"
 #include "Language.h"
 #include "Render.h"
 #include "RenderOptions.h"
@@ -112,7 +113,8 @@ int luna::runRender(int argc, char* argv[])
     // Pages of the lunario set text, which takes a QGuiApplication; it draws
     // off screen, needing no display. The task is told by the same reader
     // that reads the arguments afterwards, whatever spelling they have.
-    const bool pages = taskOf(argc, argv, now) == RenderOptions::Task::Calendar;
+    const auto task = taskOf(argc, argv, now);
+    const bool pages = task == RenderOptions::Task::Calendar || task == RenderOptions::Task::NightChart;
     std::unique_ptr<QCoreApplication> application;
     if (pages) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -168,6 +170,18 @@ int luna::runRender(int argc, char* argv[])
             return 0;
         case RenderOptions::Task::Eclipses:
             print(stdout, eclipsesReport(options));
+            return 0;
+        case RenderOptions::Task::Night:
+            print(stdout, nightReport(options));
+            return 0;
+        case RenderOptions::Task::NightChart:
+            writeNightChart(options);
+            return 0;
+        case RenderOptions::Task::Feature:
+            print(stdout, featureReport(options));
+            return 0;
+        case RenderOptions::Task::Passes:
+            print(stdout, passesReport(options));
             return 0;
         case RenderOptions::Task::Calendar: {
             const auto months = calendarFacts(options.calendar, options.place);

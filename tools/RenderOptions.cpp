@@ -4,6 +4,8 @@
 
 #include "RenderOptions.h"
 
+#include "RenderRequest.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
@@ -14,12 +16,25 @@
 
 namespace luna {
 
-namespace {
-
 [[noreturn]] void fail(const QString& message)
 {
     throw UsageError(message);
 }
+
+// The folder must be there and take new files.
+void checkFolder(const QString& option, const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        fail(QCoreApplication::translate("luna-render", "%1: la cartella %2 non esiste").arg(option, quoted(folder)));
+    if (!info.isDir())
+        fail(QCoreApplication::translate("luna-render", "%1: %2 non è una cartella").arg(option, quoted(folder)));
+    if (!info.isWritable())
+        fail(QCoreApplication::translate("luna-render", "%1: nella cartella %2 non si può scrivere").arg(option, quoted(folder)));
+}
+
+namespace {
+
 
 std::optional<int> sideFromText(QStringView text)
 {
@@ -36,39 +51,6 @@ std::optional<int> sideFromText(QStringView text)
     return side;
 }
 
-// The folder must be there and take new files.
-void checkFolder(const QString& option, const QString& folder)
-{
-    const QFileInfo info(folder);
-    if (!info.exists())
-        fail(QCoreApplication::translate("luna-render", "%1: la cartella %2 non esiste").arg(option, quoted(folder)));
-    if (!info.isDir())
-        fail(QCoreApplication::translate("luna-render", "%1: %2 non è una cartella").arg(option, quoted(folder)));
-    if (!info.isWritable())
-        fail(QCoreApplication::translate("luna-render", "%1: nella cartella %2 non si può scrivere").arg(option, quoted(folder)));
-}
-
-// Everything the command line says, each value read but not yet weighed
-// against the others.
-struct Request {
-    SharedOptions shared;
-    std::optional<QString> angle;
-    std::optional<QString> format;
-    QString output;
-    QString directory;
-    bool info = false;
-    bool json = false;
-    bool asSeen = false;
-    bool eclipses = false;
-    bool visible = false;
-    std::optional<QString> count;
-    std::optional<QString> kind;
-    std::optional<QString> calendar;
-    bool face = false;
-    std::optional<QString> map;
-    std::optional<QSize> size;
-    std::optional<QColor> background;
-};
 
 void addRenderOptions(CommandLine& line)
 {
@@ -87,9 +69,14 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("calendar"), {}, QStringLiteral("MESE")});
     line.addOption({QStringLiteral("face"), {}});
     line.addOption({QStringLiteral("map"), {}, QStringLiteral("FILE")});
+    line.addOption({QStringLiteral("night"), {}});
+    line.addOption({QStringLiteral("feature"), {}, QStringLiteral("NOME")});
+    line.addOption({QStringLiteral("toward"), {}, QStringLiteral("AZ,ALT")});
+    line.addOption({QStringLiteral("landmark"), {}, QStringLiteral("LAT,LON[,ALTEZZA]")});
+    line.addOption({QStringLiteral("days"), {}, QStringLiteral("GIORNI")});
 }
 
-Request collect(const QStringList& arguments, sky::Instant now)
+RenderRequest collect(const QStringList& arguments, sky::Instant now)
 {
     CommandLine line;
     addRenderOptions(line);
@@ -99,7 +86,7 @@ Request collect(const QStringList& arguments, sky::Instant now)
         fail(QCoreApplication::translate("luna-render", "opzione sconosciuta %1 (l'elenco: luna-render --help)").arg(quoted(unknown.argument)));
     }
 
-    Request request;
+    RenderRequest request;
     request.shared = line.shared(now);
     const QStringList positional = line.positionalArguments();
     if (positional.size() > 1)
@@ -128,6 +115,11 @@ Request collect(const QStringList& arguments, sky::Instant now)
     request.face = line.isSet(QStringLiteral("face"));
     if (line.isSet(QStringLiteral("map")))
         request.map = line.value(QStringLiteral("map"));
+    request.night = line.isSet(QStringLiteral("night"));
+    for (const auto& [name, value] : {std::pair{"feature", &request.feature}, std::pair{"toward", &request.toward},
+                                      std::pair{"landmark", &request.landmark}, std::pair{"days", &request.days}})
+        if (line.isSet(QLatin1String(name)))
+            *value = line.value(QLatin1String(name));
 
     if (line.isSet(QStringLiteral("size"))) {
         const QString value = line.value(QStringLiteral("size"));
@@ -149,7 +141,7 @@ Request collect(const QStringList& arguments, sky::Instant now)
 }
 
 // The cycle of all the angles, into a folder.
-RenderOptions cycle(const Request& request, RenderOptions options)
+RenderOptions cycle(const RenderRequest& request, RenderOptions options)
 {
     if (request.shared.when || request.info)
         fail(QCoreApplication::translate("luna-render", "--all disegna tutti gli angoli: togliere --date e --info"));
@@ -169,20 +161,14 @@ RenderOptions cycle(const Request& request, RenderOptions options)
 }
 
 // The next eclipses after an instant, as text or JSON.
-RenderOptions eclipses(const Request& request, RenderOptions options, sky::Instant now)
+RenderOptions eclipses(const RenderRequest& request, RenderOptions options, sky::Instant now)
 {
     if (request.angle)
         fail(QCoreApplication::translate("luna-render", "--eclipses elenca le eclissi dopo --date: togliere %1").arg(quoted(*request.angle)));
     if (!request.output.isEmpty() || request.info || request.asSeen || request.format)
         fail(QCoreApplication::translate("luna-render", "--eclipses elenca e non disegna: togliere -o, --info, --as-seen e --format"));
-    if (request.count) {
-        bool ok = false;
-        options.count = request.count->toInt(&ok);
-        if (!ok || options.count < 1 || options.count > mostEclipses)
-            fail(QCoreApplication::translate("luna-render", "--count: %1 non va bene: serve un numero da 1 a %2")
-                     .arg(quoted(*request.count))
-                     .arg(mostEclipses));
-    }
+    if (request.count)
+        options.count = countFrom(*request.count, mostEclipses);
     if (request.kind) {
         if (*request.kind == u"lunar")
             options.kinds = sky::EclipseKinds::Lunar;
@@ -203,7 +189,7 @@ RenderOptions eclipses(const Request& request, RenderOptions options, sky::Insta
 }
 
 // A month or a year of the lunario, as text or a file.
-RenderOptions calendar(const Request& request, RenderOptions options)
+RenderOptions calendar(const RenderRequest& request, RenderOptions options)
 {
     const auto span = calendarSpanFromText(*request.calendar);
     if (!span)
@@ -230,7 +216,7 @@ RenderOptions calendar(const Request& request, RenderOptions options)
 }
 
 // One picture, as a file or as text, or its description.
-RenderOptions onePicture(const Request& request, RenderOptions options)
+RenderOptions onePicture(const RenderRequest& request, RenderOptions options)
 {
     if (request.format)
         fail(QCoreApplication::translate("luna-render", "--format vale solo con --all: con -o il formato segue l'estensione"));
@@ -292,6 +278,17 @@ RenderOptions onePicture(const Request& request, RenderOptions options)
 
 } // namespace
 
+int countFrom(const QString& text, int most)
+{
+    bool ok = false;
+    const int count = text.toInt(&ok);
+    if (!ok || count < 1 || count > most)
+        fail(QCoreApplication::translate("luna-render", "--count: %1 non va bene: serve un numero da 1 a %2")
+                 .arg(quoted(text))
+                 .arg(most));
+    return count;
+}
+
 std::optional<QSize> sizeFromText(QStringView text)
 {
     const qsizetype x = text.indexOf(u'x', 0, Qt::CaseInsensitive);
@@ -335,7 +332,7 @@ std::optional<PictureFormat> formatOfFile(QStringView path)
 
 RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant now)
 {
-    const Request request = collect(arguments, now);
+    const RenderRequest request = collect(arguments, now);
     RenderOptions options;
     switch (request.shared.request) {
     case SharedOptions::Request::Help:
@@ -348,7 +345,8 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
         break;
     }
 
-    if (request.json && !request.info && !request.eclipses)
+    const bool planning = request.night || request.feature || request.toward || request.landmark;
+    if (request.json && !request.info && !request.eclipses && !planning)
         fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
     if (request.shared.when && request.angle)
         fail(QCoreApplication::translate("luna-render", "un angolo o --date, non tutti e due: togliere %1").arg(quoted(*request.angle)));
@@ -367,6 +365,10 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
             fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
         return calendar(request, options);
     }
+    if (planning)
+        return planner(request, options, now);
+    if (request.days)
+        fail(QCoreApplication::translate("luna-render", "--days vale solo con --feature, --toward e --landmark"));
     if ((request.count || request.kind || request.visible) && !request.eclipses)
         fail(QCoreApplication::translate("luna-render", "--count, --kind e --visible valgono solo con --eclipses"));
     if (request.eclipses) {
@@ -377,97 +379,6 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     if (!request.directory.isEmpty())
         return cycle(request, options);
     return onePicture(request, options);
-}
-
-QString renderUsage()
-{
-    return QCoreApplication::translate("luna-render", "Uso: luna-render [OPZIONI] ANGOLO\n"
-              "     luna-render [OPZIONI] --date QUANDO\n"
-              "     luna-render [OPZIONI] --all CARTELLA\n"
-              "     luna-render [OPZIONI] --eclipses\n"
-              "     luna-render [OPZIONI] --calendar AAAA-MM|AAAA\n"
-              "\n"
-              "Disegna la fase della Luna all'angolo dato, in gradi, come la finestra di Luna:\n"
-              "a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta\n"
-              "bianca (luna piena), a 270 illuminata la metà destra. Senza -o la stampa come\n"
-              "testo, con il nome della fase. Con --date disegna la Luna vera di quell'istante.\n"
-              "\n"
-              "Opzioni:\n"
-              "  -o, --output FILE        scrive l'immagine in FILE, .png o .svg\n"
-              "  --size LxA               larghezza e altezza in pixel (predefinite %1x%2,\n"
-              "                           come il disegno della finestra); il disco ha per\n"
-              "                           raggio un terzo della larghezza\n"
-              "  --background COLORE      nome di colore, #rrggbb o transparent\n"
-              "                           (predefinito il grigio della finestra, #8c8c8c)\n"
-              "  --all CARTELLA           tutto il ciclo, da luna-000.png a luna-359.png\n"
-              "  --format png|svg         il formato dei file di --all (predefinito png)\n"
-              "  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte\n"
-              "                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o\n"
-              "                           niente per l'ora locale; dal 1900 al 2100\n"
-              "  --hemisphere north|south l'emisfero da cui si guarda (predefinito quello del\n"
-              "                           luogo, o north): a nord la luna crescente è\n"
-              "                           illuminata a destra\n"
-              "  --place LUOGO            il luogo: una città (Roma, Monaco di Baviera,\n"
-              "                           \"Springfield, Illinois\"), LAT,LON[,ALTEZZA] in\n"
-              "                           gradi (nord ed est positivi) e metri, o un fuso\n"
-              "                           orario (Europe/Rome); predefinito quello del fuso\n"
-              "                           orario. Le ore sono quelle del fuso del luogo\n"
-              "  --info                   descrive la fase invece di disegnarla: con --date\n"
-              "                           anche l'età, le prossime fasi e, con un luogo,\n"
-              "                           quando sorge e tramonta, dove sta, la distanza\n"
-              "  --as-seen                con --date, la Luna girata come sta nel cielo del\n"
-              "                           luogo: in alto lo zenit\n"
-              "  --eclipses               le prossime eclissi dopo --date (predefinito adesso),\n"
-              "                           fino al 2100; con un luogo, se si vedono di lì: una\n"
-              "                           di Luna è visibile se una sua fase qualunque, anche\n"
-              "                           solo la fine della penombra, avviene con la Luna\n"
-              "                           sopra l'orizzonte (con --json anche\n"
-              "                           visible_at_greatest)\n"
-              "                           Di una di Sole, con un luogo, dice cosa se ne vede\n"
-              "                           di lì: i contatti con l'altezza del Sole, quanto\n"
-              "                           ne resta coperto, se sorge o tramonta eclissato\n"
-              "                           (con --json l'oggetto local)\n"
-              "  --visible                con --eclipses, solo quelle che si vedono dal luogo\n"
-              "  --count N                quante eclissi, da 1 a 1000 (predefinito 4)\n"
-              "  --kind lunar|solar|all   quali eclissi (predefinito all)\n"
-              "  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come\n"
-              "                           testo; con -o FILE.pdf (una pagina A4 al mese),\n"
-              "                           .svg o .png (un file al mese, FILE-01 ...) o .ics\n"
-              "                           (le fasi, il perigeo e l'apogeo, le eclissi per\n"
-              "                           un programma di calendario)\n"
-              "  --face                   il volto vero della Luna invece del disegno: i mari\n"
-              "                           e i crateri girati dalla librazione, inclinati\n"
-              "                           dall'asse e illuminati dal Sole, la notte nella luce\n"
-              "                           cinerea, l'ombra della Terra nelle eclissi; con un\n"
-              "                           angolo, la librazione media e l'asse in alto\n"
-              "  --map FILE               con --face, un'altra mappa della Luna (equirettangolare,\n"
-              "                           longitudine da -180 a 180, nord in alto)\n"
-              "  --json                   con --info o --eclipses, JSON per gli script\n"
-              "  -h, --help               mostra questo aiuto\n"
-              "  --version                mostra la versione\n"
-              "\n"
-              "Esempi:\n"
-              "  luna-render 90\n"
-              "  luna-render --date now --info --place Rome\n"
-              "  luna-render --date 2026-12-24T22:00 -o vigilia.png\n"
-              "  luna-render 135 -o gibbosa.png --size 512x512 --background transparent\n"
-              "  luna-render 45 -o falce.svg\n"
-              "  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png\n"
-              "  luna-render --date now --face -o volto.png --size 512x512\n"
-              "  luna-render --eclipses --kind lunar --count 10\n"
-              "  luna-render --eclipses --kind solar --visible --place Rome\n"
-              "  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome\n"
-              "  mkdir fasi && luna-render --all fasi --size 256x256\n"
-              "\n"
-              "Le ore sono quelle degli orologi civili: il tempo universale prima del 1972,\n"
-              "poi UTC, e dopo l'ultimo secondo intercalare (fine 2016) UTC senza altri.\n"
-              "Per la rotazione della Terra (sorgere, tramontare, altezza) vale UT1, dal\n"
-              "Delta T di Espenak e Meeus dove la tabella dei secondi intercalari non arriva.\n"
-              "\n"
-              "Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a\n"
-              "scrivere.\n")
-        .arg(windowPicture.width)
-        .arg(windowPicture.height);
 }
 
 } // namespace luna

@@ -10,6 +10,7 @@
 #include "PhasePicture.h"
 #include "PictureGeometry.h"
 #include "Eclipses.h"
+#include "Planner.h"
 #include "Sky.h"
 
 #include <QColor>
@@ -26,7 +27,7 @@ enum class PictureFormat { Png, Svg };
 
 // What luna-render was asked to do, read from its command line.
 struct RenderOptions {
-    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses, Calendar };
+    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses, Calendar, Night, NightChart, Feature, Passes };
 
     Task task = Task::Text;
     double angle = 0;
@@ -52,10 +53,18 @@ struct RenderOptions {
     // --calendar: the month or year, and the file's format when -o is given.
     CalendarSpan calendar;
     std::optional<CalendarFormat> calendarFormat;
+    // --night draws to `output` when one is given; --feature names one of
+    // the gazetteer's; --toward or --landmark gives a direction, searched
+    // for `days` ahead.
+    const sky::LunarFeature* feature = nullptr;
+    sky::Direction toward;
+    int days = 366;
 };
 
 inline constexpr int largestSide = 16384;
 inline constexpr int mostEclipses = 1000;
+inline constexpr int mostWindows = 100, mostDays = 3660;
+inline constexpr QSize nightChartSize{800, 450};
 
 // "WxH" with each side a whole number of pixels from 1 to largestSide.
 std::optional<QSize> sizeFromText(QStringView text);

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PlanTexts.h"
+
+#include "Formats.h"
+#include "MoonReport.h"
+#include "PhaseDescription.h"
+#include "PhaseTexts.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace luna {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Plan", text);
+}
+
+QString hhmm(sky::Instant when, const sky::Zone& zone)
+{
+    return timeText(when, QStringLiteral("HH:mm"), zone);
+}
+
+// Degrees as a table or a sentence shows them, with a true minus sign.
+QString signedDegrees(double value, int decimals)
+{
+    QString text = degreesText(value, decimals);
+    if (text.startsWith(u'-'))
+        text[0] = QChar(0x2212);
+    return text;
+}
+
+QString phaseAndLight(double elongation)
+{
+    const int percent = int(std::lround(sky::illuminatedFraction(elongation) * 100));
+    return QStringLiteral("%1 (%2%)").arg(phaseName(phaseOf(elongation))).arg(percent);
+}
+
+// An event of the night: its time and where, or why there is none.
+QString nightEvent(const std::optional<sky::Instant>& at, const QString& where, const sky::RiseSet& moon,
+                   const sky::Zone& zone)
+{
+    if (at)
+        return QStringLiteral("%1, %2").arg(localTime(*at, zone), where);
+    if (moon.allDay == sky::RiseSet::AllDay::Up)
+        return tr("mai: sopra l'orizzonte tutta la notte");
+    if (moon.allDay == sky::RiseSet::AllDay::Down)
+        return tr("mai: sotto l'orizzonte tutta la notte");
+    return tr("non in questa notte");
+}
+
+} // namespace
+
+QString nightText(const sky::Night& night, const sky::Place& place, bool placeFromZone)
+{
+    const sky::Zone zone = place.clock();
+    const sky::RiseSet& moon = night.moon;
+    QString text = tr("Notte:         da %1 a %2\n").arg(localTime(night.from, zone), localTime(night.to, zone));
+    text += tr("Luogo:         %1\n").arg(placeText(place, placeFromZone));
+    text += tr("Luna:          %1, la più alta alle %2 (%3)\n")
+                .arg(phaseAndLight(night.elongationAtHighest), hhmm(night.samples[night.highest].when, zone),
+                     signedDegrees(night.samples[night.highest].moonAltitude, 0));
+    text += tr("Sorge:         %1\n").arg(nightEvent(moon.rise, tr("azimut %1").arg(degreesText(moon.riseAzimuth, 0)), moon, zone));
+    text += tr("Culmina:       %1\n")
+                .arg(nightEvent(moon.transit, tr("altezza %1").arg(signedDegrees(moon.transitAltitude, 0)), moon, zone));
+    text += tr("Tramonta:      %1\n").arg(nightEvent(moon.set, tr("azimut %1").arg(degreesText(moon.setAzimuth, 0)), moon, zone));
+    text += sunHoursLine(night.sun, zone) + darkSkyLine(night.dark, zone);
+    // The table's columns as wide as their headings, in either language.
+    const QString hour = tr("Ora"), moonAltitude = tr("Luna: altezza"), azimuth = tr("azimut"),
+                  sunAltitude = tr("Sole: altezza");
+    const int first = std::max(5, int(hour.size()));
+    text += QStringLiteral("\n%1  %2  %3  %4\n").arg(hour, -first).arg(moonAltitude, azimuth, sunAltitude);
+    for (const sky::SkySample& sample : night.samples) {
+        if (zone.local(sample.when).time_since_epoch() % std::chrono::hours(1) != std::chrono::seconds(0))
+            continue;
+        text += QStringLiteral("%1  %2  %3  %4\n")
+                    .arg(hhmm(sample.when, zone), -first)
+                    .arg(signedDegrees(sample.moonAltitude, 0), int(moonAltitude.size()))
+                    .arg(degreesText(sample.moonAzimuth, 0), int(azimuth.size()))
+                    .arg(signedDegrees(sample.sunAltitude, 0), int(sunAltitude.size()));
+    }
+    return text;
+}
+
+QString lightName(sky::Light light)
+{
+    switch (light) {
+    case sky::Light::Day:
+        return tr("giorno");
+    case sky::Light::Golden:
+        return tr("ora d'oro");
+    case sky::Light::Blue:
+        return tr("ora blu");
+    case sky::Light::Night:
+        break;
+    }
+    return tr("notte");
+}
+
+const char* lightKey(sky::Light light)
+{
+    static constexpr const char* keys[] = {"day", "golden", "blue", "night"};
+    return keys[int(light)];
+}
+
+QString featureWindowText(const sky::FeatureWindow& window, const sky::Zone& zone)
+{
+    return tr("%1, fino alle %2 %3: Sole sul dettaglio da %4 a %5, colongitudine %6, Luna alta fino a %7, %8")
+        .arg(dateTimeText(window.from, zone), hhmm(window.to, zone),
+             QString::fromStdString(zone.abbreviation(sky::nearestMinute(window.to))),
+             degreesText(window.sunAltitudeFrom, 1), degreesText(window.sunAltitudeTo, 1),
+             degreesText(window.colongitude, 1), degreesText(window.moonAltitudeMax, 0),
+             phaseAndLight(window.elongation));
+}
+
+QString featureText(const sky::LunarFeature& feature, const sky::FeatureNow& now,
+                    const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, int days)
+{
+    QString text = tr("%1: %2, %3 km\n")
+                       .arg(QString::fromStdString(feature.name),
+                            coordinatesText(feature.latitude, feature.longitude, 1), decimal(feature.diameterKm, 0));
+    text += tr("Ora:           Sole sul dettaglio a %1%2, colongitudine %3\n")
+                .arg(signedDegrees(now.sunAltitude, 1),
+                     now.sunAltitude < 0 ? tr(" (lì è notte)") : QString(), degreesText(now.colongitude, 1));
+    text += now.onNearSide()
+        ? tr("               dalla Terra si vede, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0))
+        : tr("               ora è sull'altra faccia, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0));
+    text += tr("Quando guardarlo (Sole da %1 a %2 sul dettaglio, cielo buio, Luna alta almeno %3):\n")
+                .arg(degreesText(sky::lowSunFrom, 1), degreesText(sky::lowSunTo, 0), degreesText(sky::moonHigh, 0));
+    for (const sky::FeatureWindow& window : windows)
+        text += QStringLiteral("  %1\n").arg(featureWindowText(window, zone));
+    if (windows.empty())
+        text += tr("  mai nei prossimi %1 giorni\n").arg(days);
+    return text;
+}
+
+QString passText(const sky::Pass& pass, const sky::Zone& zone)
+{
+    return tr("%1  %2, %3 dal punto, Sole a %4 (%5), diametro %6′")
+        .arg(localTime(pass.when, zone), phaseAndLight(pass.elongation), degreesText(pass.separation, 1),
+             signedDegrees(pass.sunAltitude, 0), lightName(sky::lightOf(pass.sunAltitude)),
+             decimal(pass.moonDiameterArcmin, 1));
+}
+
+QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& passes, const sky::Place& place,
+                   int days)
+{
+    QString text = toward.distanceMetres
+        ? tr("Il punto:      azimut %1, altezza %2, a %3 m\n")
+              .arg(degreesText(toward.azimuth, 2), signedDegrees(toward.altitude, 2), decimal(*toward.distanceMetres, 0))
+        : tr("La direzione:  azimut %1, altezza %2\n")
+              .arg(degreesText(toward.azimuth, 2), signedDegrees(toward.altitude, 2));
+    const sky::Zone zone = place.clock();
+    for (const sky::Pass& pass : passes)
+        text += passText(pass, zone) + u'\n';
+    if (!passes.empty())
+        return text;
+    const double declination = sky::declinationOf(toward, place);
+    if (std::abs(declination) > sky::moonReach + sky::passRadius)
+        return text + tr("La Luna non passa mai di lì: quella direzione ha declinazione %1, la Luna non va oltre %2.\n")
+                          .arg(signedDegrees(declination, 1), degreesText(sky::moonReach, 0));
+    return text + tr("La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.\n")
+                      .arg(degreesText(sky::passRadius, 0))
+                      .arg(days);
+}
+
+} // namespace luna

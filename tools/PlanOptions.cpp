@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The planners' options: --night, --feature, --toward and --landmark.
+
+#include "RenderRequest.h"
+
+#include "Formats.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace luna {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("luna-render", text);
+}
+
+// An azimuth and an apparent altitude: "AZ,ALT" in degrees.
+sky::Direction directionFromText(const QString& text)
+{
+    const QStringList parts = text.split(u',');
+    const auto azimuth = parts.size() == 2 ? angleFromText(parts[0].trimmed()) : std::nullopt;
+    const auto altitude = parts.size() == 2 ? angleFromText(parts[1].trimmed()) : std::nullopt;
+    if (!azimuth || !altitude)
+        fail(tr("--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,5").arg(quoted(text)));
+    if (*azimuth < 0 || *azimuth > 360)
+        fail(tr("--toward: l'azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est").arg(decimal(*azimuth, 1)));
+    if (*altitude < -90 || *altitude > 90)
+        fail(tr("--toward: l'altezza %1 non va bene: serve da -90 a 90 gradi").arg(decimal(*altitude, 1)));
+    sky::Direction direction;
+    direction.azimuth = *azimuth == 360 ? 0 : *azimuth;
+    direction.altitude = *altitude;
+    return direction;
+}
+
+sky::Direction landmarkFromText(const QString& text, const sky::Place& observer)
+{
+    sky::Place landmark;
+    try {
+        landmark = sky::parseCoordinates(text.toStdString());
+    } catch (const sky::BadPlace& error) {
+        fail(QStringLiteral("--landmark: %1").arg(describe(error)));
+    }
+    try {
+        return sky::directionOf(landmark, observer);
+    } catch (const sky::BadLandmark& error) {
+        if (error.reason == sky::BadLandmark::Reason::Same)
+            fail(tr("--landmark: il punto coincide con il luogo di --place: serve un punto lontano da chi guarda"));
+        fail(tr("--landmark: il punto è nascosto dalla curvatura della Terra, a %1 km da chi guarda: dare le altezze "
+                "in metri (LAT,LON,ALTEZZA) a --landmark e a --place")
+                 .arg(decimal(error.distanceMetres / 1000, 1)));
+    }
+}
+
+const sky::LunarFeature* featureFromText(const QString& name)
+{
+    const sky::FeatureMatch match = sky::findFeature(name.toStdString());
+    if (match.feature)
+        return match.feature;
+    QStringList closest;
+    for (const std::string& candidate : match.closest)
+        closest << QString::fromStdString(candidate);
+    if (closest.isEmpty())
+        fail(tr("--feature: nessun dettaglio della Luna si chiama %1 (i nomi dell'IAU, come Copernicus o Mare Crisium)")
+                 .arg(quoted(name)));
+    fail(tr("--feature: nessun dettaglio della Luna si chiama %1: forse %2?").arg(quoted(name), closest.join(u", ")));
+}
+
+} // namespace
+
+RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::Instant now)
+{
+    const int asked = int(request.night) + int(bool(request.feature)) + int(request.toward || request.landmark);
+    if (asked > 1 || (request.toward && request.landmark))
+        fail(tr("--night, --feature, --toward e --landmark vanno uno alla volta"));
+    if (request.angle)
+        fail(tr("%1 non serve qui: il giorno si dà con --date").arg(quoted(*request.angle)));
+    if (request.info || request.asSeen || request.face || request.map || request.eclipses || request.calendar
+        || !request.directory.isEmpty() || request.format || request.kind || request.visible)
+        fail(tr("--night, --feature, --toward e --landmark vanno da soli, con --date, --place e --json "
+                "(e -o per --night)"));
+    if (!options.place)
+        fail(tr("serve un luogo, con --place (il fuso orario non ne dà uno)"));
+    if (!options.when)
+        options.when = now;
+
+    if (request.night) {
+        if (request.count || request.days)
+            fail(tr("--night è una notte sola: togliere --count e --days"));
+        options.task = RenderOptions::Task::Night;
+        if (request.output.isEmpty())
+            return options;
+        if (request.json)
+            fail(tr("--night con -o disegna il grafico: togliere --json"));
+        const auto format = formatOfFile(request.output);
+        if (!format)
+            fail(tr("-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(request.output)));
+        if (QFileInfo(request.output).isDir())
+            fail(tr("-o: %1 è una cartella").arg(quoted(request.output)));
+        checkFolder(QStringLiteral("-o"), QFileInfo(request.output).absolutePath());
+        options.format = *format;
+        options.output = request.output;
+        options.size = request.size.value_or(nightChartSize);
+        options.task = RenderOptions::Task::NightChart;
+        return options;
+    }
+
+    if (!request.output.isEmpty() || request.size || request.background)
+        fail(tr("--feature, --toward e --landmark elencano e non disegnano: togliere -o, --size e --background"));
+    if (request.count)
+        options.count = countFrom(*request.count, mostWindows);
+    if (request.days) {
+        bool ok = false;
+        options.days = request.days->toInt(&ok);
+        if (!ok || options.days < 1 || options.days > mostDays)
+            fail(tr("--days: %1 non va bene: serve un numero di giorni da 1 a %2").arg(quoted(*request.days)).arg(mostDays));
+    }
+    if (request.feature) {
+        options.feature = featureFromText(*request.feature);
+        options.task = RenderOptions::Task::Feature;
+        return options;
+    }
+    options.toward = request.toward ? directionFromText(*request.toward) : landmarkFromText(*request.landmark, *options.place);
+    options.task = RenderOptions::Task::Passes;
+    return options;
+}
+
+} // namespace luna
