@@ -80,6 +80,9 @@ private slots:
     void badInputIsRefused();
     void infoAsJson_data();
     void infoAsJson();
+    void plannersAnswerInJson_data();
+    void plannersAnswerInJson();
+    void nightChartIsDrawn();
     void eclipsesAreListed();
     void solarEclipsesFromAPlace();
     void timesInThePlacesZone();
@@ -287,6 +290,24 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("count without eclipses") << QStringList{"90", "--count", "3"} << "--eclipses";
     QTest::newRow("visible without a place") << QStringList{"TZ=UTC", "--eclipses", "--visible"} << "--place";
     QTest::newRow("visible without eclipses") << QStringList{"--date", "now", "--info", "--visible"} << "--eclipses";
+    QTest::newRow("night without a place") << QStringList{"TZ=UTC", "--night"} << "--place";
+    QTest::newRow("night, a count") << QStringList{"--night", "--place", "Rome", "--count", "2"} << "--count";
+    QTest::newRow("night, a picture that is no picture")
+        << QStringList{"--night", "--place", "Rome", "-o", "@/out.jpg"} << "out.jpg";
+    QTest::newRow("unknown feature, with the closest")
+        << QStringList{"--feature", "Copernicos", "--place", "Rome"} << "Copernicus";
+    QTest::newRow("feature and night") << QStringList{"--feature", "Plato", "--night", "--place", "Rome"} << "--night";
+    QTest::newRow("feature drawn") << QStringList{"--feature", "Plato", "--place", "Rome", "-o", "@/out.png"} << "-o";
+    QTest::newRow("azimuth 400") << QStringList{"--toward", "400,10", "--place", "Rome"} << "400";
+    QTest::newRow("altitude past the zenith") << QStringList{"--toward", "90,95", "--place", "Rome"} << "95";
+    QTest::newRow("direction not AZ,ALT") << QStringList{"--toward", "est", "--place", "Rome"} << "--toward";
+    QTest::newRow("landmark where one stands")
+        << QStringList{"--landmark", "41.8892,12.4922", "--place", "41.8892,12.4922,60"} << "--landmark";
+    QTest::newRow("landmark under the horizon")
+        << QStringList{"--landmark", "42.5,13.5", "--place", "41.8892,12.4922,60"} << "km";
+    QTest::newRow("landmark not a number") << QStringList{"--landmark", "cupola", "--place", "Rome"} << "--landmark";
+    QTest::newRow("days out of range") << QStringList{"--toward", "90,10", "--place", "Rome", "--days", "0"} << "--days";
+    QTest::newRow("days without a planner") << QStringList{"--eclipses", "--days", "30"} << "--days";
 }
 
 void TestRender::badInputIsRefused()
@@ -425,6 +446,83 @@ void TestRender::infoAsJson()
         QCOMPARE(object.keys(), (QStringList{"date", "distance_km"}));
         QVERIFY(object["date"].toString() > info["date"].toString());
     }
+}
+
+void TestRender::plannersAnswerInJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("itemKeys");
+    QTest::newRow("a night") << QStringList{"--night", "--date", "2027-03-20", "--place", "Rome"}
+                             << QStringList{"from", "moon_in_dark_sky", "moon_rise", "moon_set", "moon_transit",
+                                            "samples", "sun", "to"}
+                             << "samples" << 24 * 6 + 1
+                             << QStringList{"moon_altitude", "moon_azimuth", "sun_altitude", "sun_azimuth", "time"};
+    QTest::newRow("a crater") << QStringList{"--feature", "copernicus", "--date", "2027-01-01", "--place", "Rome"}
+                              << QStringList{"colongitude", "date", "distance_from_centre", "feature", "on_near_side",
+                                             "sun_altitude", "windows"}
+                              << "windows" << 4
+                              << QStringList{"colongitude", "from", "illuminated", "moon_altitude_max", "phase_id",
+                                             "sun_altitude_from", "sun_altitude_to", "to"};
+    QTest::newRow("a landmark")
+        << QStringList{"--landmark", "41.9022,12.4533,136", "--place", "41.8892,12.4922,60", "--date", "2027-01-01",
+                       "--count", "2"}
+        << QStringList{"passes", "target"} << "passes" << 2
+        << QStringList{"illuminated", "light", "moon_altitude", "moon_azimuth", "moon_diameter_arcmin", "phase_id",
+                       "separation", "sun_altitude", "time"};
+}
+
+// The keys scripts read, each list as long as asked; times in UTC.
+void TestRender::plannersAnswerInJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, list);
+    QFETCH(int, count);
+    QFETCH(QStringList, itemKeys);
+    const Run run = render(arguments + QStringList{"--json"});
+    QCOMPARE(run.status, 0);
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(object.keys(), keys);
+    const QJsonArray items = object[list].toArray();
+    QCOMPARE(items.size(), count);
+    for (const QJsonValue& item : items) {
+        QCOMPARE(item.toObject().keys(), itemKeys);
+        for (const char* time : {"time", "from", "to"})
+            if (item.toObject().contains(QLatin1String(time)))
+                QVERIFY(item.toObject()[QLatin1String(time)].toString().endsWith(u'Z'));
+    }
+    if (list == u"samples") {
+        QCOMPARE(items.first().toObject()["time"].toString(), object["from"].toString());
+        QCOMPARE(items.last().toObject()["time"].toString(), object["to"].toString());
+        QCOMPARE(object["from"].toString(), QStringLiteral("2027-03-20T11:00:00Z"));
+        QCOMPARE(object["sun"].toObject().keys().size(), 8);
+    }
+    if (list == u"passes") {
+        QVERIFY(std::abs(object["target"].toObject()["distance_m"].toDouble() - 3536) < 2);
+        for (const QJsonValue& item : items)
+            QVERIFY(QStringList({"day", "golden", "blue", "night"}).contains(item.toObject()["light"].toString()));
+    }
+}
+
+// The chart at its default size and at another, as PNG and SVG; its
+// bands are the sky's: the day's blue at noon on the left, the night's in
+// the middle.
+void TestRender::nightChartIsDrawn()
+{
+    const QString png = folder->filePath("notte.png"), svg = folder->filePath("notte.svg");
+    QCOMPARE(render({"--night", "--date", "2027-03-20", "--place", "Rome", "-o", png}).status, 0);
+    const QImage chart(png);
+    QCOMPARE(chart.size(), QSize(800, 450));
+    const QColor noon = chart.pixelColor(70, 60), midnight = chart.pixelColor(470, 400);
+    QVERIFY2(noon.blue() > 180 && noon.red() < 160, qPrintable(noon.name()));
+    QVERIFY2(midnight.lightness() < 40, qPrintable(midnight.name()));
+    QCOMPARE(render({"--night", "--date", "2027-03-20", "--place", "Rome", "-o", svg, "--size", "1600x900"}).status, 0);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.viewBox().size(), QSize(1600, 900));
 }
 
 void TestRender::eclipsesAreListed()

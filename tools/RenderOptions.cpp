@@ -370,7 +370,7 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     if (request.days)
         fail(QCoreApplication::translate("luna-render", "--days vale solo con --feature, --toward e --landmark"));
     if ((request.count || request.kind || request.visible) && !request.eclipses)
-        fail(QCoreApplication::translate("luna-render", "--count, --kind e --visible valgono solo con --eclipses"));
+        fail(QCoreApplication::translate("luna-render", "--kind e --visible valgono solo con --eclipses, --count anche con --feature, --toward e --landmark"));
     if (request.eclipses) {
         if (!request.directory.isEmpty())
             fail(QCoreApplication::translate("luna-render", "--eclipses elenca e non disegna: togliere --all"));
