@@ -179,6 +179,24 @@ void solarEclipsesFrom(benchmark::State& state, bool rome)
             state.SkipWithError("luna-render listed too few");
 }
 
+// The planners, each the whole luna-render run: a night from Rome, the next
+// four windows of Copernicus within 60 days, and every pass of the Moon
+// behind St Peter's dome seen from the Colosseum over a year. Their floor:
+// --info for the same place and day, which looks the place up, starts the
+// same program and gathers an instant's facts.
+void planner(benchmark::State& state, const char* which)
+{
+    const std::map<std::string, QStringList> arguments{
+        {"night", {"--night", "--date", "2027-03-20", "--place", "Rome"}},
+        {"feature", {"--feature", "Copernicus", "--date", "2027-01-01", "--days", "60", "--place", "Rome"}},
+        {"landmark",
+         {"--landmark", "41.9022,12.4533,136", "--place", "41.8892,12.4922,60", "--date", "2027-01-01", "--count",
+          "100", "--days", "366"}},
+        {"info", {"--info", "--date", "2027-03-20", "--place", "Rome"}}};
+    for (auto _ : state)
+        timedRender(state, arguments.at(which));
+}
+
 // The floor of a program's run: luna-render printing its version.
 void renderVersion(benchmark::State& state)
 {
@@ -375,6 +393,9 @@ public:
         row("the Sun's hours: a year", "sunHoursYear", "topocentric", 1e3, "ms", "< 100 ms");
         row("every eclipse, 1900-2100", "allEclipses", "elongation", 1e3, "ms", "< 1000 ms");
         row("solar eclipses from Rome, run", "solarEclipses/rome", "solarEclipses/nowhere", 1, "s", "< 2 s");
+        row("a night from Rome, run", "planner/night", "planner/info", 1, "s", "< 2x");
+        row("a crater's windows, 60 days, run", "planner/feature", "planner/info", 1, "s", "< 0.5 s");
+        row("a landmark's passes, a year, run", "planner/landmark", "planner/info", 1, "s", "< 1 s");
         row("a year's lunario, PDF", "calendarYear/pdf", "renderVersion", 1, "s", "< 1.5 s, < 500 kB");
         row("a year's lunario, iCalendar", "calendarYear/ics", "renderVersion", 1, "s", "< 0.5 s");
         if (sizes.count("calendarYear/pdf"))
@@ -435,6 +456,11 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("solarEclipses/nowhere", solarEclipsesFrom, false)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/pdf", calendarYear, "lunario.pdf")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/ics", calendarYear, "luna.ics")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+    for (const char* which : {"night", "feature", "landmark", "info"})
+        benchmark::RegisterBenchmark((std::string("planner/") + which).c_str(), planner, which)
+            ->UseManualTime()
+            ->Iterations(5)
+            ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("renderVersion", renderVersion)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
