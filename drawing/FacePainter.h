@@ -119,6 +119,44 @@ inline double quickAtan2(double y, double x)
     return y < 0 ? -r : r;
 }
 
+// How the globe lies on the picture: the selenographic direction of a point
+// (u, v) of the disc, in its radius, right and up from its middle, for a
+// face turned `turn` degrees clockwise.
+class FaceFrame {
+public:
+    FaceFrame(const FaceView& view, double turn)
+        : towards_(unit(view.centreLongitude, view.centreLatitude))
+    {
+        // The Moon's north and selenographic east on the picture, (right,
+        // up): north at the axis's angle towards the sky's east (the left),
+        // turned with the picture.
+        const double axis = (view.axisAngle - turn) * radiansPerDegree;
+        north_[0] = -std::sin(axis), north_[1] = std::cos(axis);
+        east_[0] = std::cos(axis), east_[1] = std::sin(axis);
+        // The selenographic frame at the middle of the disc.
+        const double l = view.centreLongitude * radiansPerDegree, b = view.centreLatitude * radiansPerDegree;
+        localEast_ = {-std::sin(l), std::cos(l), 0};
+        localNorth_ = {-std::sin(b) * std::cos(l), -std::sin(b) * std::sin(l), std::cos(b)};
+    }
+
+    // The unit vector of the point, and how squarely it faces us (zero at
+    // the limb).
+    std::pair<Vector, double> at(double u, double v) const
+    {
+        const double x = u * east_[0] + v * east_[1];
+        const double y = u * north_[0] + v * north_[1];
+        const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y));
+        Vector p{};
+        for (std::size_t i = 0; i < 3; ++i)
+            p[i] = z * towards_[i] + x * localEast_[i] + y * localNorth_[i];
+        return {p, z};
+    }
+
+private:
+    Vector towards_, localEast_{}, localNorth_{};
+    double north_[2]{}, east_[2]{};
+};
+
 // What one point of the disc needs: where it falls on the map, in texels,
 // how high the Sun stands there (the cosine of its zenith distance) and how
 // squarely it faces us.
@@ -143,24 +181,13 @@ public:
         , backdrop_(qPremultiply(background.rgba()))
         , disc_(placeDisc(size_.width(), size_.height()))
         , radius_(disc_.radius)
-        , towards_(unit(view.centreLongitude, view.centreLatitude))
+        , frame_(view, turn)
         , sun_(unit(view.sunLongitude, view.sunLatitude))
     {
-        // The Moon's north and selenographic east on the picture, (right,
-        // up): north at the axis's angle towards the sky's east (the left),
-        // turned with the picture.
-        const double axis = (view.axisAngle - turn) * radiansPerDegree;
-        north_[0] = -std::sin(axis), north_[1] = std::cos(axis);
-        east_[0] = std::cos(axis), east_[1] = std::sin(axis);
         // The sky's east and north on the picture, for the shadow.
         const double sky = -turn * radiansPerDegree;
         skyEast_[0] = -std::cos(sky), skyEast_[1] = -std::sin(sky);
         skyNorth_[0] = -std::sin(sky), skyNorth_[1] = std::cos(sky);
-        // The selenographic frame at the middle of the disc.
-        const double l = view.centreLongitude * radiansPerDegree, b = view.centreLatitude * radiansPerDegree;
-        localEast_ = {-std::sin(l), std::cos(l), 0};
-        localNorth_ = {-std::sin(b) * std::cos(l), -std::sin(b) * std::sin(l), std::cos(b)};
-
         // Inside the disc the map's point and the light change smoothly:
         // they are found exactly at the ends of short spans and drawn
         // straight between. A span is as long as keeps the straight line
@@ -194,12 +221,7 @@ private:
     // and up from its middle.
     Sample exact(double u, double v) const
     {
-        const double x = u * east_[0] + v * east_[1];
-        const double y = u * north_[0] + v * north_[1];
-        const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y));
-        Vector p{};
-        for (std::size_t i = 0; i < 3; ++i)
-            p[i] = z * towards_[i] + x * localEast_[i] + y * localNorth_[i];
+        const auto [p, z] = frame_.at(u, v);
         const double longitude = quickAtan2(p[1], p[0]) / radiansPerDegree;
         const double latitude = quickAtan2(p[2], std::sqrt(p[0] * p[0] + p[1] * p[1])) / radiansPerDegree;
         return Sample{(longitude / 360 + 0.5) * albedo_.width(), (0.5 - latitude / 180) * albedo_.height(),
@@ -297,8 +319,9 @@ private:
     QRgb backdrop_;
     DiscPlacement disc_;
     double radius_;
-    double north_[2]{}, east_[2]{}, skyEast_[2]{}, skyNorth_[2]{};
-    Vector towards_, localEast_{}, localNorth_{}, sun_;
+    double skyEast_[2]{}, skyNorth_[2]{};
+    FaceFrame frame_;
+    Vector sun_;
     double bend_ = 0, inner2_ = 0;
     int top_ = 0, bottom_ = 0, left_ = 0, right_ = 0;
 };

@@ -82,4 +82,15 @@ QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, con
     return face;
 }
 
+std::optional<std::pair<double, double>> selenographicAt(const FaceView& view, QSize size, QPointF at, double turn)
+{
+    const DiscPlacement disc = placeDisc(size.width(), size.height());
+    const double u = (at.x() - disc.x) / disc.radius, v = (disc.y - at.y()) / disc.radius;
+    if (disc.radius <= 0 || u * u + v * v > 1)
+        return std::nullopt;
+    const auto [p, facing] = face::FaceFrame(view, turn).at(u, v);
+    return std::pair{std::atan2(p[2], std::hypot(p[0], p[1])) / face::radiansPerDegree,
+                     std::atan2(p[1], p[0]) / face::radiansPerDegree};
+}
+
 } // namespace luna

@@ -9,9 +9,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 
 #include <optional>
+#include <utility>
 
 namespace luna {
 
@@ -67,5 +69,10 @@ struct FaceDrawing {
 };
 QImage drawMoonFace(const QImage& map, QSize size, const QColor& background, const FaceView& view,
                     double turn = 0, FaceDrawing how = {});
+
+// The selenographic point (latitude, longitude, degrees) that a picture of
+// `size` drawn as above shows at `at`, or none off the disc.
+std::optional<std::pair<double, double>> selenographicAt(const FaceView& view, QSize size, QPointF at,
+                                                         double turn = 0);
 
 } // namespace luna

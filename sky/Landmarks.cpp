@@ -11,6 +11,8 @@
 
 #include <GeographicLib/Geodesic.hpp>
 
+#include <charconv>
+
 namespace luna::sky {
 
 using namespace detail;
@@ -73,6 +75,31 @@ Direction directionOf(const Place& landmark, const Place& observer)
     direction.altitude = degrees(geometric) + degrees(terrestrialRefraction * metres / meanEarthRadiusMetres / 2);
     direction.distanceMetres = metres;
     return direction;
+}
+
+Direction parseDirection(std::string_view text)
+{
+    const auto number = [](std::string_view part) -> std::optional<double> {
+        while (!part.empty() && part.front() == ' ')
+            part.remove_prefix(1);
+        while (!part.empty() && part.back() == ' ')
+            part.remove_suffix(1);
+        double value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || error != std::errc() || end != part.data() + part.size() || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    };
+    const auto comma = text.find(',');
+    const auto azimuth = comma == std::string_view::npos ? std::nullopt : number(text.substr(0, comma));
+    const auto altitude = comma == std::string_view::npos ? std::nullopt : number(text.substr(comma + 1));
+    if (!azimuth || !altitude)
+        throw BadDirection(BadDirection::Reason::Form, 0);
+    if (*azimuth < 0 || *azimuth > 360)
+        throw BadDirection(BadDirection::Reason::Azimuth, *azimuth);
+    if (*altitude < -90 || *altitude > 90)
+        throw BadDirection(BadDirection::Reason::Altitude, *altitude);
+    return Direction{*azimuth == 360 ? 0 : *azimuth, *altitude, std::nullopt};
 }
 
 double declinationOf(const Direction& direction, const Place& place)

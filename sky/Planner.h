@@ -101,6 +101,25 @@ struct Direction {
 
 inline constexpr double terrestrialRefraction = 0.13;
 
+// A direction that is none: not written as AZ,ALT, an azimuth outside 0 to
+// 360 or an altitude outside -90 to 90.
+class BadDirection : public std::invalid_argument {
+public:
+    enum class Reason { Form, Azimuth, Altitude };
+    BadDirection(Reason why, double number)
+        : std::invalid_argument("not a direction")
+        , reason(why)
+        , value(number)
+    {
+    }
+    Reason reason;
+    double value;
+};
+
+// "AZ,ALT" in decimal degrees (blanks allowed around either). Throws
+// BadDirection.
+Direction parseDirection(std::string_view text);
+
 // A landmark no one at the place can see: the place itself, or one hidden
 // by the Earth's curvature.
 class BadLandmark : public std::invalid_argument {

@@ -155,6 +155,12 @@ void TestFace::aSpotLandsWhereTheProjectionPutsIt()
     const QPointF expected = projected(longitude, latitude, view, size);
     QVERIFY2(QLineF(found, expected).length() < 2.5,
              qPrintable(QString("(%1, %2) against (%3, %4)").arg(found.x()).arg(found.y()).arg(expected.x()).arg(expected.y())));
+    // And the point picked there is the spot's: what the pointer names.
+    const auto picked = selenographicAt(view, size, expected);
+    QVERIFY(picked);
+    QVERIFY2(std::abs(picked->first - latitude) < 1e-6 && std::abs(std::remainder(picked->second - longitude, 360)) < 1e-6,
+             qPrintable(QString("%1, %2").arg(picked->first).arg(picked->second)));
+    QVERIFY(!selenographicAt(view, size, QPointF(1, 1)));
 }
 
 // A spot 4 degrees beyond the mean eastern limb shows when the libration

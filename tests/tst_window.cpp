@@ -10,6 +10,8 @@
 #include "Form1.h"
 #include "LocalDates.h"
 #include "MonthWindow.h"
+#include "NightWindow.h"
+#include "PlanDialogs.h"
 #include "OwnWindow.h"
 #include "PictureBox.h"
 #include "PlaceNames.h"
@@ -40,6 +42,11 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QComboBox>
+#include <QDir>
+#include <QHelpEvent>
+#include <QPlainTextEdit>
+#include <QToolTip>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +104,11 @@ private slots:
     void monthViewTellsEachDay();
     void monthWindowReadsTheProgramsClock();
     void placeCompletionsComeAtOnce();
+    void nightWindowTurnsTheNights();
+    void factsLeadToTheFeaturesAndTheNight();
+    void alignmentListsThePasses_data();
+    void alignmentListsThePasses();
+    void faceNamesTheFeatureUnderThePointer();
 
 private:
     QTemporaryDir configuration;
@@ -136,6 +148,8 @@ void TestWindow::shortcutsDoWhatTheirItemsSay_data()
     QTest::newRow("place") << "Luogo…" << QKeySequence(Qt::CTRL | Qt::Key_L);
     QTest::newRow("facts") << "La Luna…" << QKeySequence(Qt::CTRL | Qt::Key_I);
     QTest::newRow("month") << "Calendario lunare…" << QKeySequence(Qt::CTRL | Qt::Key_K);
+    QTest::newRow("night") << "Stanotte" << QKeySequence(Qt::CTRL | Qt::Key_T);
+    QTest::newRow("alignment") << "Allineamento…" << QKeySequence(Qt::CTRL | Qt::Key_G);
     QTest::newRow("menu") << "" << QKeySequence(Qt::SHIFT | Qt::Key_F10);
 }
 
@@ -179,8 +193,10 @@ void TestWindow::shortcutsDoWhatTheirItemsSay()
     if (keys == QKeySequence(Qt::CTRL | Qt::Key_N)) {
         QCOMPARE(form->shownInstant(), std::optional(clock.now()));
         QCOMPARE(form->windowTitle(), "Visualizzazione Zelvo lunari — giovedì 24 dicembre 2026, 22:00");
-    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_D) || keys == QKeySequence(Qt::CTRL | Qt::Key_L)) {
-        QCOMPARE(dialogs, 1);
+    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_D) || keys == QKeySequence(Qt::CTRL | Qt::Key_L)
+               || keys == QKeySequence(Qt::CTRL | Qt::Key_G)) {
+        // The alignment's dialog is the window's, modal without blocking.
+        QTRY_COMPARE(dialogs, 1);
     } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_I)) {
         QTRY_VERIFY(form->facts()->isVisible());
         // The facts of the present are those of the window's clock.
@@ -188,6 +204,8 @@ void TestWindow::shortcutsDoWhatTheirItemsSay()
                  qPrintable(form->facts()->report()));
     } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_K)) {
         QTRY_VERIFY(form->month()->isVisible());
+    } else if (keys == QKeySequence(Qt::CTRL | Qt::Key_T)) {
+        QTRY_VERIFY(form->night()->isVisible());
     } else {
         QTRY_VERIFY(form->menu->isVisible());
         form->menu->hide();
@@ -604,9 +622,10 @@ void TestWindow::ownWindowsFitAndCloseWithEsc()
     form->showInstant(local(2026, 12, 24, 22, 0));
     form->actionFacts->trigger();
     form->actionMonth->trigger();
+    form->actionNight->trigger();
     FactsWindow* facts = form->facts();
     MonthWindow* month = form->month();
-    for (QWidget* window : {static_cast<QWidget*>(facts), static_cast<QWidget*>(month)}) {
+    for (QWidget* window : {static_cast<QWidget*>(facts), static_cast<QWidget*>(month), static_cast<QWidget*>(form->night())}) {
         QVERIFY(window->isVisible());
         const QRect room = window->screen()->availableGeometry();
         QVERIFY2(room.contains(window->frameGeometry()),
@@ -622,6 +641,9 @@ void TestWindow::ownWindowsFitAndCloseWithEsc()
     QApplication::setActiveWindow(facts);
     QTest::keyClick(facts, Qt::Key_Escape);
     QVERIFY(!facts->isVisible());
+    QApplication::setActiveWindow(form->night());
+    QTest::keyClick(form->night(), Qt::Key_Escape);
+    QVERIFY(!form->night()->isVisible());
     QApplication::setActiveWindow(month);
     QTest::keyClick(month, Qt::Key_W, Qt::ControlModifier);
     QVERIFY(!month->isVisible());
@@ -761,6 +783,99 @@ void TestWindow::placeCompletionsComeAtOnce()
         QVERIFY(resolved.startsWith(QStringLiteral("Torino, Piemonte, Italia")));
     }
     QVERIFY2(best < 50, qPrintable(QString("%1 ms").arg(best)));
+}
+
+// "Stanotte" shows the night of the instant shown at the place, in words
+// too; Page Down and the button go on a night, Page Up back; without a place
+// it says what it needs.
+void TestWindow::nightWindowTurnsTheNights()
+{
+    form->setPlace(*sky::ZoneTable().exactly("Europe/Rome"));
+    form->showInstant(local(2027, 3, 20, 22, 0));
+    form->actionNight->trigger();
+    NightWindow* window = form->night();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->windowTitle(), "Stanotte — sabato 20 marzo 2027");
+    QCOMPARE(window->night()->from, local(2027, 3, 20, 12, 0));
+    QVERIFY2(window->chart()->accessibleDescription().contains("Sorge:"), qPrintable(window->chart()->accessibleDescription()));
+    window->grab().save(QDir::temp().filePath("luna-night-window.png"));
+    QTest::keyClick(window->chart(), Qt::Key_PageDown);
+    QCOMPARE(window->night()->from, local(2027, 3, 21, 12, 0));
+    window->previous->click();
+    window->previous->click();
+    QCOMPARE(window->night()->from, local(2027, 3, 19, 12, 0));
+
+    NightWindow nowhere;
+    nowhere.showNight(local(2027, 3, 20, 22, 0), std::nullopt);
+    QVERIFY(!nowhere.night());
+    QVERIFY(!nowhere.problem->isHidden());
+    QVERIFY(nowhere.problem->text().contains("Luogo…"));
+    QVERIFY(!nowhere.next->isEnabled());
+}
+
+// The facts window names the features on the terminator as links to their
+// windows, and its "Stanotte…" opens the night.
+void TestWindow::factsLeadToTheFeaturesAndTheNight()
+{
+    form->setPlace(*sky::ZoneTable().exactly("Europe/Rome"));
+    // The first quarter of 2027-01-15: the terminator near the middle of
+    // the disc.
+    form->showInstant(local(2027, 1, 15, 21, 0));
+    form->actionFacts->trigger();
+    FactsWindow* facts = form->facts();
+    QVERIFY(facts->terminator->isVisible());
+    QVERIFY2(facts->terminator->text().contains("<a href="), qPrintable(facts->terminator->text()));
+    QString title, text;
+    whenOpen<FeatureDialog>(this, [&](FeatureDialog& dialog) {
+        title = dialog.windowTitle();
+        text = dialog.text->toPlainText();
+        dialog.reject();
+    });
+    emit facts->terminator->linkActivated(QStringLiteral("Mare%20Crisium"));
+    QTRY_COMPARE(title, "Quando guardare Mare Crisium");
+    QVERIFY2(text.contains("Quando guardarlo"), qPrintable(text));
+    facts->nightButton->click();
+    QTRY_VERIFY(form->night()->isVisible());
+}
+
+void TestWindow::alignmentListsThePasses_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("the dome") << 0 << "41.9022,12.4533,136" << "dal punto";
+    QTest::newRow("a direction") << 1 << "294,1.2" << "dal punto";
+    QTest::newRow("azimuth 400") << 1 << "400,10" << "";
+    QTest::newRow("where one stands") << 0 << "41.8892,12.4922" << "";
+    QTest::newRow("beyond the horizon") << 0 << "42.5,13.5" << "";
+}
+
+void TestWindow::alignmentListsThePasses()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, written);
+    QFETCH(QString, found);
+    AlignmentDialog dialog(local(2027, 1, 1, 0, 0), sky::Place{{}, 41.8892, 12.4922, 60});
+    dialog.show();
+    dialog.kind->setCurrentIndex(kind);
+    dialog.target->setText(written);
+    QCOMPARE(dialog.search(), !found.isEmpty());
+    QCOMPARE(dialog.problem->isHidden(), !found.isEmpty());
+    if (!found.isEmpty())
+        QVERIFY2(dialog.text->toPlainText().contains(found), qPrintable(dialog.text->toPlainText()));
+}
+
+// With the face shown, the mean face's middle is Sinus Medii's, and the
+// tooltip names the smallest feature there.
+void TestWindow::faceNamesTheFeatureUnderThePointer()
+{
+    form->actionFace->trigger();
+    const QPoint middle(form->PicLuna->width() / 2, form->PicLuna->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, middle, form->PicLuna->mapToGlobal(middle));
+    QApplication::sendEvent(form->PicLuna, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().contains(" km"), qPrintable(QToolTip::text()));
+    QVERIFY2(QToolTip::text().startsWith("Sinus Medii"), qPrintable(QToolTip::text()));
 }
 
 QTEST_MAIN(TestWindow)

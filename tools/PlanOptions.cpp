@@ -23,19 +23,19 @@ QString tr(const char* text)
 // An azimuth and an apparent altitude: "AZ,ALT" in degrees.
 sky::Direction directionFromText(const QString& text)
 {
-    const QStringList parts = text.split(u',');
-    const auto azimuth = parts.size() == 2 ? angleFromText(parts[0].trimmed()) : std::nullopt;
-    const auto altitude = parts.size() == 2 ? angleFromText(parts[1].trimmed()) : std::nullopt;
-    if (!azimuth || !altitude)
-        fail(tr("--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,5").arg(quoted(text)));
-    if (*azimuth < 0 || *azimuth > 360)
-        fail(tr("--toward: l'azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est").arg(decimal(*azimuth, 1)));
-    if (*altitude < -90 || *altitude > 90)
-        fail(tr("--toward: l'altezza %1 non va bene: serve da -90 a 90 gradi").arg(decimal(*altitude, 1)));
-    sky::Direction direction;
-    direction.azimuth = *azimuth == 360 ? 0 : *azimuth;
-    direction.altitude = *altitude;
-    return direction;
+    try {
+        return sky::parseDirection(text.toStdString());
+    } catch (const sky::BadDirection& error) {
+        switch (error.reason) {
+        case sky::BadDirection::Reason::Form:
+            break;
+        case sky::BadDirection::Reason::Azimuth:
+            fail(tr("--toward: l'azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est").arg(decimal(error.value, 1)));
+        case sky::BadDirection::Reason::Altitude:
+            fail(tr("--toward: l'altezza %1 non va bene: serve da -90 a 90 gradi").arg(decimal(error.value, 1)));
+        }
+        fail(tr("--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,20").arg(quoted(text)));
+    }
 }
 
 sky::Direction landmarkFromText(const QString& text, const sky::Place& observer)

@@ -5,6 +5,7 @@
 #include "FactsWindow.h"
 
 #include "Formats.h"
+#include "InstantFacts.h"
 
 #include "MoonFace.h"
 #include "OwnWindow.h"
@@ -19,8 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include "Settings.h"
 
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace luna {
@@ -52,9 +53,16 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     face->setAccessibleName(tr("Il volto della Luna"));
     copy = new QPushButton(tr("&Copia"), this);
     copy->setDefault(true);
+    nightButton = new QPushButton(tr("S&tanotte…"), this);
     auto* close = new QPushButton(tr("C&hiudi"), this);
+    terminator = new QLabel(this);
+    terminator->setWordWrap(true);
+    terminator->setTextFormat(Qt::RichText);
+    terminator->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    terminator->setAccessibleName(tr("Sul terminatore: quando guardarli"));
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(nightButton);
     buttons->addStretch();
     buttons->addWidget(copy);
     buttons->addWidget(close);
@@ -64,10 +72,15 @@ FactsWindow::FactsWindow(const sky::Clock& clock, QWidget* parent)
     body->addWidget(face);
     body->addWidget(text, 1);
     layout->addLayout(body);
+    layout->addWidget(terminator);
     layout->addLayout(buttons);
 
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(nightButton, &QPushButton::clicked, this, &FactsWindow::nightRequested);
+    connect(terminator, &QLabel::linkActivated, this, [this](const QString& link) {
+        emit featureRequested(QUrl::fromPercentEncoding(link.toUtf8()));
+    });
     minute_.setSingleShot(true);
     connect(&minute_, &QTimer::timeout, this, &FactsWindow::refresh);
     makeOwnWindow(this, QSize(640, 560), settings::factsGeometry.read());
@@ -86,11 +99,21 @@ void FactsWindow::showFor(std::optional<sky::Instant> instant, const Viewpoint& 
 void FactsWindow::refresh()
 {
     request_.when = instant_.value_or(clock_.now());
+    QStringList links;
     try {
-        report_ = moonReport(request_);
+        const sky::InstantFacts facts = sky::gatherFacts(*request_.when, request_.place);
+        report_ = moonReport(facts, request_.hemisphere, request_.placeFromZone, request_.reader);
+        for (const std::string& name : facts.terminator) {
+            const QString feature = QString::fromStdString(name);
+            links << QStringLiteral("<a href=\"%1\">%2</a>")
+                         .arg(QString::fromUtf8(QUrl::toPercentEncoding(feature)), feature.toHtmlEscaped());
+        }
     } catch (const sky::OutOfRange&) {
         report_.clear();
     }
+    terminator->setText(links.isEmpty() ? QString()
+                                        : tr("Quando guardare i dettagli sul terminatore: %1").arg(links.join(QStringLiteral(", "))));
+    terminator->setVisible(!links.isEmpty());
     text->setPlainText(report_);
     showFace();
     // Wide enough for the longest line, as far as the screen allows.

@@ -39,6 +39,13 @@ public:
     QLabel* face = nullptr;
     QPlainTextEdit* text = nullptr;
     QPushButton* copy = nullptr;
+    QPushButton* nightButton = nullptr;
+    // The features on the terminator, each a link to its next windows.
+    QLabel* terminator = nullptr;
+
+signals:
+    void nightRequested();
+    void featureRequested(const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;

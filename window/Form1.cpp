@@ -121,6 +121,7 @@ Form1::Form1(const sky::Clock& clock, QWidget* parent)
     connect(HScroll1, &ScrollBar::scroll, this, &Form1::onHScroll1Scroll);
     connect(Text1, &CaptionLabel::changed, this, &Form1::onText1Change);
     connect(PicLuna, &PictureBox::clicked, this, &Form1::onPicLunaClick);
+    PicLuna->installEventFilter(this);
 
     createMenu();
     setPauseWaiter(waitHandlingTheRest);
@@ -180,6 +181,8 @@ void Form1::createMenu()
         month()->raise();
         month()->activateWindow();
     });
+    actionNight = add(tr("Stanotte"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { showNight(); });
+    actionAlignment = add(tr("Allineamento…"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { showAlignment(); });
     menu->addSeparator();
     actionAbout = add(tr("Informazioni su Luna"), {}, [this] { showAbout(); });
     actionQuit = add(tr("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::quit(); });
@@ -211,6 +214,8 @@ FactsWindow* Form1::facts()
         facts_ = new FactsWindow(clock_, this);
         facts_->showFor(shown_, viewpoint_);
         connect(this, &Form1::skyChanged, facts_, [this] { facts_->showFor(shown_, viewpoint_); });
+        connect(facts_, &FactsWindow::nightRequested, this, &Form1::showNight);
+        connect(facts_, &FactsWindow::featureRequested, this, &Form1::showFeature);
     }
     return facts_;
 }
@@ -360,10 +365,14 @@ QImage Form1::facePicture(double angle)
         moonMap_ = shippedMoonMap();
     const qreal ratio = PicLuna->devicePixelRatioF();
     const QSize size(int(std::lround(PicLuna->innerWidth() * ratio)), int(std::lround(PicLuna->innerHeight() * ratio)));
-    const FaceView view = shown_ ? faceViewAt(*shown_) : meanFaceView(elongationOf(angle, hemisphere()));
-    QImage face = drawMoonFace(moonMap_, size, Qt::transparent, view, hemisphere() == Hemisphere::South ? 180 : 0);
+    QImage face = drawMoonFace(moonMap_, size, Qt::transparent, faceView(angle), hemisphere() == Hemisphere::South ? 180 : 0);
     face.setDevicePixelRatio(ratio);
     return face;
+}
+
+FaceView Form1::faceView(double angle) const
+{
+    return shown_ ? faceViewAt(*shown_) : meanFaceView(elongationOf(angle, hemisphere()));
 }
 
 void Form1::describe(double angle)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "MoonFace.h"
 #include "PhaseDescription.h"
 #include "Sky.h"
 #include "Viewpoint.h"
@@ -23,6 +24,7 @@ namespace luna {
 class CaptionLabel;
 class FactsWindow;
 class MonthWindow;
+class NightWindow;
 class PictureBox;
 class ScrollBar;
 
@@ -65,6 +67,12 @@ public:
 
     FactsWindow* facts();
     MonthWindow* month();
+    NightWindow* night();
+    // "Stanotte": the night of the instant shown (or of now) at the place.
+    void showNight();
+    // The next windows of a feature of the gazetteer, by its name.
+    void showFeature(const QString& name);
+    void showAlignment();
 
     CaptionLabel* Text1 = nullptr;
     ScrollBar* HScroll1 = nullptr;
@@ -79,6 +87,8 @@ public:
     QAction* actionFace = nullptr;
     QAction* actionFacts = nullptr;
     QAction* actionMonth = nullptr;
+    QAction* actionNight = nullptr;
+    QAction* actionAlignment = nullptr;
     QAction* actionAbout = nullptr;
     QAction* actionQuit = nullptr;
 
@@ -88,6 +98,8 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The face's tooltip names the feature under the pointer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onHScroll1Change();
@@ -99,6 +111,7 @@ private:
 
     void showDrawing();
     QImage facePicture(double angle);
+    FaceView faceView(double angle) const;
     void createMenu();
     void chooseDate();
     void choosePlace();
@@ -114,6 +127,7 @@ private:
     bool showingInstant_ = false;
     QPointer<FactsWindow> facts_;
     QPointer<MonthWindow> month_;
+    QPointer<NightWindow> night_;
     QImage moonMap_;
 };
 

@@ -38,9 +38,10 @@ namespace settings {
 inline const Setting<QString> place{"sky/place"};
 // "north" or "south" when set by hand; empty to follow the place.
 inline const Setting<QString> hemisphere{"sky/hemisphere"};
-// Where the facts and month windows stood, as saveGeometry() gives it.
+// Where the facts, month and night windows stood, as saveGeometry() gives it.
 inline const Setting<QByteArray> factsGeometry{"windows/facts"};
 inline const Setting<QByteArray> monthGeometry{"windows/month"};
+inline const Setting<QByteArray> nightGeometry{"windows/night"};
 // The tray's notices, on unless turned off.
 inline const Setting<bool> notices{"tray/notices", true};
 // Whether the window shows the Moon's face instead of the drawing.
