@@ -17,11 +17,6 @@ namespace luna {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Plan", text);
-}
-
 QString hhmm(sky::Instant when, const sky::Zone& zone)
 {
     return timeText(when, QStringLiteral("HH:mm"), zone);
@@ -49,10 +44,10 @@ QString nightEvent(const std::optional<sky::Instant>& at, const QString& where, 
     if (at)
         return QStringLiteral("%1, %2").arg(localTime(*at, zone), where);
     if (moon.allDay == sky::RiseSet::AllDay::Up)
-        return tr("mai: sopra l'orizzonte tutta la notte");
+        return QCoreApplication::translate("Plan", "mai: sopra l'orizzonte tutta la notte");
     if (moon.allDay == sky::RiseSet::AllDay::Down)
-        return tr("mai: sotto l'orizzonte tutta la notte");
-    return tr("non in questa notte");
+        return QCoreApplication::translate("Plan", "mai: sotto l'orizzonte tutta la notte");
+    return QCoreApplication::translate("Plan", "non in questa notte");
 }
 
 } // namespace
@@ -61,19 +56,19 @@ QString nightText(const sky::Night& night, const sky::Place& place, bool placeFr
 {
     const sky::Zone zone = place.clock();
     const sky::RiseSet& moon = night.moon;
-    QString text = tr("Notte:         da %1 a %2\n").arg(localTime(night.from, zone), localTime(night.to, zone));
-    text += tr("Luogo:         %1\n").arg(placeText(place, placeFromZone));
-    text += tr("Luna:          %1, la più alta alle %2 (%3)\n")
+    QString text = QCoreApplication::translate("Plan", "Notte:         da %1 a %2\n").arg(localTime(night.from, zone), localTime(night.to, zone));
+    text += QCoreApplication::translate("Plan", "Luogo:         %1\n").arg(placeText(place, placeFromZone));
+    text += QCoreApplication::translate("Plan", "Luna:          %1, la più alta alle %2 (%3)\n")
                 .arg(phaseAndLight(night.elongationAtHighest), hhmm(night.samples[night.highest].when, zone),
                      signedDegrees(night.samples[night.highest].moonAltitude, 0));
-    text += tr("Sorge:         %1\n").arg(nightEvent(moon.rise, tr("azimut %1").arg(degreesText(moon.riseAzimuth, 0)), moon, zone));
-    text += tr("Culmina:       %1\n")
-                .arg(nightEvent(moon.transit, tr("altezza %1").arg(signedDegrees(moon.transitAltitude, 0)), moon, zone));
-    text += tr("Tramonta:      %1\n").arg(nightEvent(moon.set, tr("azimut %1").arg(degreesText(moon.setAzimuth, 0)), moon, zone));
+    text += QCoreApplication::translate("Plan", "Sorge:         %1\n").arg(nightEvent(moon.rise, QCoreApplication::translate("Plan", "azimut %1").arg(degreesText(moon.riseAzimuth, 0)), moon, zone));
+    text += QCoreApplication::translate("Plan", "Culmina:       %1\n")
+                .arg(nightEvent(moon.transit, QCoreApplication::translate("Plan", "altezza %1").arg(signedDegrees(moon.transitAltitude, 0)), moon, zone));
+    text += QCoreApplication::translate("Plan", "Tramonta:      %1\n").arg(nightEvent(moon.set, QCoreApplication::translate("Plan", "azimut %1").arg(degreesText(moon.setAzimuth, 0)), moon, zone));
     text += sunHoursLine(night.sun, zone) + darkSkyLine(night.dark, zone);
     // The table's columns as wide as their headings, in either language.
-    const QString hour = tr("Ora"), moonAltitude = tr("Luna: altezza"), azimuth = tr("azimut"),
-                  sunAltitude = tr("Sole: altezza");
+    const QString hour = QCoreApplication::translate("Plan", "Ora"), moonAltitude = QCoreApplication::translate("Plan", "Luna: altezza"), azimuth = QCoreApplication::translate("Plan", "azimut"),
+                  sunAltitude = QCoreApplication::translate("Plan", "Sole: altezza");
     const int first = std::max(5, int(hour.size()));
     text += QStringLiteral("\n%1  %2  %3  %4\n").arg(hour, -first).arg(moonAltitude, azimuth, sunAltitude);
     for (const sky::SkySample& sample : night.samples) {
@@ -92,15 +87,15 @@ QString lightName(sky::Light light)
 {
     switch (light) {
     case sky::Light::Day:
-        return tr("giorno");
+        return QCoreApplication::translate("Plan", "giorno");
     case sky::Light::Golden:
-        return tr("ora d'oro");
+        return QCoreApplication::translate("Plan", "ora d'oro");
     case sky::Light::Blue:
-        return tr("ora blu");
+        return QCoreApplication::translate("Plan", "ora blu");
     case sky::Light::Night:
         break;
     }
-    return tr("notte");
+    return QCoreApplication::translate("Plan", "notte");
 }
 
 const char* lightKey(sky::Light light)
@@ -111,7 +106,7 @@ const char* lightKey(sky::Light light)
 
 QString featureWindowText(const sky::FeatureWindow& window, const sky::Zone& zone)
 {
-    return tr("%1, fino alle %2 %3: Sole sul dettaglio da %4 a %5, colongitudine %6, Luna alta fino a %7, %8")
+    return QCoreApplication::translate("Plan", "%1, fino alle %2 %3: Sole sul dettaglio da %4 a %5, colongitudine %6, Luna alta fino a %7, %8")
         .arg(dateTimeText(window.from, zone), hhmm(window.to, zone),
              QString::fromStdString(zone.abbreviation(sky::nearestMinute(window.to))),
              degreesText(window.sunAltitudeFrom, 1), degreesText(window.sunAltitudeTo, 1),
@@ -122,27 +117,27 @@ QString featureWindowText(const sky::FeatureWindow& window, const sky::Zone& zon
 QString featureText(const sky::LunarFeature& feature, const sky::FeatureNow& now,
                     const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, int days)
 {
-    QString text = tr("%1: %2, %3 km\n")
+    QString text = QCoreApplication::translate("Plan", "%1: %2, %3 km\n")
                        .arg(QString::fromStdString(feature.name),
                             coordinatesText(feature.latitude, feature.longitude, 1), decimal(feature.diameterKm, 0));
-    text += tr("Ora:           Sole sul dettaglio a %1%2, colongitudine %3\n")
+    text += QCoreApplication::translate("Plan", "Ora:           Sole sul dettaglio a %1%2, colongitudine %3\n")
                 .arg(signedDegrees(now.sunAltitude, 1),
-                     now.sunAltitude < 0 ? tr(" (lì è notte)") : QString(), degreesText(now.colongitude, 1));
+                     now.sunAltitude < 0 ? QCoreApplication::translate("Plan", " (lì è notte)") : QString(), degreesText(now.colongitude, 1));
     text += now.onNearSide()
-        ? tr("               dalla Terra si vede, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0))
-        : tr("               ora è sull'altra faccia, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0));
-    text += tr("Quando guardarlo (Sole da %1 a %2 sul dettaglio, cielo buio, Luna alta almeno %3):\n")
+        ? QCoreApplication::translate("Plan", "               dalla Terra si vede, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0))
+        : QCoreApplication::translate("Plan", "               ora è sull'altra faccia, a %1 dal centro del disco (90° al bordo)\n").arg(degreesText(now.fromCentre, 0));
+    text += QCoreApplication::translate("Plan", "Quando guardarlo (Sole da %1 a %2 sul dettaglio, cielo buio, Luna alta almeno %3):\n")
                 .arg(degreesText(sky::lowSunFrom, 1), degreesText(sky::lowSunTo, 0), degreesText(sky::moonHigh, 0));
     for (const sky::FeatureWindow& window : windows)
         text += QStringLiteral("  %1\n").arg(featureWindowText(window, zone));
     if (windows.empty())
-        text += tr("  mai nei prossimi %1 giorni\n").arg(days);
+        text += QCoreApplication::translate("Plan", "  mai nei prossimi %1 giorni\n").arg(days);
     return text;
 }
 
 QString passText(const sky::Pass& pass, const sky::Zone& zone)
 {
-    return tr("%1  %2, %3 dal punto, Sole a %4 (%5), diametro %6′")
+    return QCoreApplication::translate("Plan", "%1  %2, %3 dal punto, Sole a %4 (%5), diametro %6′")
         .arg(localTime(pass.when, zone), phaseAndLight(pass.elongation), degreesText(pass.separation, 1),
              signedDegrees(pass.sunAltitude, 0), lightName(sky::lightOf(pass.sunAltitude)),
              decimal(pass.moonDiameterArcmin, 1));
@@ -152,9 +147,9 @@ QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& p
                    int days)
 {
     QString text = toward.distanceMetres
-        ? tr("Il punto:      azimut %1, altezza %2, a %3 m\n")
+        ? QCoreApplication::translate("Plan", "Il punto:      azimut %1, altezza %2, a %3 m\n")
               .arg(degreesText(toward.azimuth, 2), signedDegrees(toward.altitude, 2), decimal(*toward.distanceMetres, 0))
-        : tr("La direzione:  azimut %1, altezza %2\n")
+        : QCoreApplication::translate("Plan", "La direzione:  azimut %1, altezza %2\n")
               .arg(degreesText(toward.azimuth, 2), signedDegrees(toward.altitude, 2));
     const sky::Zone zone = place.clock();
     for (const sky::Pass& pass : passes)
@@ -163,9 +158,9 @@ QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& p
         return text;
     const double declination = sky::declinationOf(toward, place);
     if (std::abs(declination) > sky::moonReach + sky::passRadius)
-        return text + tr("La Luna non passa mai di lì: quella direzione ha declinazione %1, la Luna non va oltre %2.\n")
+        return text + QCoreApplication::translate("Plan", "La Luna non passa mai di lì: quella direzione ha declinazione %1, la Luna non va oltre %2.\n")
                           .arg(signedDegrees(declination, 1), degreesText(sky::moonReach, 0));
-    return text + tr("La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.\n")
+    return text + QCoreApplication::translate("Plan", "La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.\n")
                       .arg(degreesText(sky::passRadius, 0))
                       .arg(days);
 }

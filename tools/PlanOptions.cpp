@@ -15,11 +15,6 @@ namespace luna {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("luna-render", text);
-}
-
 // An azimuth and an apparent altitude: "AZ,ALT" in degrees.
 sky::Direction directionFromText(const QString& text)
 {
@@ -30,11 +25,11 @@ sky::Direction directionFromText(const QString& text)
         case sky::BadDirection::Reason::Form:
             break;
         case sky::BadDirection::Reason::Azimuth:
-            fail(tr("--toward: l'azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est").arg(decimal(error.value, 1)));
+            fail(QCoreApplication::translate("luna-render", "--toward: l'azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est").arg(decimal(error.value, 1)));
         case sky::BadDirection::Reason::Altitude:
-            fail(tr("--toward: l'altezza %1 non va bene: serve da -90 a 90 gradi").arg(decimal(error.value, 1)));
+            fail(QCoreApplication::translate("luna-render", "--toward: l'altezza %1 non va bene: serve da -90 a 90 gradi").arg(decimal(error.value, 1)));
         }
-        fail(tr("--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,20").arg(quoted(text)));
+        fail(QCoreApplication::translate("luna-render", "--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,20").arg(quoted(text)));
     }
 }
 
@@ -50,8 +45,8 @@ sky::Direction landmarkFromText(const QString& text, const sky::Place& observer)
         return sky::directionOf(landmark, observer);
     } catch (const sky::BadLandmark& error) {
         if (error.reason == sky::BadLandmark::Reason::Same)
-            fail(tr("--landmark: il punto coincide con il luogo di --place: serve un punto lontano da chi guarda"));
-        fail(tr("--landmark: il punto è nascosto dalla curvatura della Terra, a %1 km da chi guarda: dare le altezze "
+            fail(QCoreApplication::translate("luna-render", "--landmark: il punto coincide con il luogo di --place: serve un punto lontano da chi guarda"));
+        fail(QCoreApplication::translate("luna-render", "--landmark: il punto è nascosto dalla curvatura della Terra, a %1 km da chi guarda: dare le altezze "
                 "in metri (LAT,LON,ALTEZZA) a --landmark e a --place")
                  .arg(decimal(error.distanceMetres / 1000, 1)));
     }
@@ -66,9 +61,9 @@ const sky::LunarFeature* featureFromText(const QString& name)
     for (const std::string& candidate : match.closest)
         closest << QString::fromStdString(candidate);
     if (closest.isEmpty())
-        fail(tr("--feature: nessun dettaglio della Luna si chiama %1 (i nomi dell'IAU, come Copernicus o Mare Crisium)")
+        fail(QCoreApplication::translate("luna-render", "--feature: nessun dettaglio della Luna si chiama %1 (i nomi dell'IAU, come Copernicus o Mare Crisium)")
                  .arg(quoted(name)));
-    fail(tr("--feature: nessun dettaglio della Luna si chiama %1: forse %2?").arg(quoted(name), closest.join(u", ")));
+    fail(QCoreApplication::translate("luna-render", "--feature: nessun dettaglio della Luna si chiama %1: forse %2?").arg(quoted(name), closest.join(u", ")));
 }
 
 } // namespace
@@ -77,31 +72,31 @@ RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::
 {
     const int asked = int(request.night) + int(bool(request.feature)) + int(request.toward || request.landmark);
     if (asked > 1 || (request.toward && request.landmark))
-        fail(tr("--night, --feature, --toward e --landmark vanno uno alla volta"));
+        fail(QCoreApplication::translate("luna-render", "--night, --feature, --toward e --landmark vanno uno alla volta"));
     if (request.angle)
-        fail(tr("%1 non serve qui: il giorno si dà con --date").arg(quoted(*request.angle)));
+        fail(QCoreApplication::translate("luna-render", "%1 non serve qui: il giorno si dà con --date").arg(quoted(*request.angle)));
     if (request.info || request.asSeen || request.face || request.map || request.eclipses || request.calendar
         || !request.directory.isEmpty() || request.format || request.kind || request.visible)
-        fail(tr("--night, --feature, --toward e --landmark vanno da soli, con --date, --place e --json "
+        fail(QCoreApplication::translate("luna-render", "--night, --feature, --toward e --landmark vanno da soli, con --date, --place e --json "
                 "(e -o per --night)"));
     if (!options.place)
-        fail(tr("serve un luogo, con --place (il fuso orario non ne dà uno)"));
+        fail(QCoreApplication::translate("luna-render", "serve un luogo, con --place (il fuso orario non ne dà uno)"));
     if (!options.when)
         options.when = now;
 
     if (request.night) {
         if (request.count || request.days)
-            fail(tr("--night è una notte sola: togliere --count e --days"));
+            fail(QCoreApplication::translate("luna-render", "--night è una notte sola: togliere --count e --days"));
         options.task = RenderOptions::Task::Night;
         if (request.output.isEmpty())
             return options;
         if (request.json)
-            fail(tr("--night con -o disegna il grafico: togliere --json"));
+            fail(QCoreApplication::translate("luna-render", "--night con -o disegna il grafico: togliere --json"));
         const auto format = formatOfFile(request.output);
         if (!format)
-            fail(tr("-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(request.output)));
+            fail(QCoreApplication::translate("luna-render", "-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(request.output)));
         if (QFileInfo(request.output).isDir())
-            fail(tr("-o: %1 è una cartella").arg(quoted(request.output)));
+            fail(QCoreApplication::translate("luna-render", "-o: %1 è una cartella").arg(quoted(request.output)));
         checkFolder(QStringLiteral("-o"), QFileInfo(request.output).absolutePath());
         options.format = *format;
         options.output = request.output;
@@ -111,14 +106,14 @@ RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::
     }
 
     if (!request.output.isEmpty() || request.size || request.background)
-        fail(tr("--feature, --toward e --landmark elencano e non disegnano: togliere -o, --size e --background"));
+        fail(QCoreApplication::translate("luna-render", "--feature, --toward e --landmark elencano e non disegnano: togliere -o, --size e --background"));
     if (request.count)
         options.count = countFrom(*request.count, mostWindows);
     if (request.days) {
         bool ok = false;
         options.days = request.days->toInt(&ok);
         if (!ok || options.days < 1 || options.days > mostDays)
-            fail(tr("--days: %1 non va bene: serve un numero di giorni da 1 a %2").arg(quoted(*request.days)).arg(mostDays));
+            fail(QCoreApplication::translate("luna-render", "--days: %1 non va bene: serve un numero di giorni da 1 a %2").arg(quoted(*request.days)).arg(mostDays));
     }
     if (request.feature) {
         options.feature = featureFromText(*request.feature);

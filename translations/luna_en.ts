@@ -611,6 +611,49 @@
     </message>
 </context>
 <context>
+    <name>NightPage</name>
+    <message>
+        <source>sorge %1, %2</source>
+        <translation>rises %1, %2</translation>
+    </message>
+    <message>
+        <source>tramonta %1, %2</source>
+        <translation>sets %1, %2</translation>
+    </message>
+    <message>
+        <source>La notte del %1</source>
+        <translation>The night of %1</translation>
+    </message>
+    <message>
+        <source>La notte del %1 — %2</source>
+        <translation>The night of %1 — %2</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>crepuscolo civile</source>
+        <translation>civil twilight</translation>
+    </message>
+    <message>
+        <source>nautico</source>
+        <translation>nautical</translation>
+    </message>
+    <message>
+        <source>astronomico</source>
+        <translation>astronomical</translation>
+    </message>
+    <message>
+        <source>notte</source>
+        <translation>night</translation>
+    </message>
+    <message>
+        <source>Luna al buio</source>
+        <translation>Moon in a dark sky</translation>
+    </message>
+</context>
+<context>
     <name>Phase</name>
     <message>
         <source>Luna nuova</source>
@@ -655,6 +698,176 @@
     <message>
         <source>%1, illuminata %2</source>
         <translation>%1, %2 illuminated</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
+        <source>mai: sopra l&apos;orizzonte tutta la notte</source>
+        <translation>never: above the horizon all night</translation>
+    </message>
+    <message>
+        <source>mai: sotto l&apos;orizzonte tutta la notte</source>
+        <translation>never: below the horizon all night</translation>
+    </message>
+    <message>
+        <source>non in questa notte</source>
+        <translation>not this night</translation>
+    </message>
+    <message>
+        <source>Notte:         da %1 a %2
+</source>
+        <translation>Night:         from %1 to %2
+</translation>
+    </message>
+    <message>
+        <source>Luogo:         %1
+</source>
+        <translation>Place:         %1
+</translation>
+    </message>
+    <message>
+        <source>Luna:          %1, la più alta alle %2 (%3)
+</source>
+        <translation>Moon:          %1, highest at %2 (%3)
+</translation>
+    </message>
+    <message>
+        <source>Sorge:         %1
+</source>
+        <translation>Rises:         %1
+</translation>
+    </message>
+    <message>
+        <source>azimut %1</source>
+        <translation>azimuth %1</translation>
+    </message>
+    <message>
+        <source>Culmina:       %1
+</source>
+        <translation>Transits:      %1
+</translation>
+    </message>
+    <message>
+        <source>altezza %1</source>
+        <translation>altitude %1</translation>
+    </message>
+    <message>
+        <source>Tramonta:      %1
+</source>
+        <translation>Sets:          %1
+</translation>
+    </message>
+    <message>
+        <source>Ora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Luna: altezza</source>
+        <translation>Moon: altitude</translation>
+    </message>
+    <message>
+        <source>azimut</source>
+        <translation>azimuth</translation>
+    </message>
+    <message>
+        <source>Sole: altezza</source>
+        <translation>Sun: altitude</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>ora d&apos;oro</source>
+        <translation>golden hour</translation>
+    </message>
+    <message>
+        <source>ora blu</source>
+        <translation>blue hour</translation>
+    </message>
+    <message>
+        <source>notte</source>
+        <translation>night</translation>
+    </message>
+    <message>
+        <source>%1, fino alle %2 %3: Sole sul dettaglio da %4 a %5, colongitudine %6, Luna alta fino a %7, %8</source>
+        <translation>%1, until %2 %3: the Sun over the feature from %4 to %5, colongitude %6, the Moon up to %7, %8</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 km
+</source>
+        <translation>%1: %2, %3 km
+</translation>
+    </message>
+    <message>
+        <source>Ora:           Sole sul dettaglio a %1%2, colongitudine %3
+</source>
+        <translation>Now:           the Sun over the feature at %1%2, colongitude %3
+</translation>
+    </message>
+    <message>
+        <source> (lì è notte)</source>
+        <translation> (night there)</translation>
+    </message>
+    <message>
+        <source>               dalla Terra si vede, a %1 dal centro del disco (90° al bordo)
+</source>
+        <translation>               seen from the Earth, %1 from the centre of the disc (90° at the limb)
+</translation>
+    </message>
+    <message>
+        <source>               ora è sull&apos;altra faccia, a %1 dal centro del disco (90° al bordo)
+</source>
+        <translation>               now on the far side, %1 from the centre of the disc (90° at the limb)
+</translation>
+    </message>
+    <message>
+        <source>Quando guardarlo (Sole da %1 a %2 sul dettaglio, cielo buio, Luna alta almeno %3):
+</source>
+        <translation>When to look (the Sun %1 to %2 over the feature, a dark sky, the Moon at least %3 up):
+</translation>
+    </message>
+    <message>
+        <source>  mai nei prossimi %1 giorni
+</source>
+        <translation>  never in the next %1 days
+</translation>
+    </message>
+    <message>
+        <source>%1  %2, %3 dal punto, Sole a %4 (%5), diametro %6′</source>
+        <translation>%1  %2, %3 from the point, Sun at %4 (%5), diameter %6′</translation>
+    </message>
+    <message>
+        <source>Il punto:      azimut %1, altezza %2, a %3 m
+</source>
+        <translation>The point:     azimuth %1, altitude %2, %3 m away
+</translation>
+    </message>
+    <message>
+        <source>La direzione:  azimut %1, altezza %2
+</source>
+        <translation>The direction: azimuth %1, altitude %2
+</translation>
+    </message>
+    <message>
+        <source>La Luna non passa mai di lì: quella direzione ha declinazione %1, la Luna non va oltre %2.
+</source>
+        <translation>The Moon never passes there: that direction has declination %1, and the Moon goes no further than %2.
+</translation>
+    </message>
+    <message>
+        <source>La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.
+</source>
+        <translation>The Moon does not pass within %1 of that direction in the next %2 days.
+</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Serve un luogo: sceglierlo con Luogo… (Ctrl+L) nel menu della finestra.</source>
+        <translation>This needs a place: choose one with Place… (Ctrl+L) in the window&apos;s menu.</translation>
     </message>
 </context>
 <context>
@@ -918,8 +1131,12 @@ Examples:
         <translation>--visible: needs a place, with --place (the time zone gives none)</translation>
     </message>
     <message>
-        <source>--count, --kind e --visible valgono solo con --eclipses</source>
-        <translation>--count, --kind and --visible go with --eclipses only</translation>
+        <source>--days vale solo con --feature, --toward e --landmark</source>
+        <translation>--days goes only with --feature, --toward and --landmark</translation>
+    </message>
+    <message>
+        <source>--kind e --visible valgono solo con --eclipses, --count anche con --feature, --toward e --landmark</source>
+        <translation>--kind and --visible go only with --eclipses, --count also with --feature, --toward and --landmark</translation>
     </message>
     <message>
         <source>Uso: luna-render [OPZIONI] ANGOLO
@@ -927,6 +1144,7 @@ Examples:
      luna-render [OPZIONI] --all CARTELLA
      luna-render [OPZIONI] --eclipses
      luna-render [OPZIONI] --calendar AAAA-MM|AAAA
+     luna-render --night|--feature NOME|--toward AZ,ALT|--landmark LAT,LON[,ALTEZZA] --place LUOGO
 
 Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
 a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
@@ -969,7 +1187,8 @@ Opzioni:
                            ne resta coperto, se sorge o tramonta eclissato
                            (con --json l&apos;oggetto local)
   --visible                con --eclipses, solo quelle che si vedono dal luogo
-  --count N                quante eclissi, da 1 a 1000 (predefinito 4)
+  --count N                quante eclissi, da 1 a 1000, o quante finestre e
+                           passaggi, da 1 a 100 (predefinito 4)
   --kind lunar|solar|all   quali eclissi (predefinito all)
   --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
                            testo; con -o FILE.pdf (una pagina A4 al mese),
@@ -983,7 +1202,24 @@ Opzioni:
                            angolo, la librazione media e l&apos;asse in alto
   --map FILE               con --face, un&apos;altra mappa della Luna (equirettangolare,
                            longitudine da -180 a 180, nord in alto)
-  --json                   con --info o --eclipses, JSON per gli script
+  --night                  la notte dopo il giorno di --date, da mezzogiorno a
+                           mezzogiorno: il Sole, la Luna che sorge, culmina e
+                           tramonta, quando è alta nel buio, ora per ora; con
+                           -o FILE.png o .svg il grafico (predefinito 800x450)
+  --feature NOME           un dettaglio della Luna (Copernicus, &quot;Mare Crisium&quot;):
+                           il Sole lì adesso e le prossime --count finestre
+                           buone da --place: Sole basso sul dettaglio (da 0,5°
+                           a 10°), cielo buio (Sole 6° sotto l&apos;orizzonte),
+                           Luna alta almeno 15°
+  --toward AZ,ALT          una direzione del cielo (azimut da nord verso est,
+                           altezza apparente): quando la Luna vi passa entro 1°
+  --landmark LAT,LON[,ALTEZZA]
+                           un punto sulla Terra (la cima di una cupola, di un
+                           monte): quando la Luna gli sta dietro, visto da
+                           --place (con l&apos;altezza di chi guarda, LAT,LON,ALTEZZA)
+  --days GIORNI            quanto avanti cercare, da 1 a 3660 (predefinito 366)
+  --json                   con --info, --eclipses, --night, --feature, --toward
+                           o --landmark, JSON per gli script
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
@@ -999,6 +1235,9 @@ Esempi:
   luna-render --eclipses --kind solar --visible --place Rome
   luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
   mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
+  luna-render --night --date 2027-03-20 --place Roma -o notte.png
+  luna-render --feature Copernicus --place Roma
+  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
 
 Le ore sono quelle degli orologi civili: il tempo universale prima del 1972,
 poi UTC, e dopo l&apos;ultimo secondo intercalare (fine 2016) UTC senza altri.
@@ -1013,6 +1252,7 @@ scrivere.
        luna-render [OPTIONS] --all FOLDER
        luna-render [OPTIONS] --eclipses
        luna-render [OPTIONS] --calendar YYYY-MM|YYYY
+       luna-render --night|--feature NAME|--toward AZ,ALT|--landmark LAT,LON[,HEIGHT] --place PLACE
 
 Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
 does: all black at 0 (new moon), the left half lit at 90, all white at 180
@@ -1056,7 +1296,8 @@ Options:
                            much of it is covered, whether it rises or sets
                            eclipsed (with --json the local object)
   --visible                with --eclipses, only those seen from the place
-  --count N                how many eclipses, from 1 to 1000 (default 4)
+  --count N                how many eclipses, from 1 to 1000, or how many
+                           windows and passes, from 1 to 100 (default 4)
   --kind lunar|solar|all   which eclipses (default all)
   --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
                            as text; with -o FILE.pdf (an A4 page a month),
@@ -1071,7 +1312,26 @@ Options:
   --map FILE               with --face, another map of the Moon
                            (equirectangular, longitude from -180 to 180, north
                            up)
-  --json                   with --info or --eclipses, JSON for scripts
+  --night                  the night after the day of --date, from noon to
+                           noon: the Sun, the Moon rising, transiting and
+                           setting, when it is up in a dark sky, hour by hour;
+                           with -o FILE.png or .svg the chart (default 800x450)
+  --feature NAME           a feature of the Moon (Copernicus, &quot;Mare Crisium&quot;):
+                           the Sun there now and the next --count good windows
+                           from --place: a low Sun over the feature (0.5° to
+                           10°), a dark sky (the Sun 6° below the horizon), the
+                           Moon at least 15° up
+  --toward AZ,ALT          a direction in the sky (azimuth from north through
+                           east, apparent altitude): when the Moon passes
+                           within 1° of it
+  --landmark LAT,LON[,HEIGHT]
+                           a point on the Earth (the top of a dome, of a
+                           mountain): when the Moon stands behind it, seen
+                           from --place (with the observer&apos;s height,
+                           LAT,LON,HEIGHT)
+  --days DAYS              how far ahead to search, from 1 to 3660 (default 366)
+  --json                   with --info, --eclipses, --night, --feature, --toward
+                           or --landmark, JSON for scripts
   -h, --help               shows this help
   --version                shows the version
 
@@ -1087,6 +1347,9 @@ Examples:
   luna-render --eclipses --kind solar --visible --place Rome
   luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
   mkdir phases &amp;&amp; luna-render --all phases --size 256x256
+  luna-render --night --date 2027-03-20 --place Rome -o night.png
+  luna-render --feature Copernicus --place Rome
+  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
 
 Times are those of civil clocks: Universal Time before 1972, then UTC, and
 after the last leap second (the end of 2016) UTC without further ones. The
@@ -1096,6 +1359,117 @@ Delta T where the table of leap seconds does not reach.
 Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
 cannot write.
 </translation>
+    </message>
+    <message>
+        <source>--toward: l&apos;azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est</source>
+        <translation>--toward: the azimuth %1 will not do: 0 to 360 degrees is needed, from north through east</translation>
+    </message>
+    <message>
+        <source>--toward: l&apos;altezza %1 non va bene: serve da -90 a 90 gradi</source>
+        <translation>--toward: the altitude %1 will not do: -90 to 90 degrees is needed</translation>
+    </message>
+    <message>
+        <source>--toward: %1 non va bene: serve AZIMUT,ALTEZZA in gradi, come 135,20</source>
+        <translation>--toward: %1 will not do: AZIMUTH,ALTITUDE in degrees is needed, such as 135,20</translation>
+    </message>
+    <message>
+        <source>--landmark: il punto coincide con il luogo di --place: serve un punto lontano da chi guarda</source>
+        <translation>--landmark: the point is the place of --place: a point away from the observer is needed</translation>
+    </message>
+    <message>
+        <source>--landmark: il punto è nascosto dalla curvatura della Terra, a %1 km da chi guarda: dare le altezze in metri (LAT,LON,ALTEZZA) a --landmark e a --place</source>
+        <translation>--landmark: the point is hidden by the curve of the Earth, %1 km from the observer: give the heights in metres (LAT,LON,HEIGHT) to --landmark and --place</translation>
+    </message>
+    <message>
+        <source>--feature: nessun dettaglio della Luna si chiama %1 (i nomi dell&apos;IAU, come Copernicus o Mare Crisium)</source>
+        <translation>--feature: no feature of the Moon is called %1 (the IAU&apos;s names, such as Copernicus or Mare Crisium)</translation>
+    </message>
+    <message>
+        <source>--feature: nessun dettaglio della Luna si chiama %1: forse %2?</source>
+        <translation>--feature: no feature of the Moon is called %1: perhaps %2?</translation>
+    </message>
+    <message>
+        <source>--night, --feature, --toward e --landmark vanno uno alla volta</source>
+        <translation>--night, --feature, --toward and --landmark go one at a time</translation>
+    </message>
+    <message>
+        <source>%1 non serve qui: il giorno si dà con --date</source>
+        <translation>%1 is not needed here: the day is given with --date</translation>
+    </message>
+    <message>
+        <source>--night, --feature, --toward e --landmark vanno da soli, con --date, --place e --json (e -o per --night)</source>
+        <translation>--night, --feature, --toward and --landmark go alone, with --date, --place and --json (and -o for --night)</translation>
+    </message>
+    <message>
+        <source>serve un luogo, con --place (il fuso orario non ne dà uno)</source>
+        <translation>a place is needed, with --place (the time zone gives none)</translation>
+    </message>
+    <message>
+        <source>--night è una notte sola: togliere --count e --days</source>
+        <translation>--night is a single night: remove --count and --days</translation>
+    </message>
+    <message>
+        <source>--night con -o disegna il grafico: togliere --json</source>
+        <translation>--night with -o draws the chart: remove --json</translation>
+    </message>
+    <message>
+        <source>--feature, --toward e --landmark elencano e non disegnano: togliere -o, --size e --background</source>
+        <translation>--feature, --toward and --landmark list and do not draw: remove -o, --size and --background</translation>
+    </message>
+    <message>
+        <source>--days: %1 non va bene: serve un numero di giorni da 1 a %2</source>
+        <translation>--days: %1 will not do: a number of days from 1 to %2 is needed</translation>
+    </message>
+</context>
+<context>
+    <name>luna::AlignmentDialog</name>
+    <message>
+        <source>Allineamento</source>
+        <translation>Alignment</translation>
+    </message>
+    <message>
+        <source>Un punto sulla Terra: LAT,LON,ALTEZZA</source>
+        <translation>A point on the Earth: LAT,LON,HEIGHT</translation>
+    </message>
+    <message>
+        <source>Una direzione del cielo: AZIMUT,ALTEZZA</source>
+        <translation>A direction in the sky: AZIMUTH,ALTITUDE</translation>
+    </message>
+    <message>
+        <source>Che cosa</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Il punto o la direzione</source>
+        <translation>The point or the direction</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>I passaggi della Luna</source>
+        <translation>The Moon&apos;s passes</translation>
+    </message>
+    <message>
+        <source>&amp;Che cosa:</source>
+        <translation>&amp;What:</translation>
+    </message>
+    <message>
+        <source>&amp;Dove:</source>
+        <translation>&amp;Where:</translation>
+    </message>
+    <message>
+        <source>Una direzione si scrive AZIMUT,ALTEZZA in gradi: l&apos;azimut da 0 a 360, da nord verso est, l&apos;altezza da -90 a 90, come 294,1.2</source>
+        <translation>A direction is written AZIMUTH,ALTITUDE in degrees: the azimuth from 0 to 360, from north through east, the altitude from -90 to 90, such as 294,1.2</translation>
+    </message>
+    <message>
+        <source>Il punto coincide con il luogo: serve un punto lontano da chi guarda.</source>
+        <translation>The point is the place itself: a point away from the observer is needed.</translation>
+    </message>
+    <message>
+        <source>Il punto è nascosto dalla curvatura della Terra, a %1 km: dare le altezze in metri, del punto (LAT,LON,ALTEZZA) e del luogo.</source>
+        <translation>The point is hidden by the curve of the Earth, %1 km away: give the heights in metres, of the point (LAT,LON,HEIGHT) and of the place.</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1520,29 @@ cannot write.
     <message>
         <source>La Luna di %1</source>
         <translation>The Moon of %1</translation>
+    </message>
+    <message>
+        <source>S&amp;tanotte…</source>
+        <translation>&amp;Tonight…</translation>
+    </message>
+    <message>
+        <source>Sul terminatore: quando guardarli</source>
+        <translation>On the terminator: when to look</translation>
+    </message>
+    <message>
+        <source>Quando guardare i dettagli sul terminatore: %1</source>
+        <translation>When to look at the features on the terminator: %1</translation>
+    </message>
+</context>
+<context>
+    <name>luna::FeatureDialog</name>
+    <message>
+        <source>Quando guardare %1</source>
+        <translation>When to look at %1</translation>
+    </message>
+    <message>
+        <source>Le finestre buone</source>
+        <translation>The good windows</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1623,18 @@ cannot write.
         <source>Software libero, sotto la GNU General Public License, versione 3 o successive.</source>
         <translation>Free software, under the GNU General Public License, version 3 or later.</translation>
     </message>
+    <message>
+        <source>Stanotte</source>
+        <translation>Tonight</translation>
+    </message>
+    <message>
+        <source>Allineamento…</source>
+        <translation>Alignment…</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>luna::MonthView</name>
@@ -1279,6 +1688,45 @@ cannot write.
     <message>
         <source>lunario-%1-%2.pdf</source>
         <translation>moon-calendar-%1-%2.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>luna::NightWindow</name>
+    <message>
+        <source>Grafico della notte</source>
+        <translation>Chart of the night</translation>
+    </message>
+    <message>
+        <source>Stanotte</source>
+        <translation>Tonight</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Notte prima</source>
+        <translation>◀ &amp;Night before</translation>
+    </message>
+    <message>
+        <source>Notte &amp;dopo ▶</source>
+        <translation>Night &amp;after ▶</translation>
+    </message>
+    <message>
+        <source>Notte prima</source>
+        <translation>Night before</translation>
+    </message>
+    <message>
+        <source>Notte dopo</source>
+        <translation>Night after</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Per la notte serve un luogo: sceglierlo con Luogo… (Ctrl+L) nel menu della finestra.</source>
+        <translation>The night needs a place: choose one with Place… (Ctrl+L) in the window&apos;s menu.</translation>
+    </message>
+    <message>
+        <source>Stanotte — %1</source>
+        <translation>Tonight — %1</translation>
     </message>
 </context>
 <context>
