@@ -27,7 +27,7 @@ public:
     explicit NightChartView(QWidget* parent)
         : QWidget(parent)
     {
-        setMinimumSize(400, 225);
+        setMinimumSize(240, 135);
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(NightWindow::tr("Grafico della notte"));
     }
