@@ -216,6 +216,7 @@ private slots:
     void windowsFitAtTwiceTheScale();
     void keysPickDaysAtAnyScale_data();
     void keysPickDaysAtAnyScale();
+    void ctrlTChartsTheNight();
 
 private:
     QImage screenshot(const QString& name);
@@ -906,6 +907,41 @@ void TestEndToEnd::keysPickDaysAtAnyScale()
     xdotool({"key", "Return"});
     QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", main}).trimmed().endsWith(u"— venerdì 1 ottobre 2027, 21:00"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getactivewindow"}).trimmed(), main, 5000);
+}
+
+// Ctrl+T in the real window opens "Stanotte" for the night shown at the
+// place; its chart shows the day's blue at noon and the night's dark at
+// midnight; Page Down goes on a night; Esc closes it.
+void TestEndToEnd::ctrlTChartsTheNight()
+{
+    OtherLuna sky(luna.processEnvironment(), {"--place", "Rome", "--date", "2027-03-20T22:00"});
+    QVERIFY(sky.started());
+    QString main;
+    QTRY_VERIFY_WITH_TIMEOUT(!(main = visibleWindow(datedWindowName)).isEmpty(), 10000);
+    xdotool({"windowactivate", "--sync", main});
+    QTest::qWait(300);
+    xdotool({"key", "ctrl+t"});
+    QString night;
+    QTRY_VERIFY_WITH_TIMEOUT(!(night = visibleWindow("^Stanotte — sabato 20 marzo 2027$")).isEmpty(), 5000);
+    xdotool({"windowactivate", "--sync", night});
+    QTest::qWait(600);
+    const QString geometry = xdotool({"getwindowgeometry", "--shell", night});
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
+    };
+    const QRect area(field("X"), field("Y"), field("WIDTH"), field("HEIGHT"));
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(area);
+    shot.save(QStringLiteral(LUNA_SCREENSHOTS "/30-night.png"));
+    // Noon, a tenth of the way across the plot, and midnight, half-way, low
+    // in the plot where neither curve runs.
+    const QColor noon = shot.pixelColor(shot.width() / 10, shot.height() * 2 / 3);
+    const QColor midnight = shot.pixelColor(shot.width() / 2, shot.height() * 3 / 4);
+    QVERIFY2(noon.blue() > 180 && noon.red() < 170, qPrintable(noon.name()));
+    QVERIFY2(midnight.lightness() < 50, qPrintable(midnight.name()));
+    xdotool({"key", "Next"});
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow("^Stanotte — domenica 21 marzo 2027$").isEmpty(), 5000);
+    xdotool({"key", "Escape"});
+    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^Stanotte").isEmpty(), 5000);
 }
 
 QTEST_MAIN(TestEndToEnd)
