@@ -31,29 +31,6 @@ double featureSun(const LunarFeature& feature, Seconds when)
     return sunAltitudeOver(feature.latitude, feature.longitude, moonFace(toInstant(when)));
 }
 
-// The stretches of [from, to) where `f` is above zero, scanned by `step`.
-template <class F>
-std::vector<std::pair<Seconds, Seconds>> above(F&& f, Seconds from, Seconds to, Seconds step)
-{
-    std::vector<std::pair<Seconds, Seconds>> stretches;
-    bool inside = f(from) > 0;
-    Seconds start = from;
-    numerics::scan(f, from, to, step, [&](Seconds a, double fa, Seconds b, double fb) {
-        const Seconds t = numerics::root(f, a, fa, b, fb, timeTolerance);
-        if (fb > 0) {
-            start = t;
-            inside = true;
-        } else if (inside) {
-            stretches.emplace_back(start, t);
-            inside = false;
-        }
-        return true;
-    });
-    if (inside && start < to)
-        stretches.emplace_back(start, to);
-    return stretches;
-}
-
 } // namespace
 
 double sunAltitudeOver(double latitude, double longitude, const MoonFace& face)
@@ -89,7 +66,7 @@ std::vector<FeatureWindow> featureWindows(const LunarFeature& feature, Instant a
 
     std::vector<FeatureWindow> windows;
     const Observer observer(place, place.height);
-    for (const auto& [bandFrom, bandTo] : above(lowSun, start, end, bandStep)) {
+    for (const auto& [bandFrom, bandTo] : numerics::above(lowSun, start, end, bandStep, timeTolerance)) {
         // A window that runs on past a piece's end is carried into the next.
         const auto wanted = [&](Seconds piece) {
             return int(windows.size()) < count || toSeconds(windows.back().to) >= piece - 1;
@@ -108,7 +85,7 @@ std::vector<FeatureWindow> featureWindows(const LunarFeature& feature, Instant a
                 const double sun = degrees(sunSight(t, frame, observer, &sunPath).first);
                 return std::min(darkSun - sun, moonAltitude(t) - moonHigh);
             };
-            for (const auto& [from, to] : above(good, piece, pieceTo, placeStep)) {
+            for (const auto& [from, to] : numerics::above(good, piece, pieceTo, placeStep, timeTolerance)) {
                 if (to - from < 1)
                     continue;
                 const Instant middle = toInstant((from + to) / 2);

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace luna::sky::numerics {
 
@@ -168,6 +170,31 @@ void scan(F&& f, double from, double to, double step, Crossed&& crossed)
         a = b;
         fa = fb;
     }
+}
+
+// The stretches of [from, to] where f is above zero, scanned by `step` and
+// each end found to within `tolerance`, as (start, end) pairs; one that runs
+// on at `to` ends there.
+template <class F>
+std::vector<std::pair<double, double>> above(F&& f, double from, double to, double step, double tolerance)
+{
+    std::vector<std::pair<double, double>> stretches;
+    bool inside = f(from) > 0;
+    double start = from;
+    scan(f, from, to, step, [&](double a, double fa, double b, double fb) {
+        const double t = root(f, a, fa, b, fb, tolerance);
+        if (fb > 0) {
+            start = t;
+            inside = true;
+        } else if (inside) {
+            stretches.emplace_back(start, t);
+            inside = false;
+        }
+        return true;
+    });
+    if (inside && start < to)
+        stretches.emplace_back(start, to);
+    return stretches;
 }
 
 } // namespace luna::sky::numerics

@@ -85,21 +85,8 @@ std::vector<Stretch> moonInDarkSky(Instant evening, const Place& place)
     const MoonPath path(from, to, frame);
     const auto limb = [&](Seconds t) { return limbOverHorizon(sight(t, frame, seaLevel, &path), seaLevel); };
     std::vector<Stretch> stretches;
-    bool up = limb(from) > 0;
-    Seconds start = from;
-    numerics::scan(limb, from, to, dayStep, [&](Seconds a, double la, Seconds b, double lb) {
-        const Seconds t = numerics::root(limb, a, la, b, lb, timeTolerance);
-        if (lb > 0) {
-            start = t;
-            up = true;
-        } else if (up) {
-            stretches.push_back({toInstant(start), toInstant(t)});
-            up = false;
-        }
-        return true;
-    });
-    if (up && start < to)
-        stretches.push_back({toInstant(start), toInstant(to)});
+    for (const auto& [start, end] : numerics::above(limb, from, to, dayStep, timeTolerance))
+        stretches.push_back({toInstant(start), toInstant(end)});
     return stretches;
 }
 

@@ -103,6 +103,16 @@ QString visibleWindow(const QString& name)
     return xdotool({"search", "--onlyvisible", "--name", name}).section(u'\n', 0, 0);
 }
 
+// Where a window stands on the screen, as xdotool reads it.
+QRect windowArea(const QString& window)
+{
+    const QString geometry = xdotool({"getwindowgeometry", "--shell", window});
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
+    };
+    return {field("X"), field("Y"), field("WIDTH"), field("HEIGHT")};
+}
+
 void clickAt(QPoint at)
 {
     xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click",
@@ -750,12 +760,7 @@ void TestEndToEnd::menuShowsTheMoonOfNowAndItsFacts()
                      .hasMatch(),
                  qPrintable(reads + " in:\n" + copied));
     }
-    const QString geometry = xdotool({"getwindowgeometry", "--shell", facts});
-    const auto field = [&](const char* name) {
-        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
-    };
-    const QRect factsArea(field("X"), field("Y"), field("WIDTH"), field("HEIGHT"));
-    QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(factsArea)
+    QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(windowArea(facts))
         .save(QStringLiteral(LUNA_SCREENSHOTS "/22-facts.png"));
 
     // A key held on the bar moves it live (the other windows' own life during
@@ -925,12 +930,7 @@ void TestEndToEnd::ctrlTChartsTheNight()
     QTRY_VERIFY_WITH_TIMEOUT(!(night = visibleWindow("^Stanotte — sabato 20 marzo 2027$")).isEmpty(), 5000);
     xdotool({"windowactivate", "--sync", night});
     QTest::qWait(600);
-    const QString geometry = xdotool({"getwindowgeometry", "--shell", night});
-    const auto field = [&](const char* name) {
-        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(geometry).captured(1).toInt();
-    };
-    const QRect area(field("X"), field("Y"), field("WIDTH"), field("HEIGHT"));
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(area);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(windowArea(night));
     shot.save(QStringLiteral(LUNA_SCREENSHOTS "/30-night.png"));
     // Noon, a tenth of the way across the plot, and midnight, half-way, low
     // in the plot where neither curve runs.
