@@ -638,6 +638,17 @@ void TestWindow::ownWindowsFitAndCloseWithEsc()
     QTest::keyClick(month->next, Qt::Key_Return);
     QVERIFY(month->title->text() != before);
 
+    // The planners' dialogs too.
+    AlignmentDialog alignment(local(2027, 1, 1, 0, 0), sky::Place{{}, 41.8892, 12.4922, 60});
+    FeatureDialog feature(*sky::findFeature("Copernicus").feature, local(2027, 1, 1, 0, 0), std::nullopt);
+    for (QDialog* dialog : {static_cast<QDialog*>(&alignment), static_cast<QDialog*>(&feature)}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY2(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 %2x%3").arg(dialog->metaObject()->className()).arg(dialog->width()).arg(dialog->height())));
+        dialog->close();
+    }
+
     QApplication::setActiveWindow(facts);
     QTest::keyClick(facts, Qt::Key_Escape);
     QVERIFY(!facts->isVisible());
