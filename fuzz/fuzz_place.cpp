@@ -5,6 +5,7 @@
 // The place parser, from arbitrary bytes.
 
 #include "Place.h"
+#include "Planner.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,5 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (error.reason == luna::sky::BadPlace::Reason::Ambiguous && error.candidates.size() < 2)
             __builtin_trap();
     }
+    // The same text as a direction of the sky, and as a feature's name.
+    try {
+        const luna::sky::Direction direction = luna::sky::parseDirection(text);
+        if (!(direction.azimuth >= 0 && direction.azimuth < 360) || !(std::abs(direction.altitude) <= 90))
+            __builtin_trap();
+    } catch (const luna::sky::BadDirection&) {
+    }
+    const luna::sky::FeatureMatch match = luna::sky::findFeature(text);
+    if ((match.feature && !match.closest.empty()) || match.closest.size() > 3)
+        __builtin_trap();
     return 0;
 }
