@@ -1616,10 +1616,6 @@ cannot write.
         <translation>Version %1.</translation>
     </message>
     <message>
-        <source>Fatta con ERFA (le routine SOFA dell&apos;Unione Astronomica Internazionale) per il cielo, Qt %1 per le finestre e, per le città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.</source>
-        <translation>Built with ERFA (the International Astronomical Union&apos;s SOFA routines) for the sky, Qt %1 for the windows and, for the cities, the data of GeoNames (geonames.org, CC BY 4.0) through libgeonames.</translation>
-    </message>
-    <message>
         <source>Software libero, sotto la GNU General Public License, versione 3 o successive.</source>
         <translation>Free software, under the GNU General Public License, version 3 or later.</translation>
     </message>
@@ -1634,6 +1630,10 @@ cannot write.
     <message>
         <source>%1, %2 km</source>
         <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>Fatta con ERFA (le routine SOFA dell&apos;Unione Astronomica Internazionale) per il cielo, GeographicLib per le geodetiche, Qt %1 per le finestre e, per le città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.</source>
+        <translation>Built with ERFA (the International Astronomical Union&apos;s SOFA routines) for the sky, GeographicLib for the geodesics, Qt %1 for the windows and, for the cities, the data of GeoNames (geonames.org, CC BY 4.0) through libgeonames.</translation>
     </message>
 </context>
 <context>

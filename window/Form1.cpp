@@ -5,7 +5,6 @@
 #include "Form1.h"
 
 #include "CaptionLabel.h"
-#include "DateDialog.h"
 #include "DrawLuna.h"
 #include "FactsWindow.h"
 #include "Formats.h"
@@ -15,7 +14,7 @@
 #include "PhaseTexts.h"
 #include "PictureBox.h"
 #include "PictureGeometry.h"
-#include "PlaceDialog.h"
+#include "Planner.h"
 #include "ScrollBar.h"
 #include "Settings.h"
 #include "TextNumber.h"
@@ -25,11 +24,13 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolTip>
 
 namespace luna {
 
@@ -73,7 +74,6 @@ void waitHandlingTheRest(std::chrono::steady_clock::time_point until)
     }
     waiting = false;
 }
-
 
 } // namespace
 
@@ -142,99 +142,6 @@ QString Form1::title0()
     return tr("Visualizzazione Zelvo lunari");
 }
 
-void Form1::createMenu()
-{
-    menu = new QMenu(this);
-    const auto add = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-        menu->addAction(action);
-        return action;
-    };
-    actionNow = add(tr("La Luna di adesso"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { showInstant(now()); });
-    actionDate = add(tr("Scegli data e ora…"), QKeySequence(Qt::CTRL | Qt::Key_D), [this] { chooseDate(); });
-    actionPlace = add(tr("Luogo…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { choosePlace(); });
-    actionSouth = add(tr("Emisfero sud"), {}, [this](bool south) {
-        viewpoint_.chooseHemisphere(south ? Hemisphere::South : Hemisphere::North);
-        followViewpoint();
-    });
-    actionSouth->setCheckable(true);
-    actionSouth->setChecked(hemisphere() == Hemisphere::South);
-    actionFace = add(tr("Volto della Luna"), QKeySequence(Qt::CTRL | Qt::Key_F), [this](bool face) {
-        settings::face.write(face);
-        onText1Change();
-    });
-    actionFace->setCheckable(true);
-    actionFace->setChecked(settings::face.read());
-    menu->addSeparator();
-    actionFacts = add(tr("La Luna…"), QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
-        facts()->show();
-        facts()->raise();
-        facts()->activateWindow();
-    });
-    actionMonth = add(tr("Calendario lunare…"), QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
-        month()->showMonthOf(shown_.value_or(now()));
-        month()->show();
-        month()->raise();
-        month()->activateWindow();
-    });
-    actionNight = add(tr("Stanotte"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { showNight(); });
-    actionAlignment = add(tr("Allineamento…"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { showAlignment(); });
-    menu->addSeparator();
-    actionAbout = add(tr("Informazioni su Luna"), {}, [this] { showAbout(); });
-    actionQuit = add(tr("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::quit(); });
-
-    // Qt turns the Menu key into a context menu event, but on X11 not
-    // Shift+F10: a shortcut of the window's opens the menu by the focus.
-    auto* menuKey = new QAction(this);
-    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    menuKey->setShortcutContext(Qt::WindowShortcut);
-    connect(menuKey, &QAction::triggered, this, [this] {
-        QWidget* focus = focusWidget() ? focusWidget() : this;
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, focus->rect().center(),
-                                focus->mapToGlobal(focus->rect().center()));
-        contextMenuEvent(&event);
-    });
-    addAction(menuKey);
-}
-
-void Form1::contextMenuEvent(QContextMenuEvent* event)
-{
-    actionSouth->setChecked(hemisphere() == Hemisphere::South);
-    menu->popup(event->globalPos());
-    event->accept();
-}
-
-FactsWindow* Form1::facts()
-{
-    if (!facts_) {
-        facts_ = new FactsWindow(clock_, this);
-        facts_->showFor(shown_, viewpoint_);
-        connect(this, &Form1::skyChanged, facts_, [this] { facts_->showFor(shown_, viewpoint_); });
-        connect(facts_, &FactsWindow::nightRequested, this, &Form1::showNight);
-        connect(facts_, &FactsWindow::featureRequested, this, &Form1::showFeature);
-    }
-    return facts_;
-}
-
-MonthWindow* Form1::month()
-{
-    if (!month_) {
-        month_ = new MonthWindow(clock_, this);
-        month_->setViewpoint(viewpoint_);
-        connect(month_, &MonthWindow::daySelected, this, [this](sky::Instant evening) {
-            showInstant(evening);
-            // The day picked is to be seen, not left behind the calendar.
-            raise();
-            activateWindow();
-        });
-    }
-    return month_;
-}
-
 void Form1::showAngle(int angle)
 {
     if (HScroll1->value() != angle) {
@@ -301,26 +208,6 @@ void Form1::followViewpoint()
     emit skyChanged();
 }
 
-void Form1::chooseDate()
-{
-    DateDialog dialog(shown_.value_or(now()), viewpoint_.hemisphere(), viewpoint_.clock(), clock_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        showInstant(dialog.instant());
-}
-
-void Form1::choosePlace()
-{
-    PlaceDialog dialog(viewpoint_.placeToEdit(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    try {
-        viewpoint_.choosePlace(dialog.choice());
-    } catch (const sky::BadPlace&) {
-        return;
-    }
-    followViewpoint();
-}
-
 void Form1::onHScroll1Change()
 {
     returnToBareAngle();
@@ -375,6 +262,26 @@ FaceView Form1::faceView(double angle) const
     return shown_ ? faceViewAt(*shown_) : meanFaceView(elongationOf(angle, hemisphere()));
 }
 
+// With the face shown, the tooltip names the feature under the pointer.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != PicLuna || event->type() != QEvent::ToolTip || !actionFace || !actionFace->isChecked())
+        return QWidget::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPointF at = QPointF(help->pos()) - QPointF(PictureBox::frameThickness, PictureBox::frameThickness);
+    const QSize size(int(PicLuna->innerWidth()), int(PicLuna->innerHeight()));
+    const auto point = selenographicAt(faceView(numberFromText(Text1->caption())), size, at,
+                                       hemisphere() == Hemisphere::South ? 180 : 0);
+    const sky::LunarFeature* feature = point ? sky::featureAt(point->first, point->second) : nullptr;
+    if (!feature)
+        return QWidget::eventFilter(watched, event);
+    QToolTip::showText(help->globalPos(),
+                       tr("%1, %2 km").arg(QString::fromStdString(feature->name),
+                                           QLocale().toString(feature->diameterKm, 'f', 0)),
+                       PicLuna);
+    return true;
+}
+
 void Form1::describe(double angle)
 {
     QString description = phaseDescription(elongationOf(angle, hemisphere()));
@@ -400,20 +307,6 @@ QString Form1::credit()
 void Form1::onPicLunaClick()
 {
     QMessageBox::information(this, title(), credit());
-}
-
-void Form1::showAbout()
-{
-    QMessageBox::about(this, tr("Informazioni su Luna"),
-                       QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p>")
-                           .arg(credit().toHtmlEscaped(),
-                                tr("Versione %1.").arg(QCoreApplication::applicationVersion()),
-                                tr("Fatta con ERFA (le routine SOFA dell'Unione Astronomica Internazionale) per "
-                                   "il cielo, Qt %1 per le finestre e, per le città, i dati di GeoNames "
-                                   "(geonames.org, CC BY 4.0) tramite libgeonames.")
-                                    .arg(QString::fromLatin1(qVersion())),
-                                tr("Software libero, sotto la GNU General Public License, versione 3 o "
-                                   "successive.")));
 }
 
 } // namespace luna
