@@ -56,9 +56,7 @@ std::vector<FeatureWindow> featureWindows(const LunarFeature& feature, Instant a
 {
     requireSupported(after);
     const Seconds start = toSeconds(after);
-    const Seconds lastSupported
-        = toSeconds(Instant(std::chrono::sys_days(std::chrono::year(lastYear + 1) / 1 / 1)) + zonesAhead);
-    const Seconds end = std::min(start + days * 86400.0, lastSupported);
+    const Seconds end = toSeconds(searchSpan(after, days).to);
     const auto lowSun = [&](Seconds t) {
         const double h = featureSun(feature, t);
         return std::min(h - lowSunFrom, lowSunTo - h);

@@ -113,9 +113,7 @@ std::vector<Pass> passes(const Direction& toward, Instant after, const Place& pl
 {
     requireSupported(after);
     const Seconds start = toSeconds(after);
-    const Seconds lastSupported
-        = toSeconds(Instant(std::chrono::sys_days(std::chrono::year(lastYear + 1) / 1 / 1)) + zonesAhead);
-    const Seconds end = std::min(start + days * 86400.0, lastSupported);
+    const Seconds end = toSeconds(searchSpan(after, days).to);
     const double az0 = toward.azimuth * ERFA_DD2R, alt0 = toward.altitude * ERFA_DD2R;
     const Observer observer(place, place.height);
 

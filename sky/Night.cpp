@@ -94,6 +94,13 @@ Night nightAfter(Instant day, const Place& place)
     return night;
 }
 
+SearchSpan searchSpan(Instant after, int days)
+{
+    const Instant last = Instant(std::chrono::sys_days(std::chrono::year(lastYear + 1) / 1 / 1)) + zonesAhead;
+    const Instant wanted = after + std::chrono::days(days);
+    return {after, std::min(wanted, last), wanted > last};
+}
+
 Light lightOf(double sunAltitude)
 {
     if (sunAltitude > 6)

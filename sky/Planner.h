@@ -51,6 +51,15 @@ Night nightAfter(Instant day, const Place& place);
 
 inline constexpr std::chrono::minutes nightSampleStep{10};
 
+// How far a search of `days` from `after` reaches: to the end of the
+// supported years at most (the last instant a civil clock still reads
+// 2100), and whether it was cut there.
+struct SearchSpan {
+    Instant from, to;
+    bool cut = false;
+};
+SearchSpan searchSpan(Instant after, int days);
+
 // Where a feature stands at an instant: the Sun's altitude over its horizon
 // (from the subsolar point, negative where it is night there), the
 // colongitude, and its distance from the centre of the disc seen from the

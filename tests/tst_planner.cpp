@@ -101,6 +101,7 @@ private slots:
     void landmarksOutOfSight();
     void passFindsTheMoonWhereItStands();
     void directionBeyondTheMoonsReach();
+    void searchesStopWhereTheYearsEnd();
 };
 
 void TestPlanner::nightSamplesMatchTheTextbook_data()
@@ -436,6 +437,21 @@ void TestPlanner::directionBeyondTheMoonsReach()
     const Direction north{0, 10, std::nullopt};
     QVERIFY(std::abs(declinationOf(north, rome) - 58.1) < 1e-9);
     QVERIFY(passes(north, utc("2027-01-01T00:00:00Z"), rome, 4, 366).empty());
+}
+
+// A search reaches the last instant some civil clock still reads 2100
+// (14:00 UTC on 1 January 2101), and says it was cut there.
+void TestPlanner::searchesStopWhereTheYearsEnd()
+{
+    const SearchSpan plain = searchSpan(utc("2027-01-01T00:00:00Z"), 366);
+    QVERIFY(!plain.cut);
+    QCOMPARE(plain.to - plain.from, days(366));
+    const SearchSpan last = searchSpan(utc("2100-12-31T00:00:00Z"), 366);
+    QVERIFY(last.cut);
+    QCOMPARE(last.to, utc("2100-12-31T14:00:00Z") + days(1));
+    const Place rome = placeOn(41.9, 12.5, 0, "Europe/Rome");
+    for (const Pass& pass : passes(Direction{180, 30, std::nullopt}, last.from, rome, 10, 366))
+        QVERIFY(pass.when < last.to);
 }
 
 QTEST_GUILESS_MAIN(TestPlanner)

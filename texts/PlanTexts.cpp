@@ -50,6 +50,16 @@ QString nightEvent(const std::optional<sky::Instant>& at, const QString& where, 
     return QCoreApplication::translate("Plan", "non in questa notte");
 }
 
+// The span a search looked through: "nei prossimi 366 giorni", or "fino
+// alla fine del 2100" where the supported years end first.
+QString withinSpan(const sky::SearchSpan& span)
+{
+    if (span.cut)
+        return QCoreApplication::translate("Plan", "fino alla fine del %1").arg(sky::lastYear);
+    return QCoreApplication::translate("Plan", "nei prossimi %1 giorni")
+        .arg(std::chrono::duration_cast<std::chrono::days>(span.to - span.from).count());
+}
+
 } // namespace
 
 QString nightText(const sky::Night& night, const sky::Place& place, bool placeFromZone)
@@ -115,7 +125,7 @@ QString featureWindowText(const sky::FeatureWindow& window, const sky::Zone& zon
 }
 
 QString featureText(const sky::LunarFeature& feature, const sky::FeatureNow& now,
-                    const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, int days)
+                    const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, const sky::SearchSpan& span)
 {
     QString text = QCoreApplication::translate("Plan", "%1: %2, %3 km\n")
                        .arg(QString::fromStdString(feature.name),
@@ -131,7 +141,7 @@ QString featureText(const sky::LunarFeature& feature, const sky::FeatureNow& now
     for (const sky::FeatureWindow& window : windows)
         text += QStringLiteral("  %1\n").arg(featureWindowText(window, zone));
     if (windows.empty())
-        text += QCoreApplication::translate("Plan", "  mai nei prossimi %1 giorni\n").arg(days);
+        text += QCoreApplication::translate("Plan", "  mai %1\n").arg(withinSpan(span));
     return text;
 }
 
@@ -144,7 +154,7 @@ QString passText(const sky::Pass& pass, const sky::Zone& zone)
 }
 
 QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& passes, const sky::Place& place,
-                   int days)
+                   const sky::SearchSpan& span)
 {
     QString text = toward.distanceMetres
         ? QCoreApplication::translate("Plan", "Il punto:      azimut %1, altezza %2, a %3 m\n")
@@ -160,9 +170,8 @@ QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& p
     if (std::abs(declination) > sky::moonReach + sky::passRadius)
         return text + QCoreApplication::translate("Plan", "La Luna non passa mai di lì: quella direzione ha declinazione %1, la Luna non va oltre %2.\n")
                           .arg(signedDegrees(declination, 1), degreesText(sky::moonReach, 0));
-    return text + QCoreApplication::translate("Plan", "La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.\n")
-                      .arg(degreesText(sky::passRadius, 0))
-                      .arg(days);
+    return text + QCoreApplication::translate("Plan", "La Luna non passa entro %1 da quella direzione %2.\n")
+                      .arg(degreesText(sky::passRadius, 0), withinSpan(span));
 }
 
 } // namespace luna

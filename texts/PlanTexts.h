@@ -21,7 +21,7 @@ const char* lightKey(sky::Light light);
 
 // A feature now and its next good windows, as text.
 QString featureText(const sky::LunarFeature& feature, const sky::FeatureNow& now,
-                    const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, int days);
+                    const std::vector<sky::FeatureWindow>& windows, const sky::Zone& zone, const sky::SearchSpan& span);
 
 // One good window of a feature, in a line: "venerdì 19 marzo 2027, dalle
 // 19:40 alle 22:10 CET: Sole sul dettaglio da 2,1° a 3,4°, colongitudine
@@ -30,7 +30,7 @@ QString featureWindowText(const sky::FeatureWindow& window, const sky::Zone& zon
 
 // Where a direction lies and the passes of the Moon by it, as text.
 QString passesText(const sky::Direction& toward, const std::vector<sky::Pass>& passes, const sky::Place& place,
-                   int days);
+                   const sky::SearchSpan& span);
 
 // One pass in a line: "sabato 20 marzo 2027, 19:12 CET  Luna piena (99%),
 // 0,3° dal punto, Sole a −5° (ora blu), diametro 31,8′".

@@ -64,7 +64,7 @@ QString featureReport(const RenderOptions& options)
     const sky::FeatureNow now = sky::featureNow(feature, *options.when, *options.place);
     const auto windows = sky::featureWindows(feature, *options.when, *options.place, options.count, options.days);
     if (!options.json)
-        return featureText(feature, now, windows, options.place->clock(), options.days);
+        return featureText(feature, now, windows, options.place->clock(), sky::searchSpan(*options.when, options.days));
     QJsonArray list;
     for (const sky::FeatureWindow& window : windows)
         list.append(QJsonObject{{"from", isoUtc(window.from)},
@@ -91,7 +91,7 @@ QString passesReport(const RenderOptions& options)
 {
     const auto found = sky::passes(options.toward, *options.when, *options.place, options.count, options.days);
     if (!options.json)
-        return passesText(options.toward, found, *options.place, options.days);
+        return passesText(options.toward, found, *options.place, sky::searchSpan(*options.when, options.days));
     QJsonObject target{{"azimuth", options.toward.azimuth}, {"altitude", options.toward.altitude}};
     if (options.toward.distanceMetres)
         target.insert("distance_m", *options.toward.distanceMetres);

@@ -829,12 +829,6 @@
 </translation>
     </message>
     <message>
-        <source>  mai nei prossimi %1 giorni
-</source>
-        <translation>  never in the next %1 days
-</translation>
-    </message>
-    <message>
         <source>%1  %2, %3 dal punto, Sole a %4 (%5), diametro %6′</source>
         <translation>%1  %2, %3 from the point, Sun at %4 (%5), diameter %6′</translation>
     </message>
@@ -857,9 +851,23 @@
 </translation>
     </message>
     <message>
-        <source>La Luna non passa entro %1 da quella direzione nei prossimi %2 giorni.
+        <source>fino alla fine del %1</source>
+        <translation>until the end of %1</translation>
+    </message>
+    <message>
+        <source>nei prossimi %1 giorni</source>
+        <translation>in the next %1 days</translation>
+    </message>
+    <message>
+        <source>  mai %1
 </source>
-        <translation>The Moon does not pass within %1 of that direction in the next %2 days.
+        <translation>  never %1
+</translation>
+    </message>
+    <message>
+        <source>La Luna non passa entro %1 da quella direzione %2.
+</source>
+        <translation>The Moon does not pass within %1 of that direction %2.
 </translation>
     </message>
 </context>

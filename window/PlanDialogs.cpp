@@ -57,7 +57,7 @@ FeatureDialog::FeatureDialog(const sky::LunarFeature& feature, sky::Instant afte
         } else {
             const sky::FeatureNow now = sky::featureNow(feature, after, *place);
             const auto windows = sky::featureWindows(feature, after, *place, windowsShown, daysSearched);
-            text->setPlainText(featureText(feature, now, windows, place->clock(), daysSearched));
+            text->setPlainText(featureText(feature, now, windows, place->clock(), sky::searchSpan(after, daysSearched)));
         }
     } catch (const sky::OutOfRange& error) {
         text->setPlainText(describe(error));
@@ -139,7 +139,7 @@ bool AlignmentDialog::search()
     }
     try {
         const auto found = sky::passes(toward, after_, *place_, passesShown, daysSearched);
-        text->setPlainText(passesText(toward, found, *place_, daysSearched));
+        text->setPlainText(passesText(toward, found, *place_, sky::searchSpan(after_, daysSearched)));
     } catch (const sky::OutOfRange& error) {
         return refuse(describe(error));
     }
