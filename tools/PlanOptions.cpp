@@ -9,7 +9,6 @@
 #include "Formats.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace luna {
 
@@ -92,13 +91,7 @@ RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::
             return options;
         if (request.json)
             fail(QCoreApplication::translate("luna-render", "--night con -o disegna il grafico: togliere --json"));
-        const auto format = formatOfFile(request.output);
-        if (!format)
-            fail(QCoreApplication::translate("luna-render", "-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(request.output)));
-        if (QFileInfo(request.output).isDir())
-            fail(QCoreApplication::translate("luna-render", "-o: %1 è una cartella").arg(quoted(request.output)));
-        checkFolder(QStringLiteral("-o"), QFileInfo(request.output).absolutePath());
-        options.format = *format;
+        options.format = pictureFile(request.output);
         options.output = request.output;
         options.size = request.size.value_or(nightChartSize);
         options.task = RenderOptions::Task::NightChart;

@@ -264,19 +264,24 @@ RenderOptions onePicture(const RenderRequest& request, RenderOptions options)
         options.task = RenderOptions::Task::Text;
         return options;
     }
-    const auto format = formatOfFile(request.output);
-    if (!format)
-        fail(QCoreApplication::translate("luna-render", "-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(request.output)));
-    if (QFileInfo(request.output).isDir())
-        fail(QCoreApplication::translate("luna-render", "-o: %1 è una cartella").arg(quoted(request.output)));
-    options.format = *format;
+    options.format = pictureFile(request.output);
     options.output = request.output;
-    checkFolder(QStringLiteral("-o"), QFileInfo(request.output).absolutePath());
     options.task = RenderOptions::Task::Picture;
     return options;
 }
 
 } // namespace
+
+PictureFormat pictureFile(const QString& output)
+{
+    const auto format = formatOfFile(output);
+    if (!format)
+        fail(QCoreApplication::translate("luna-render", "-o: %1 ha un'estensione sconosciuta: serve .png o .svg").arg(quoted(output)));
+    if (QFileInfo(output).isDir())
+        fail(QCoreApplication::translate("luna-render", "-o: %1 è una cartella").arg(quoted(output)));
+    checkFolder(QStringLiteral("-o"), QFileInfo(output).absolutePath());
+    return *format;
+}
 
 int countFrom(const QString& text, int most)
 {

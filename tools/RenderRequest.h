@@ -49,6 +49,10 @@ struct RenderRequest {
 // The folder must be there and take new files. Throws UsageError.
 void checkFolder(const QString& option, const QString& folder);
 
+// The format of a picture file -o names (.png or .svg), in a folder that
+// takes it. Throws UsageError.
+PictureFormat pictureFile(const QString& output);
+
 // --count N, from 1 to `most`. Throws UsageError.
 int countFrom(const QString& text, int most);
 
