@@ -18,6 +18,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <csignal>
@@ -83,6 +85,7 @@ private slots:
     void plannersAnswerInJson_data();
     void plannersAnswerInJson();
     void nightChartIsDrawn();
+    void nightTextAgreesWithItsJson();
     void eclipsesAreListed();
     void solarEclipsesFromAPlace();
     void timesInThePlacesZone();
@@ -523,6 +526,27 @@ void TestRender::nightChartIsDrawn()
     QSvgRenderer renderer(svg);
     QVERIFY(renderer.isValid());
     QCOMPARE(renderer.viewBox().size(), QSize(1600, 900));
+}
+
+// The text tells the same night as the JSON: the rise at the minute its
+// instant rounds to, on the place's clock, and a row for every hour of a
+// night whose clocks go forward (23 of them, noon to noon inclusive).
+void TestRender::nightTextAgreesWithItsJson()
+{
+    const QStringList arguments{"--night", "--date", "2027-03-27", "--place", "Rome"};
+    const Run text = render(arguments), json = render(arguments + QStringList{"--json"});
+    QCOMPARE(text.status, 0);
+    QCOMPARE(json.status, 0);
+    const QJsonObject night = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const QDateTime rise = QDateTime::fromString(night["moon_rise"].toString(), Qt::ISODate)
+                               .addSecs(30)
+                               .toTimeZone(QTimeZone("Europe/Rome"));
+    QVERIFY(rise.isValid());
+    const QString riseLine = text.out.section(QStringLiteral("Sorge:"), 1).section(u'\n', 0, 0);
+    QVERIFY2(riseLine.contains(QStringLiteral(" %1 ").arg(rise.date().day())) && riseLine.contains(rise.toString(", HH:mm ")),
+             qPrintable(riseLine + " against " + rise.toString()));
+    static const QRegularExpression row(QStringLiteral("^\\d\\d:00  "), QRegularExpression::MultilineOption);
+    QCOMPARE(text.out.count(row), 24);
 }
 
 void TestRender::eclipsesAreListed()
