@@ -90,9 +90,6 @@ void observed(const Sighting& s, const Observer& observer, double& az, double& a
         az += 2 * ERFA_DPI;
 }
 
-namespace {
-
-// The Sun from the place, in the terrestrial frame (au).
 void sunFromPlace(Seconds when, const Frame& frame, const Observer& observer, const SunPath* path,
                   double (&terrestrial)[3])
 {
@@ -106,8 +103,6 @@ void sunFromPlace(Seconds when, const Frame& frame, const Observer& observer, co
     double intermediate[3];
     fromPlace(position, ut1, ut2 + frame.ut1Offset, frame, observer, intermediate, terrestrial);
 }
-
-} // namespace
 
 std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,
                                    const SunPath* path)

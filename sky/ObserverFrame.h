@@ -220,6 +220,10 @@ double refraction(double trueAltitude);
 // the place, the altitude refracted.
 void observed(const Sighting& s, const Observer& observer, double& az, double& alt);
 
+// The Sun from the place, in the terrestrial frame (au).
+void sunFromPlace(Seconds when, const Frame& frame, const Observer& observer, const SunPath* path,
+                  double (&terrestrial)[3]);
+
 // The Sun's geometric altitude (radians) from a place, and its
 // semidiameter.
 std::pair<double, double> sunSight(Seconds when, const Frame& frame, const Observer& observer,

@@ -4,6 +4,7 @@
 
 #include "DataRows.h"
 #include "Planner.h"
+#include "Textbook.h"
 #include "When.h"
 
 #include <QTest>
@@ -37,34 +38,13 @@ double apart(double a, double b)
     return std::abs(std::remainder(a - b, 360.0));
 }
 
-// Where a body of apparent right ascension and declination (of date,
-// degrees) stands in a place's sky at an instant, computed the textbook way
-// (Meeus, Astronomical Algorithms): mean sidereal time (12.4), the
-// parallax of a body `distanceKm` away (40.6, 40.7), the horizontal frame
-// (13.5, 13.6) and Saemundsson's refraction (16.4).
-struct AltAz {
-    double altitude, azimuth;
-};
+// The textbook's place in the sky, refracted by Saemundsson's formula
+// (Meeus 16.4).
 AltAz textbookAltAz(double ra, double dec, double distanceKm, Instant when, const Place& place)
 {
-    const double jd = double(when.time_since_epoch().count()) / 86400 + 2440587.5;
-    const double T = (jd - 2451545) / 36525;
-    const double theta = 280.46061837 + 360.98564736629 * (jd - 2451545) + 0.000387933 * T * T - T * T * T / 38710000;
-    double H = (theta + place.longitude - ra) * rad;
-    const double phi = place.latitude * rad;
-    const double u = std::atan(0.99664719 * std::tan(phi));
-    const double rhoSin = 0.99664719 * std::sin(u) + place.height / 6378140 * std::sin(phi);
-    const double rhoCos = std::cos(u) + place.height / 6378140 * std::cos(phi);
-    const double sinPi = 6378.14 / distanceKm;
-    const double d = dec * rad;
-    const double dAlpha = std::atan2(-rhoCos * sinPi * std::sin(H), std::cos(d) - rhoCos * sinPi * std::cos(H));
-    const double dTopo = std::atan2((std::sin(d) - rhoSin * sinPi) * std::cos(dAlpha),
-                                    std::cos(d) - rhoCos * sinPi * std::cos(H));
-    H -= dAlpha;
-    const double h = std::asin(std::sin(phi) * std::sin(dTopo) + std::cos(phi) * std::cos(dTopo) * std::cos(H)) / rad;
-    const double A = std::atan2(std::sin(H), std::cos(H) * std::sin(phi) - std::tan(dTopo) * std::cos(phi)) / rad + 180;
-    const double refraction = 1.02 / std::tan((h + 10.3 / (h + 5.11)) * rad) / 60;
-    return {h + refraction, std::fmod(A, 360)};
+    const AltAz airless = textbookHorizon(ra, dec, distanceKm, when, place);
+    const double h = airless.altitude;
+    return {h + 1.02 / std::tan((h + 10.3 / (h + 5.11)) * rad) / 60, airless.azimuth};
 }
 
 const SkySample* sampleAt(const Night& night, Instant when)

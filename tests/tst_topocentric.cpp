@@ -4,6 +4,7 @@
 
 #include "Place.h"
 #include "Topocentric.h"
+#include "UsnoTable.h"
 #include "When.h"
 
 #include <QFile>
@@ -33,54 +34,6 @@ Place placeOn(double latitude, double longitude, const char* zone)
     Place place{{}, latitude, longitude, 0};
     place.zone = zone;
     return place;
-}
-
-// One day of a U.S. Naval Observatory table: rise and set in minutes after
-// local midnight, or none; or the Moon up or down all day.
-struct TableDay {
-    int month = 0, day = 0;
-    std::optional<int> rise, set;
-    RiseSet::AllDay allDay = RiseSet::AllDay::Neither;
-};
-
-std::optional<int> minutesOf(const QString& field)
-{
-    bool ok = false;
-    const int hhmm = field.toInt(&ok);
-    return ok ? std::optional<int>(hhmm / 100 * 60 + hhmm % 100) : std::nullopt;
-}
-
-// The USNO's yearly "Rise and Set for the Moon" table: a line a day, two
-// columns (rise, set) a month; a second line for the same day lists a
-// second event, which is left out.
-QList<TableDay> readTable(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<TableDay> days;
-    int previous = 0;
-    while (!file.atEnd()) {
-        const QString line = QString::fromLatin1(file.readLine()).leftJustified(140);
-        bool ok = false;
-        const int day = line.left(2).toInt(&ok);
-        if (!ok || day == previous)
-            continue;
-        previous = day;
-        for (int month = 1; month <= 12; ++month) {
-            const QString rise = line.mid(4 + (month - 1) * 11, 4);
-            const QString set = line.mid(9 + (month - 1) * 11, 4);
-            if (!QDate(2023, month, day).isValid())
-                continue;
-            TableDay entry{month, day, minutesOf(rise), minutesOf(set)};
-            if (rise == "****")
-                entry.allDay = RiseSet::AllDay::Up;
-            else if (rise == "----")
-                entry.allDay = RiseSet::AllDay::Down;
-            days << entry;
-        }
-    }
-    return days;
 }
 
 // Minutes after midnight, to the nearest, that a place's clock reads at an
