@@ -41,6 +41,7 @@ namespace luna::sky {
 
 enum class YallopZone { A, B, C, D, E, F };
 enum class OdehZone { A, B, C, D };
+enum class Criterion { Yallop, Odeh };
 
 double yallopQ(double arcv, double widthArcmin);
 double odehV(double arcv, double widthArcmin);

@@ -5,6 +5,7 @@
 #include "Hijri.h"
 
 #include <unicode/calendar.h>
+#include <unicode/dtfmtsym.h>
 #include <unicode/timezone.h>
 
 #include <memory>
@@ -39,6 +40,19 @@ HijriDate hijriDate(std::chrono::year_month_day day)
     if (U_FAILURE(status))
         throw std::runtime_error("ICU could not read the Hijri date");
     return date;
+}
+
+std::string hijriMonthName(int month, const std::string& language)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale((language + "@calendar=islamic-umalqura").c_str());
+    const icu::DateFormatSymbols symbols(locale, "islamic-umalqura", status);
+    int32_t count = 0;
+    const icu::UnicodeString* names = symbols.getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
+    std::string name;
+    if (U_SUCCESS(status) && month >= 1 && month <= count)
+        names[month - 1].toUTF8String(name);
+    return name;
 }
 
 std::chrono::year_month_day ummAlQuraFirstDay(std::chrono::sys_seconds conjunction)

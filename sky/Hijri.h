@@ -9,6 +9,7 @@
 // (calendar "islamic-umalqura").
 
 #include <chrono>
+#include <string>
 
 namespace luna::sky {
 
@@ -20,6 +21,10 @@ struct HijriDate {
 
 // The Hijri date of a civil day (whose daylight the Hijri day shares).
 HijriDate hijriDate(std::chrono::year_month_day day);
+
+// The month's name as ICU gives it in a language ("it", "en"):
+// "Jumada II", "Ramadan".
+std::string hijriMonthName(int month, const std::string& language);
 
 // The first day of the Hijri month that follows a new moon: the first
 // civil day from the day before the conjunction's (on Mecca's clock,

@@ -119,3 +119,59 @@ RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::
 }
 
 } // namespace luna
+
+namespace luna {
+
+RenderOptions crescents(const RenderRequest& request, RenderOptions options, sky::Instant now)
+{
+    if (request.crescent && request.crescentMap)
+        fail(QCoreApplication::translate("luna-render", "--crescent e --crescent-map vanno uno alla volta"));
+    const bool planning = request.night || request.feature || request.toward || request.landmark;
+    if (request.angle)
+        fail(QCoreApplication::translate("luna-render", "%1 non serve qui: il giorno si dà con --date").arg(quoted(*request.angle)));
+    if (planning || request.info || request.asSeen || request.face || request.map || request.eclipses
+        || request.calendar || !request.directory.isEmpty() || request.format || request.kind || request.visible
+        || request.days || request.background)
+        fail(QCoreApplication::translate("luna-render", "--crescent e --crescent-map vanno da soli, con --date, --place, --json "
+                "(e --count per --crescent, -o, --size e --criterion per --crescent-map)"));
+    if (!options.when)
+        options.when = now;
+
+    if (request.crescent) {
+        if (!request.output.isEmpty() || request.size || request.criterion)
+            fail(QCoreApplication::translate("luna-render", "--crescent elenca e non disegna: togliere -o, --size e --criterion "
+                    "(la mappa è --crescent-map)"));
+        if (!options.place)
+            fail(QCoreApplication::translate("luna-render", "serve un luogo, con --place (il fuso orario non ne dà uno)"));
+        options.count = request.count ? countFrom(*request.count, mostCrescents) : 2;
+        options.task = RenderOptions::Task::Crescent;
+        return options;
+    }
+
+    if (request.count)
+        fail(QCoreApplication::translate("luna-render", "--crescent-map è la mappa di una sera: togliere --count"));
+    if (request.criterion) {
+        if (*request.criterion == u"yallop")
+            options.criterion = sky::Criterion::Yallop;
+        else if (*request.criterion == u"odeh")
+            options.criterion = sky::Criterion::Odeh;
+        else
+            fail(QCoreApplication::translate("luna-render", "--criterion: %1 non va bene: serve yallop o odeh").arg(quoted(*request.criterion)));
+    }
+    options.mapDate = sky::clockOf(options.place).day(*options.when);
+    if (request.json) {
+        if (!request.output.isEmpty() || request.size)
+            fail(QCoreApplication::translate("luna-render", "--crescent-map con --json dà la griglia: togliere -o e --size"));
+        options.task = RenderOptions::Task::CrescentGrid;
+        return options;
+    }
+    if (request.output.isEmpty())
+        fail(QCoreApplication::translate("luna-render", "--crescent-map disegna una mappa: serve -o FILE.png o FILE.svg (o --json per la griglia)"));
+    options.format = pictureFile(request.output);
+    options.output = request.output;
+    options.size = request.size.value_or(crescentMapSize);
+    options.task = RenderOptions::Task::CrescentMap;
+    return options;
+}
+
+} // namespace luna

@@ -23,3 +23,15 @@ QString passesReport(const RenderOptions& options);
 void writeNightChart(const RenderOptions& options);
 
 } // namespace luna
+
+namespace luna {
+
+// The crescents after the next new moons from the place (--crescent), as
+// text or JSON; the world's grid of an evening as JSON (--crescent-map
+// --json); its map into options.output. Throw sky::OutOfRange, and
+// WriteError for the map.
+QString crescentReport(const RenderOptions& options);
+QString crescentGridReport(const RenderOptions& options);
+void writeCrescentMap(const RenderOptions& options);
+
+} // namespace luna

@@ -114,7 +114,8 @@ int luna::runRender(int argc, char* argv[])
     // off screen, needing no display. The task is told by the same reader
     // that reads the arguments afterwards, whatever spelling they have.
     const auto task = taskOf(argc, argv, now);
-    const bool pages = task == RenderOptions::Task::Calendar || task == RenderOptions::Task::NightChart;
+    const bool pages = task == RenderOptions::Task::Calendar || task == RenderOptions::Task::NightChart
+                       || task == RenderOptions::Task::CrescentMap;
     std::unique_ptr<QCoreApplication> application;
     if (pages) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -182,6 +183,15 @@ int luna::runRender(int argc, char* argv[])
             return 0;
         case RenderOptions::Task::Passes:
             print(stdout, passesReport(options));
+            return 0;
+        case RenderOptions::Task::Crescent:
+            print(stdout, crescentReport(options));
+            return 0;
+        case RenderOptions::Task::CrescentGrid:
+            print(stdout, crescentGridReport(options));
+            return 0;
+        case RenderOptions::Task::CrescentMap:
+            writeCrescentMap(options);
             return 0;
         case RenderOptions::Task::Calendar: {
             const auto months = calendarFacts(options.calendar, options.place);

@@ -74,6 +74,9 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("toward"), {}, QStringLiteral("AZ,ALT")});
     line.addOption({QStringLiteral("landmark"), {}, QStringLiteral("LAT,LON[,ALTEZZA]")});
     line.addOption({QStringLiteral("days"), {}, QStringLiteral("GIORNI")});
+    line.addOption({QStringLiteral("crescent"), {}});
+    line.addOption({QStringLiteral("crescent-map"), {}});
+    line.addOption({QStringLiteral("criterion"), {}, QStringLiteral("CRITERIO")});
 }
 
 RenderRequest collect(const QStringList& arguments, sky::Instant now)
@@ -116,8 +119,11 @@ RenderRequest collect(const QStringList& arguments, sky::Instant now)
     if (line.isSet(QStringLiteral("map")))
         request.map = line.value(QStringLiteral("map"));
     request.night = line.isSet(QStringLiteral("night"));
+    request.crescent = line.isSet(QStringLiteral("crescent"));
+    request.crescentMap = line.isSet(QStringLiteral("crescent-map"));
     for (const auto& [name, value] : {std::pair{"feature", &request.feature}, std::pair{"toward", &request.toward},
-                                      std::pair{"landmark", &request.landmark}, std::pair{"days", &request.days}})
+                                      std::pair{"landmark", &request.landmark}, std::pair{"days", &request.days},
+                                      std::pair{"criterion", &request.criterion}})
         if (line.isSet(QLatin1String(name)))
             *value = line.value(QLatin1String(name));
 
@@ -351,7 +357,8 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
     }
 
     const bool planning = request.night || request.feature || request.toward || request.landmark;
-    if (request.json && !request.info && !request.eclipses && !planning)
+    const bool crescent = request.crescent || request.crescentMap;
+    if (request.json && !request.info && !request.eclipses && !planning && !crescent)
         fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
     if (request.shared.when && request.angle)
         fail(QCoreApplication::translate("luna-render", "un angolo o --date, non tutti e due: togliere %1").arg(quoted(*request.angle)));
@@ -370,6 +377,10 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
             fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
         return calendar(request, options);
     }
+    if (crescent)
+        return crescents(request, options, now);
+    if (request.criterion)
+        fail(QCoreApplication::translate("luna-render", "--criterion vale solo con --crescent-map"));
     if (planning)
         return planner(request, options, now);
     if (request.days)

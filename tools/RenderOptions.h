@@ -10,6 +10,7 @@
 #include "PhasePicture.h"
 #include "PictureGeometry.h"
 #include "Eclipses.h"
+#include "Crescent.h"
 #include "Planner.h"
 #include "Sky.h"
 
@@ -27,7 +28,8 @@ enum class PictureFormat { Png, Svg };
 
 // What luna-render was asked to do, read from its command line.
 struct RenderOptions {
-    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses, Calendar, Night, NightChart, Feature, Passes };
+    enum class Task { Help, Version, Text, Picture, Cycle, Info, Eclipses, Calendar, Night, NightChart, Feature, Passes, Crescent,
+                      CrescentMap, CrescentGrid };
 
     Task task = Task::Text;
     double angle = 0;
@@ -59,12 +61,17 @@ struct RenderOptions {
     const sky::LunarFeature* feature = nullptr;
     sky::Direction toward;
     int days = 366;
+    // --crescent-map: the evening's date and the criterion it colours by.
+    std::chrono::year_month_day mapDate;
+    sky::Criterion criterion = sky::Criterion::Yallop;
 };
 
 inline constexpr int largestSide = 16384;
 inline constexpr int mostEclipses = 1000;
 inline constexpr int mostWindows = 100, mostDays = 3660;
 inline constexpr QSize nightChartSize{800, 450};
+inline constexpr QSize crescentMapSize{1440, 720};
+inline constexpr int mostCrescents = 24;
 
 // "WxH" with each side a whole number of pixels from 1 to largestSide.
 std::optional<QSize> sizeFromText(QStringView text);

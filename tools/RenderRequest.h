@@ -42,6 +42,9 @@ struct RenderRequest {
     std::optional<QString> toward;
     std::optional<QString> landmark;
     std::optional<QString> days;
+    bool crescent = false;
+    bool crescentMap = false;
+    std::optional<QString> criterion;
 };
 
 [[noreturn]] void fail(const QString& message);
@@ -59,5 +62,9 @@ int countFrom(const QString& text, int most);
 // The planners: --night, --feature, --toward and --landmark, read once the
 // shared options are. Throws UsageError.
 RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::Instant now);
+
+// The crescent's evenings from a place (--crescent) and the world's map
+// of an evening (--crescent-map). Throws UsageError.
+RenderOptions crescents(const RenderRequest& request, RenderOptions options, sky::Instant now);
 
 } // namespace luna

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Luna developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Planning.h"
+
+#include "CrescentPage.h"
+#include "CrescentTexts.h"
+#include "Formats.h"
+#include "JsonParts.h"
+#include "LocalDates.h"
+#include "Render.h"
+
+#include <QJsonDocument>
+
+namespace luna {
+
+namespace {
+
+QJsonValue orNull(const std::optional<double>& value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+template<typename Zone>
+QJsonValue letterOrNull(const std::optional<Zone>& zone)
+{
+    return zone ? QJsonValue(zoneLetter(*zone)) : QJsonValue(QJsonValue::Null);
+}
+
+QString isoDate(std::chrono::year_month_day date)
+{
+    return toQDate(date).toString(Qt::ISODate);
+}
+
+QJsonObject eveningObject(const sky::CrescentEvening& evening)
+{
+    QJsonObject object{{"date", isoDate(evening.date)},
+                       {"sunset", isoOrNull(evening.sunset)},
+                       {"moonset", isoOrNull(evening.moonset)},
+                       {"lag_minutes", orNull(evening.lagMinutes)},
+                       {"best_time", isoOrNull(evening.bestTime)},
+                       {"age_hours", orNull(evening.ageHours)},
+                       {"yallop_q", orNull(evening.q)},
+                       {"yallop_zone", letterOrNull(evening.yallop)},
+                       {"odeh_v", orNull(evening.v)},
+                       {"odeh_zone", letterOrNull(evening.odeh)}};
+    const auto& g = evening.geometry;
+    const std::pair<const char*, std::optional<double>> values[]{
+        {"arcl", g ? std::optional(g->arcl) : std::nullopt},
+        {"arcv", g ? std::optional(g->arcv) : std::nullopt},
+        {"daz", g ? std::optional(g->daz) : std::nullopt},
+        {"width_arcmin", g ? std::optional(g->width) : std::nullopt},
+        {"arcl_topocentric", g ? std::optional(g->arclTopocentric) : std::nullopt},
+        {"arcv_topocentric", g ? std::optional(g->arcvTopocentric) : std::nullopt},
+        {"daz_topocentric", g ? std::optional(g->dazTopocentric) : std::nullopt},
+        {"width_topocentric_arcmin", g ? std::optional(g->widthTopocentric) : std::nullopt},
+        {"moon_altitude", g ? std::optional(g->moonAltitude) : std::nullopt},
+        {"moon_azimuth", g ? std::optional(g->moonAzimuth) : std::nullopt}};
+    for (const auto& [key, value] : values)
+        object.insert(QLatin1String(key), orNull(value));
+    return object;
+}
+
+QString compact(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+}
+
+} // namespace
+
+QString crescentReport(const RenderOptions& options)
+{
+    const auto crescents = sky::nextCrescents(*options.when, *options.place, options.count);
+    if (!options.json)
+        return crescentText(crescents, *options.place, options.placeFromZone);
+    QJsonArray list;
+    for (const sky::Crescent& crescent : crescents) {
+        QJsonArray evenings;
+        for (const sky::CrescentEvening& evening : crescent.evenings)
+            evenings.append(eveningObject(evening));
+        const auto seen = crescent.firstVisibleEvening();
+        list.append(QJsonObject{{"new_moon", isoUtc(crescent.newMoon)},
+                                {"umm_al_qura_first_day", isoDate(sky::ummAlQuraFirstDay(crescent.newMoon))},
+                                {"first_visible_evening", seen ? QJsonValue(isoDate(*seen)) : QJsonValue(QJsonValue::Null)},
+                                {"evenings", evenings}});
+    }
+    return compact({{"crescents", list}});
+}
+
+QString crescentGridReport(const RenderOptions& options)
+{
+    const sky::CrescentMap map = sky::crescentMap(options.mapDate, 2);
+    const bool yallop = options.criterion == sky::Criterion::Yallop;
+    QJsonArray points;
+    for (const sky::CrescentPoint& point : map.points) {
+        QJsonObject object{{"latitude", point.latitude}, {"longitude", point.longitude}};
+        if (yallop) {
+            object.insert("q", orNull(point.q));
+            object.insert("zone", letterOrNull(point.yallop));
+        } else {
+            object.insert("v", orNull(point.v));
+            object.insert("zone", letterOrNull(point.odeh));
+        }
+        points.append(object);
+    }
+    return compact({{"criterion", yallop ? QLatin1String("yallop") : QLatin1String("odeh")},
+                    {"date", isoDate(map.date)},
+                    {"conjunction", isoUtc(map.conjunction)},
+                    {"points", points}});
+}
+
+void writeCrescentMap(const RenderOptions& options)
+{
+    const sky::CrescentMap map = sky::crescentMap(options.mapDate, 1);
+    writePainted(options.output, options.format, options.size, [&](QPainter& painter) {
+        paintCrescentPage(painter, QRectF(QPointF(0, 0), options.size), map, options.criterion);
+    });
+}
+
+} // namespace luna
