@@ -262,6 +262,15 @@ std::vector<Crescent> nextCrescents(Instant from, const Place& place, int count)
     return crescents;
 }
 
+Crescent comingCrescent(Instant when, const Place& place)
+{
+    Crescent crescent = crescentAfter(previousNewMoon(when), place);
+    const auto last = crescent.firstVisibleEvening().value_or(crescent.evenings.back().date);
+    if (last >= place.clock().day(when))
+        return crescent;
+    return nextCrescents(when, place, 1).front();
+}
+
 CrescentMap crescentMap(std::chrono::year_month_day date, double step)
 {
     using namespace std::chrono;

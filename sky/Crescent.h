@@ -103,6 +103,12 @@ Crescent crescentAfter(Instant newMoon, const Place& place);
 // OutOfRange.
 std::vector<Crescent> nextCrescents(Instant from, const Place& place, int count);
 
+// The crescent still to come at `when`: the one after the last new moon
+// while the local day has not passed its first evening of Yallop's A or B
+// (or its last evening, where none is), else the next one. Throws
+// OutOfRange.
+Crescent comingCrescent(Instant when, const Place& place);
+
 // The world on the evening of a date: each point at its own best time of
 // that evening in its local mean time (UT + longitude / 15 h), on a grid
 // from 60 S to 60 N and 180 W to 180 E.

@@ -103,6 +103,7 @@ InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
     facts.elongation = elongation(when);
     facts.illumination = illuminatedFraction(facts.elongation);
     facts.age = age(when);
+    facts.hijri = hijriDate(facts.clock.day(when));
     facts.face = moonFace(when);
     facts.terminator = terminatorFeatures(facts.face);
 
@@ -125,7 +126,8 @@ InstantFacts gatherFacts(Instant when, const std::optional<Place>& place)
     facts.distanceKm = fromCentre.distanceKm;
     if (place)
         facts.fromPlace = InstantFacts::FromPlace{*place, riseTransitSet(when, *place), fromCentre,
-                                                  sunHours(when, *place), moonInDarkSky(when, *place)};
+                                                  sunHours(when, *place), moonInDarkSky(when, *place),
+                                                  comingCrescent(when, *place)};
     facts.eclipseNow = eclipseNow(when, place);
     return facts;
 }

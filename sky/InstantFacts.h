@@ -12,6 +12,9 @@
 #include "Zone.h"
 
 #include <array>
+#include "Crescent.h"
+#include "Hijri.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,6 +63,7 @@ struct InstantFacts {
     double elongation = 0;   // degrees
     double illumination = 0; // the lit fraction
     double age = 0;          // days since the last new moon
+    HijriDate hijri;         // of the local day, on the Umm al-Qura calendar
     MoonFace face;           // from the Earth's centre
     std::vector<std::string> terminator; // the named features the terminator crosses
 
@@ -79,6 +83,7 @@ struct InstantFacts {
         MoonView view;
         SunHours sun;
         std::vector<Stretch> dark;
+        Crescent crescent; // the new crescent still to come
     };
     std::optional<FromPlace> fromPlace;
 };

@@ -346,12 +346,12 @@ void TestRender::infoAsJson_data()
                                 "phase_id"};
     QTest::newRow("an angle") << QStringList{"90"} << angleKeys << 90;
     const QStringList dateKeys = angleKeys
-        + QStringList{"age", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "eclipse_now", "libration_longitude",
+        + QStringList{"age", "hijri", "date", "next", "next_lunar_eclipse", "next_solar_eclipse", "eclipse_now", "libration_longitude",
                       "libration_latitude", "axis_position_angle", "subsolar_longitude", "subsolar_latitude",
                       "colongitude", "terminator_features"};
     const QStringList placeKeys{"place", "rise", "transit", "set", "altitude", "azimuth", "sun", "moon_in_dark_sky",
                                 "distance_km", "diameter_arcmin", "bright_limb_angle",
-                                "parallactic_angle", "next_perigee", "next_apogee"};
+                                "parallactic_angle", "next_perigee", "next_apogee", "first_crescent"};
     QTest::newRow("a full moon, nowhere")
         << QStringList{"TZ=UTC", "--date", "2000-01-21T04:40:31Z"} << dateKeys << 180;
     QTest::newRow("a full moon, in Rome by the time zone")

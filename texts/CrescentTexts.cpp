@@ -163,6 +163,13 @@ QString firstCrescentText(const sky::Crescent& crescent, const sky::Zone& zone)
         .arg(dayText(zone.day(crescent.newMoon)));
 }
 
+QString crescentNoticeText(const sky::CrescentEvening& evening, const sky::Zone& zone)
+{
+    return QCoreApplication::translate("Crescent", "Stasera dalle %1, %2 sull'orizzonte a %3: %4 (Yallop %5)")
+        .arg(hhmm(*evening.bestTime, zone), degreesText(evening.geometry->moonAltitude, 0),
+             degreesText(evening.geometry->moonAzimuth, 0), yallopZoneText(*evening.yallop), zoneLetter(*evening.yallop));
+}
+
 QString hijriMonthName(int month)
 {
     const std::string language = QLocale().language() == QLocale::Italian ? "it" : "en";

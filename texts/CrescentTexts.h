@@ -37,6 +37,11 @@ QString crescentText(const std::vector<sky::Crescent>& crescents, const sky::Pla
 // occhio nudo in condizioni perfette)", or that it cannot in three evenings.
 QString firstCrescentText(const sky::Crescent& crescent, const sky::Zone& zone);
 
+// The notice of the evening the crescent is first seen: "Stasera dalle
+// 17:58, 5° sull'orizzonte a 250°: la falce si vede a occhio nudo in
+// condizioni perfette (Yallop B)".
+QString crescentNoticeText(const sky::CrescentEvening& evening, const sky::Zone& zone);
+
 // A Hijri date as people write it, the month as ICU names it in the texts'
 // language: "18 Jumada II 1448".
 QString hijriText(const sky::HijriDate& date);

@@ -5,6 +5,7 @@
 #include "MoonReport.h"
 
 #include "EclipseTexts.h"
+#include "CrescentTexts.h"
 #include "Formats.h"
 #include "PhaseTexts.h"
 
@@ -78,6 +79,7 @@ QString placeLines(const sky::InstantFacts& facts, bool placeFromZone, ReportRea
     text += QCoreApplication::translate("Info", "Altezza:       %1, azimut %2\n")
                 .arg(degreesText(view.altitude, 1), degreesText(view.azimuth, 1));
     text += sunHoursLine(sun, zone) + darkSkyLine(darkSky, zone);
+    text += QCoreApplication::translate("Info", "Prima falce:   %1\n").arg(firstCrescentText(facts.fromPlace->crescent, zone));
     return text;
 }
 
@@ -200,6 +202,7 @@ QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool p
     if (facts.eclipseNow)
         text += QCoreApplication::translate("Info", "Eclissi:       %1\n").arg(eclipseNowText(*facts.eclipseNow));
     text += QCoreApplication::translate("Info", "Età:           %1 giorni dalla luna nuova\n").arg(decimal(facts.age, 1));
+    text += QCoreApplication::translate("Info", "Calendario islamico: %1\n").arg(hijriText(facts.hijri));
     text += faceLines(facts);
     text += placeLines(facts, placeFromZone, reader);
     text += distanceText(facts);

@@ -8,7 +8,6 @@
 #include "CrescentTexts.h"
 #include "Formats.h"
 #include "JsonParts.h"
-#include "LocalDates.h"
 #include "Render.h"
 
 #include <QJsonDocument>
@@ -26,11 +25,6 @@ template<typename Zone>
 QJsonValue letterOrNull(const std::optional<Zone>& zone)
 {
     return zone ? QJsonValue(zoneLetter(*zone)) : QJsonValue(QJsonValue::Null);
-}
-
-QString isoDate(std::chrono::year_month_day date)
-{
-    return toQDate(date).toString(Qt::ISODate);
 }
 
 QJsonObject eveningObject(const sky::CrescentEvening& evening)
@@ -62,11 +56,6 @@ QJsonObject eveningObject(const sky::CrescentEvening& evening)
     return object;
 }
 
-QString compact(const QJsonObject& object)
-{
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
-}
-
 } // namespace
 
 QString crescentReport(const RenderOptions& options)
@@ -79,13 +68,12 @@ QString crescentReport(const RenderOptions& options)
         QJsonArray evenings;
         for (const sky::CrescentEvening& evening : crescent.evenings)
             evenings.append(eveningObject(evening));
-        const auto seen = crescent.firstVisibleEvening();
         list.append(QJsonObject{{"new_moon", isoUtc(crescent.newMoon)},
                                 {"umm_al_qura_first_day", isoDate(sky::ummAlQuraFirstDay(crescent.newMoon))},
-                                {"first_visible_evening", seen ? QJsonValue(isoDate(*seen)) : QJsonValue(QJsonValue::Null)},
+                                {"first_visible_evening", isoDateOrNull(crescent.firstVisibleEvening())},
                                 {"evenings", evenings}});
     }
-    return compact({{"crescents", list}});
+    return compactJson({{"crescents", list}});
 }
 
 QString crescentGridReport(const RenderOptions& options)
@@ -104,7 +92,7 @@ QString crescentGridReport(const RenderOptions& options)
         }
         points.append(object);
     }
-    return compact({{"criterion", yallop ? QLatin1String("yallop") : QLatin1String("odeh")},
+    return compactJson({{"criterion", yallop ? QLatin1String("yallop") : QLatin1String("odeh")},
                     {"date", isoDate(map.date)},
                     {"conjunction", isoUtc(map.conjunction)},
                     {"points", points}});

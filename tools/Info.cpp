@@ -112,7 +112,7 @@ void addPlaceKeys(QJsonObject& object, const sky::InstantFacts& facts)
     object.insert("next_apogee", apsisObject(facts.apogee));
     if (!facts.fromPlace)
         return;
-    const auto& [place, day, view, sun, darkSky] = *facts.fromPlace;
+    const auto& [place, day, view, sun, darkSky, crescent] = *facts.fromPlace;
     object.insert("place", QJsonObject{{"name", orNull(place.name)},
                                        {"latitude", place.latitude},
                                        {"longitude", place.longitude},
@@ -120,6 +120,8 @@ void addPlaceKeys(QJsonObject& object, const sky::InstantFacts& facts)
                                        {"country", orNull(place.country)}});
     object.insert("sun", sunObject(sun));
     object.insert("moon_in_dark_sky", stretchesArray(darkSky));
+    object.insert("first_crescent", QJsonObject{{"new_moon", isoUtc(crescent.newMoon)},
+                                                {"first_visible_evening", isoDateOrNull(crescent.firstVisibleEvening())}});
     object.insert("rise", isoOrNull(day.rise));
     object.insert("transit", isoOrNull(day.transit));
     object.insert("set", isoOrNull(day.set));
@@ -185,6 +187,10 @@ QString phaseInfo(const RenderOptions& options)
         const sky::InstantFacts facts = sky::gatherFacts(*options.when, options.place);
         object.insert("date", isoUtc(facts.when));
         object.insert("age", facts.age);
+        object.insert("hijri", QJsonObject{{"year", facts.hijri.year},
+                                           {"month", facts.hijri.month},
+                                           {"day", facts.hijri.day},
+                                           {"month_name", QString::fromStdString(sky::hijriMonthName(facts.hijri.month, "en"))}});
         const sky::MoonFace& face = facts.face;
         object.insert("libration_longitude", face.librationLongitude);
         object.insert("libration_latitude", face.librationLatitude);
@@ -212,7 +218,7 @@ QString phaseInfo(const RenderOptions& options)
         if (facts.fromPlace)
             addPlaceKeys(object, facts);
     }
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+    return compactJson(object);
 }
 
 QString eclipsesReport(const RenderOptions& options)

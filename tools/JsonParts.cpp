@@ -5,12 +5,30 @@
 #include "JsonParts.h"
 
 #include "Formats.h"
+#include "LocalDates.h"
+
+#include <QJsonDocument>
 
 namespace luna {
+
+QString compactJson(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
+}
 
 QJsonValue isoOrNull(const std::optional<sky::Instant>& when)
 {
     return when ? QJsonValue(isoUtc(*when)) : QJsonValue(QJsonValue::Null);
+}
+
+QString isoDate(std::chrono::year_month_day date)
+{
+    return toQDate(date).toString(Qt::ISODate);
+}
+
+QJsonValue isoDateOrNull(const std::optional<std::chrono::year_month_day>& date)
+{
+    return date ? QJsonValue(isoDate(*date)) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonObject sunObject(const sky::SunHours& sun)

@@ -16,11 +16,6 @@ namespace luna {
 
 namespace {
 
-QString compact(const QJsonObject& object)
-{
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
-}
-
 QLatin1String phaseIdOf(double elongation)
 {
     return QLatin1String(phaseKey(phaseOf(elongation)));
@@ -40,7 +35,7 @@ QString nightReport(const RenderOptions& options)
                                    {"moon_azimuth", sample.moonAzimuth},
                                    {"sun_altitude", sample.sunAltitude},
                                    {"sun_azimuth", sample.sunAzimuth}});
-    return compact({{"from", isoUtc(night.from)},
+    return compactJson({{"from", isoUtc(night.from)},
                     {"to", isoUtc(night.to)},
                     {"samples", samples},
                     {"moon_rise", isoOrNull(night.moon.rise)},
@@ -75,7 +70,7 @@ QString featureReport(const RenderOptions& options)
                                 {"moon_altitude_max", window.moonAltitudeMax},
                                 {"phase_id", phaseIdOf(window.elongation)},
                                 {"illuminated", sky::illuminatedFraction(window.elongation)}});
-    return compact({{"feature", QJsonObject{{"name", QString::fromStdString(feature.name)},
+    return compactJson({{"feature", QJsonObject{{"name", QString::fromStdString(feature.name)},
                                             {"latitude", feature.latitude},
                                             {"longitude", feature.longitude},
                                             {"diameter_km", feature.diameterKm}}},
@@ -106,7 +101,7 @@ QString passesReport(const RenderOptions& options)
                                 {"moon_diameter_arcmin", pass.moonDiameterArcmin},
                                 {"sun_altitude", pass.sunAltitude},
                                 {"light", QLatin1String(lightKey(sky::lightOf(pass.sunAltitude)))}});
-    return compact({{"target", target}, {"passes", list}});
+    return compactJson({{"target", target}, {"passes", list}});
 }
 
 } // namespace luna

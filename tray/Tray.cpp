@@ -6,6 +6,7 @@
 
 #include "Autostart.h"
 #include "CalendarTexts.h"
+#include "CrescentTexts.h"
 #include "Eclipses.h"
 #include "InstantFacts.h"
 #include "EclipseTexts.h"
@@ -45,6 +46,16 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
             notices.push_back({event.when, principalPhaseName(int(event.phase)), dayAndTime(event.when, zone)});
         }
         if (place) {
+            // The new crescent, an hour before the best time of the first
+            // evening it can be seen with the naked eye.
+            for (const sky::Crescent& crescent : sky::nextCrescents(after - days(4), *place, 2))
+                for (const sky::CrescentEvening& evening : crescent.evenings)
+                    if ((evening.yallop == sky::YallopZone::A || evening.yallop == sky::YallopZone::B)
+                        && *evening.bestTime - hours(1) > after) {
+                        notices.push_back({*evening.bestTime - hours(1), QCoreApplication::translate("Tray", "La prima falce"),
+                                           crescentNoticeText(evening, zone)});
+                        break;
+                    }
             // The eclipses seen from the place, as they begin there: a lunar
             // one at the Moon's first touch of the penumbra, a solar one at
             // the first contact the place sees.
