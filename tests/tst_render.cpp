@@ -86,6 +86,10 @@ private slots:
     void plannersAnswerInJson();
     void nightChartIsDrawn();
     void nightTextAgreesWithItsJson();
+    void crescentTextAgreesWithItsJson();
+    void crescentMapIsDrawn();
+    void infoTellsTheHijriDate_data();
+    void infoTellsTheHijriDate();
     void eclipsesAreListed();
     void solarEclipsesFromAPlace();
     void timesInThePlacesZone();
@@ -311,6 +315,17 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("landmark not a number") << QStringList{"--landmark", "cupola", "--place", "Rome"} << "--landmark";
     QTest::newRow("days out of range") << QStringList{"--toward", "90,10", "--place", "Rome", "--days", "0"} << "--days";
     QTest::newRow("days without a planner") << QStringList{"--eclipses", "--days", "30"} << "--days";
+    QTest::newRow("crescent without a place") << QStringList{"TZ=UTC", "--crescent"} << "--place";
+    QTest::newRow("crescent drawn") << QStringList{"--crescent", "--place", "Rome", "-o", "@/out.png"} << "--crescent-map";
+    QTest::newRow("no crescents") << QStringList{"--crescent", "--place", "Rome", "--count", "0"} << "--count: «0»";
+    QTest::newRow("crescent and its map") << QStringList{"--crescent", "--crescent-map", "--place", "Rome"} << "--crescent-map";
+    QTest::newRow("map, neither file nor JSON") << QStringList{"--crescent-map", "--date", "2027-02-08"} << "--json";
+    QTest::newRow("map, unknown criterion")
+        << QStringList{"--crescent-map", "--date", "2027-02-08", "--criterion", "danjon", "-o", "@/out.png"} << "«danjon»";
+    QTest::newRow("map, a count") << QStringList{"--crescent-map", "--date", "2027-02-08", "--count", "2", "--json"} << "--count";
+    QTest::newRow("map, no picture") << QStringList{"--crescent-map", "--date", "2027-02-08", "-o", "@/out.jpg"} << "out.jpg";
+    QTest::newRow("criterion without the map") << QStringList{"--crescent", "--place", "Rome", "--criterion", "odeh"} << "--criterion";
+    QTest::newRow("criterion alone") << QStringList{"--info", "--date", "now", "--criterion", "odeh"} << "--criterion";
 }
 
 void TestRender::badInputIsRefused()
@@ -475,6 +490,12 @@ void TestRender::plannersAnswerInJson_data()
         << QStringList{"passes", "target"} << "passes" << 2
         << QStringList{"illuminated", "light", "moon_altitude", "moon_azimuth", "moon_diameter_arcmin", "phase_id",
                        "separation", "sun_altitude", "time"};
+    QTest::newRow("the crescents") << QStringList{"--crescent", "--date", "2027-01-01", "--place", "Rome", "--count", "3"}
+                                   << QStringList{"crescents"} << "crescents" << 3
+                                   << QStringList{"evenings", "first_visible_evening", "new_moon", "umm_al_qura_first_day"};
+    QTest::newRow("the crescent's map") << QStringList{"--crescent-map", "--date", "2027-02-08", "--criterion", "odeh"}
+                                        << QStringList{"conjunction", "criterion", "date", "points"} << "points" << 61 * 181
+                                        << QStringList{"latitude", "longitude", "v", "zone"};
 }
 
 // The keys scripts read, each list as long as asked; times in UTC.
@@ -502,6 +523,30 @@ void TestRender::plannersAnswerInJson()
         QCOMPARE(items.last().toObject()["time"].toString(), object["to"].toString());
         QCOMPARE(object["from"].toString(), QStringLiteral("2027-03-20T11:00:00Z"));
         QCOMPARE(object["sun"].toObject().keys().size(), 8);
+    }
+    if (list == u"crescents") {
+        const QStringList eveningKeys{"age_hours", "arcl", "arcl_topocentric", "arcv", "arcv_topocentric", "best_time", "date",
+                                      "daz", "daz_topocentric", "lag_minutes", "moon_altitude", "moon_azimuth", "moonset",
+                                      "odeh_v", "odeh_zone", "sunset", "width_arcmin", "width_topocentric_arcmin",
+                                      "yallop_q", "yallop_zone"};
+        for (const QJsonValue& item : items) {
+            QVERIFY(item.toObject()["new_moon"].toString().endsWith(u'Z'));
+            const QJsonArray evenings = item.toObject()["evenings"].toArray();
+            QVERIFY(!evenings.isEmpty() && evenings.size() <= 3);
+            for (const QJsonValue& evening : evenings) {
+                QCOMPARE(evening.toObject().keys(), eveningKeys);
+                QVERIFY(QStringList({"A", "B", "C", "D", "E", "F"}).contains(evening.toObject()["yallop_zone"].toString()));
+                // Without a best time, none of its values.
+                QCOMPARE(evening.toObject()["best_time"].isNull(), evening.toObject()["yallop_q"].isNull());
+            }
+        }
+    }
+    if (list == u"points") {
+        QCOMPARE(object["criterion"].toString(), QStringLiteral("odeh"));
+        QCOMPARE(object["date"].toString(), QStringLiteral("2027-02-08"));
+        QCOMPARE(items.first().toObject()["latitude"].toDouble(), 60.0);
+        QCOMPARE(items.first().toObject()["longitude"].toDouble(), -180.0);
+        QCOMPARE(items.last().toObject()["latitude"].toDouble(), -60.0);
     }
     if (list == u"passes") {
         QVERIFY(std::abs(object["target"].toObject()["distance_m"].toDouble() - 3536) < 2);
@@ -547,6 +592,92 @@ void TestRender::nightTextAgreesWithItsJson()
              qPrintable(riseLine + " against " + rise.toString()));
     static const QRegularExpression row(QStringLiteral("^\\d\\d:00  "), QRegularExpression::MultilineOption);
     QCOMPARE(text.out.count(row), 24);
+}
+
+// Each evening's sentence says the zone and the value its JSON gives, at
+// the minute of its best time on the place's clock; the month's first day
+// and the first evening beside the new moon.
+void TestRender::crescentTextAgreesWithItsJson()
+{
+    const QStringList arguments{"--crescent", "--date", "2027-01-01", "--place", "Rome", "--count", "1"};
+    const Run text = render(arguments), json = render(arguments + QStringList{"--json"});
+    QCOMPARE(text.status, 0);
+    QCOMPARE(json.status, 0);
+    const QJsonObject crescent = QJsonDocument::fromJson(json.out.toUtf8()).object()["crescents"].toArray()[0].toObject();
+    const QJsonArray evenings = crescent["evenings"].toArray();
+    QVERIFY(!evenings.isEmpty());
+    for (const QJsonValue& value : evenings) {
+        const QJsonObject evening = value.toObject();
+        const QDate date = QDate::fromString(evening["date"].toString(), Qt::ISODate);
+        const QString day = QLocale(QLocale::Italian).toString(date, QStringLiteral("dddd d MMMM"));
+        const QString line = text.out.section(u'\n' + day + u':', 1).section(u'\n', 0, 0);
+        QVERIFY2(!line.isEmpty(), qPrintable(day));
+        QVERIFY2(line.contains(QStringLiteral("Yallop %1").arg(evening["yallop_zone"].toString())), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("Odeh %1").arg(evening["odeh_zone"].toString())), qPrintable(line));
+        if (evening["best_time"].isNull())
+            continue;
+        const QDateTime best = QDateTime::fromString(evening["best_time"].toString(), Qt::ISODate)
+                                   .addSecs(30)
+                                   .toTimeZone(QTimeZone("Europe/Rome"));
+        QVERIFY2(line.contains(best.toString("HH:mm")), qPrintable(line));
+        const QString q = QLocale(QLocale::Italian).toString(std::abs(evening["yallop_q"].toDouble()), 'f', 2);
+        QVERIFY2(line.contains(QStringLiteral("q = ") + (evening["yallop_q"].toDouble() < 0 ? QChar(0x2212) : QChar(u'+')) + q),
+                 qPrintable(line));
+    }
+    const QDate first = QDate::fromString(crescent["umm_al_qura_first_day"].toString(), Qt::ISODate);
+    QVERIFY(text.out.contains(QStringLiteral("il mese comincia ") + QLocale(QLocale::Italian).toString(first, QLocale::LongFormat)));
+    const QDate seen = QDate::fromString(crescent["first_visible_evening"].toString(), Qt::ISODate);
+    QVERIFY(text.out.contains(QStringLiteral("la sera di ") + QLocale(QLocale::Italian).toString(seen, QLocale::LongFormat)));
+}
+
+// The map at its default size over the Earth: on the evening of 2027
+// February 7 the crescent is easily seen over the Pacific (zone A, green)
+// and not at all over the western Pacific (F: the grey Earth shows); as SVG at
+// another size with Odeh's zones.
+void TestRender::crescentMapIsDrawn()
+{
+    const QString png = folder->filePath("falce.png"), svg = folder->filePath("falce.svg");
+    QCOMPARE(render({"--crescent-map", "--date", "2027-02-07", "-o", png}).status, 0);
+    const QImage map(png);
+    QCOMPARE(map.size(), QSize(1440, 720));
+    // 150 W and 120 E on the equator, in the map's 3:1 frame.
+    const auto pixel = [&](double longitude) {
+        return map.pixelColor(int(64 + (longitude + 180) / 360 * 1366), 338);
+    };
+    const QColor pacific = pixel(-150), asia = pixel(150);
+    QVERIFY2(pacific.green() > pacific.red() + 40 && pacific.green() > pacific.blue() + 40, qPrintable(pacific.name()));
+    QVERIFY2(std::abs(asia.red() - asia.green()) < 12 && std::abs(asia.green() - asia.blue()) < 12, qPrintable(asia.name()));
+    QCOMPARE(render({"--crescent-map", "--date", "2027-02-07", "--criterion", "odeh", "--size", "800x400", "-o", svg}).status, 0);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.viewBox().size(), QSize(800, 400));
+}
+
+void TestRender::infoTellsTheHijriDate_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QList<int>>("hijri");
+    QTest::addColumn<QString>("month");
+    // Umm al-Qura's published days.
+    QTest::newRow("Jumada II 1448") << "2026-11-28T12:00" << "Calendario islamico: 18 Jumada II 1448" << QList<int>{1448, 6, 18}
+                                    << "Jumada II";
+    QTest::newRow("the first of Ramadan 1447") << "2026-02-18T12:00" << "Calendario islamico: 1 Ramadan 1447"
+                                               << QList<int>{1447, 9, 1} << "Ramadan";
+}
+
+void TestRender::infoTellsTheHijriDate()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, line);
+    QFETCH(QList<int>, hijri);
+    QFETCH(QString, month);
+    const QStringList arguments{"--info", "--date", date, "--place", "Rome"};
+    const Run text = render(arguments), json = render(arguments + QStringList{"--json"});
+    QVERIFY2(text.out.contains(line + u'\n'), qPrintable(text.out));
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object()["hijri"].toObject();
+    QCOMPARE((QList<int>{object["year"].toInt(), object["month"].toInt(), object["day"].toInt()}), hijri);
+    QCOMPARE(object["month_name"].toString(), month);
 }
 
 void TestRender::eclipsesAreListed()
