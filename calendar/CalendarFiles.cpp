@@ -115,12 +115,12 @@ Entry entryOf(const sky::MonthEvent& event, const sky::Zone& zone)
 constexpr QSize pngPage(1240, 1754);
 
 void writePage(const QString& path, CalendarFormat format, const sky::MonthFacts& facts,
-               Hemisphere hemisphere, const QString& place)
+               Hemisphere hemisphere, const QString& place, HijriDates hijri)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         failToWrite(path, file.errorString());
-    const MonthPage page(facts, hemisphere, place);
+    const MonthPage page(facts, hemisphere, place, hijri);
     if (format == CalendarFormat::Png) {
         QImage image(pngPage, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -145,7 +145,7 @@ void writePage(const QString& path, CalendarFormat format, const sky::MonthFacts
 }
 
 void writePdf(const QString& path, const std::vector<sky::MonthFacts>& months, Hemisphere hemisphere,
-              const QString& place)
+              const QString& place, HijriDates hijri)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -163,7 +163,7 @@ void writePdf(const QString& path, const std::vector<sky::MonthFacts>& months, H
         for (std::size_t i = 0; i < months.size(); ++i) {
             if (i > 0)
                 pdf.newPage();
-            MonthPage(months[i], hemisphere, place).paint(painter, area);
+            MonthPage(months[i], hemisphere, place, hijri).paint(painter, area);
         }
     }
     if (!file.commit())
@@ -192,11 +192,11 @@ QString monthFileName(const QString& path, unsigned month)
 }
 
 void writeCalendar(const QString& path, CalendarFormat format, const std::vector<sky::MonthFacts>& months,
-                   Hemisphere hemisphere, const QString& place)
+                   Hemisphere hemisphere, const QString& place, HijriDates hijri)
 {
     switch (format) {
     case CalendarFormat::Pdf:
-        writePdf(path, months, hemisphere, place);
+        writePdf(path, months, hemisphere, place, hijri);
         return;
     case CalendarFormat::ICalendar: {
         QSaveFile file(path);
@@ -209,7 +209,7 @@ void writeCalendar(const QString& path, CalendarFormat format, const std::vector
     case CalendarFormat::Svg:
     case CalendarFormat::Png:
         for (const sky::MonthFacts& facts : months)
-            writePage(months.size() == 1 ? path : monthFileName(path, facts.month), format, facts, hemisphere, place);
+            writePage(months.size() == 1 ? path : monthFileName(path, facts.month), format, facts, hemisphere, place, hijri);
         return;
     }
 }

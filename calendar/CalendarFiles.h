@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "DayCell.h"
 #include "MonthFacts.h"
 #include "PhaseDescription.h"
 
@@ -31,8 +32,9 @@ QString monthFileName(const QString& path, unsigned month);
 
 // Writes the months: a PDF of one A4 page a month, an SVG or PNG page (one
 // file a month when there are several), or an iCalendar file. Each file is
-// written whole or not at all. Throws WriteError.
+// written whole or not at all; the pages with each day's Hijri date where
+// `hijri` says. Throws WriteError.
 void writeCalendar(const QString& path, CalendarFormat format, const std::vector<sky::MonthFacts>& months,
-                   Hemisphere hemisphere, const QString& place);
+                   Hemisphere hemisphere, const QString& place, HijriDates hijri = HijriDates::Hidden);
 
 } // namespace luna

@@ -7,6 +7,7 @@
 #include "CalendarTexts.h"
 #include "DrawLuna.h"
 #include "LocalDates.h"
+#include "CrescentTexts.h"
 #include "MonthPage.h"
 #include "PainterSurface.h"
 
@@ -81,6 +82,8 @@ void paintDayCell(QPainter& painter, const QRectF& box, const sky::MonthFacts& f
             riseSet.replace(u' ', u'\n');
         lines += u'\n' + riseSet;
     }
+    if (style.hijri == HijriDates::Shown)
+        lines += u'\n' + hijriDayText(day.hijri);
     const double notesTop = centre.y() + style.moonRadius + style.notesGap;
     painter.drawText(QRectF(box.left(), notesTop, box.width(), box.bottom() - notesTop), Qt::AlignHCenter | Qt::AlignTop,
                      lines);

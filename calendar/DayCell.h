@@ -22,6 +22,10 @@ namespace luna {
 // of the Moon (☾), a superluna (★), each event on the day of its minute.
 QString dayMarks(const sky::MonthFacts& facts, const sky::DayFacts& day);
 
+// Whether each day shows its date on the Umm al-Qura calendar, on a line of
+// its own under its lit share and its rise and set.
+enum class HijriDates { Hidden, Shown };
+
 // How a day's cell is laid out: in the page's points or the screen's
 // pixels. Its number (and marks) on a line at the top, the principal
 // phase's sign (and time) at the line's right, the Moon at 21:00 below, then
@@ -38,9 +42,11 @@ struct DayCellStyle {
     double moonGap = 0, moonRadius = 0, notesGap = 0;
     // The principal phase's time beside its sign.
     bool phaseTime = false;
+    HijriDates hijri = HijriDates::Hidden;
 };
 
 enum class DayMark { Plain, Today };
+
 
 // Draws day `index` of the month into `box`: its shade (waxing or waning),
 // its border and, for today, a red frame inside it.

@@ -61,10 +61,11 @@ QColor MonthPage::shade(bool waxing)
     return waxing ? waxingShade : waningShade;
 }
 
-MonthPage::MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place)
+MonthPage::MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place, HijriDates hijri)
     : facts_(facts)
     , hemisphere_(hemisphere)
     , place_(std::move(place))
+    , hijri_(hijri)
 {
 }
 
@@ -142,6 +143,7 @@ void MonthPage::paint(QPainter& painter, const QRectF& page) const
     style.moonGap = 20 - style.inset.y() - style.line;
     style.notesGap = 3;
     style.phaseTime = true;
+    style.hijri = hijri_;
     for (std::size_t i = 0; i < facts_.days.size(); ++i)
         paintDayCell(painter, cell(int(i)), facts_, i, hemisphere_, style,
                      today_ && *today_ == toQDate(facts_.days[i].date) ? DayMark::Today : DayMark::Plain);

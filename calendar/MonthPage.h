@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "DayCell.h"
 #include "MonthFacts.h"
 #include "PhaseDescription.h"
 
@@ -31,7 +32,8 @@ public:
     // The shades of the waxing and the waning days, on paper and on screen.
     static QColor shade(bool waxing);
 
-    MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place);
+    MonthPage(const sky::MonthFacts& facts, Hemisphere hemisphere, QString place,
+              HijriDates hijri = HijriDates::Hidden);
 
     // Marks a day as today.
     void setToday(const std::optional<QDate>& today);
@@ -51,6 +53,7 @@ private:
     sky::MonthFacts facts_;
     Hemisphere hemisphere_;
     QString place_;
+    HijriDates hijri_ = HijriDates::Hidden;
     std::optional<QDate> today_;
 };
 

@@ -40,6 +40,7 @@ MonthFacts monthFacts(int y, unsigned m, const std::optional<Place>& place)
         DayFacts day;
         day.date = first / d;
         day.evening = clock.at(day.date, eveningHour);
+        day.hijri = hijriDate(day.date);
         requireNearSupported(day.evening);
         day.elongation = detail::elongationAt(detail::toSeconds(day.evening));
         day.illumination = illuminatedFraction(day.elongation);

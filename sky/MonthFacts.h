@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Eclipses.h"
+#include "Hijri.h"
 #include "Place.h"
 #include "Sky.h"
 #include "Topocentric.h"
@@ -26,6 +27,7 @@ struct DayFacts {
     double illumination = 0;  // then, the lit fraction
     bool waxing = false;      // in the half from new to full moon, then
     std::optional<RiseSet> riseSet; // with a place
+    HijriDate hijri;          // on the Umm al-Qura calendar
     // The principal phase that falls on this local day, if one does.
     std::optional<PhaseEvent> principal;
 };

@@ -90,6 +90,7 @@ private slots:
     void crescentMapIsDrawn();
     void infoTellsTheHijriDate_data();
     void infoTellsTheHijriDate();
+    void calendarTellsTheHijriMonths();
     void eclipsesAreListed();
     void solarEclipsesFromAPlace();
     void timesInThePlacesZone();
@@ -325,6 +326,7 @@ void TestRender::badInputIsRefused_data()
     QTest::newRow("map, a count") << QStringList{"--crescent-map", "--date", "2027-02-08", "--count", "2", "--json"} << "--count";
     QTest::newRow("map, no picture") << QStringList{"--crescent-map", "--date", "2027-02-08", "-o", "@/out.jpg"} << "out.jpg";
     QTest::newRow("criterion without the map") << QStringList{"--crescent", "--place", "Rome", "--criterion", "odeh"} << "--criterion";
+    QTest::newRow("hijri without the calendar") << QStringList{"--info", "--date", "now", "--hijri"} << "--hijri";
     QTest::newRow("criterion alone") << QStringList{"--info", "--date", "now", "--criterion", "odeh"} << "--criterion";
 }
 
@@ -678,6 +680,17 @@ void TestRender::infoTellsTheHijriDate()
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object()["hijri"].toObject();
     QCOMPARE((QList<int>{object["year"].toInt(), object["month"].toInt(), object["day"].toInt()}), hijri);
     QCOMPARE(object["month_name"].toString(), month);
+}
+
+// With --hijri the month's text says where the Hijri months begin: 1
+// Ramadan 1447 on 18 February 2026, as Umm al-Qura published it.
+void TestRender::calendarTellsTheHijriMonths()
+{
+    const Run run = render({"--calendar", "2026-02", "--place", "Rome", "--hijri"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("Calendario islamico: mercoledì 18 febbraio è il 1 Ramadan 1447\n")),
+             qPrintable(run.out));
+    QVERIFY(!render({"--calendar", "2026-02", "--place", "Rome"}).out.contains(QStringLiteral("Calendario islamico")));
 }
 
 void TestRender::eclipsesAreListed()

@@ -29,6 +29,7 @@
 #include <QScopeGuard>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QLabel>
@@ -97,6 +98,7 @@ private slots:
     void choicesAreRememberedBetweenRuns();
     void factsCopyWhatLunaRenderTells();
     void monthWindowTurnsAndPicksADay();
+    void monthShowsTheHijriDatesOnRequest();
     void othersLiveOnDuringThePause();
     void faceReplacesTheDrawing();
     void aboutNamesWhatLunaIsMadeOf();
@@ -496,6 +498,25 @@ void TestWindow::factsCopyWhatLunaRenderTells()
     QTest::keyClick(form->HScroll1, Qt::Key_Right);
     QVERIFY(facts->isLive());
     QVERIFY(facts->heading->text().contains("adesso"));
+}
+
+// Off at first; once ticked, every day takes a line more for its Hijri
+// date, the printed page carries it too, and the choice is remembered.
+void TestWindow::monthShowsTheHijriDatesOnRequest()
+{
+    settings::hijriDates.forget();
+    form->showInstant(local(2027, 2, 8, 22, 0));
+    form->actionMonth->trigger();
+    MonthWindow* month = form->month();
+    QVERIFY(!month->hijriBox->isChecked());
+    const int plain = month->view->sizeHint().height();
+    month->hijriBox->click();
+    QVERIFY(settings::hijriDates.read());
+    QVERIFY(month->view->sizeHint().height() > plain);
+    MonthWindow again(sky::programClock());
+    QVERIFY(again.hijriBox->isChecked());
+    month->hijriBox->click();
+    QVERIFY(!settings::hijriDates.read());
 }
 
 void TestWindow::monthWindowTurnsAndPicksADay()

@@ -176,6 +176,11 @@ QString hijriMonthName(int month)
     return QString::fromStdString(sky::hijriMonthName(month, language));
 }
 
+QString hijriDayText(const sky::HijriDate& date)
+{
+    return QStringLiteral("%1 %2").arg(date.day).arg(hijriMonthName(date.month));
+}
+
 QString hijriText(const sky::HijriDate& date)
 {
     return QStringLiteral("%1 %2 %3").arg(date.day).arg(hijriMonthName(date.month)).arg(date.year);

@@ -46,5 +46,7 @@ QString crescentNoticeText(const sky::CrescentEvening& evening, const sky::Zone&
 // language: "18 Jumada II 1448".
 QString hijriText(const sky::HijriDate& date);
 QString hijriMonthName(int month);
+// Without the year, under a day of the month: "18 Jumada II".
+QString hijriDayText(const sky::HijriDate& date);
 
 } // namespace luna

@@ -5,6 +5,9 @@
 #include "Calendar.h"
 
 #include "CalendarTexts.h"
+#include "CrescentTexts.h"
+#include "Formats.h"
+#include "LocalDates.h"
 #include "PhaseTexts.h"
 
 #include <QCoreApplication>
@@ -28,7 +31,7 @@ QString digits(QStringView text)
     return text.toString();
 }
 
-QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere)
+QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere, HijriDates hijri)
 {
     // Cells of three characters, the day and its mark, a blank between.
     const QString title = monthTitle(facts.year, facts.month);
@@ -64,6 +67,12 @@ QString monthText(const sky::MonthFacts& facts, Hemisphere hemisphere)
         text += eventText(event, facts.clock) + u'\n';
     for (const sky::Half& half : facts.halves)
         text += halfText(half, facts.clock) + u'\n';
+    // The Hijri months that begin within it.
+    if (hijri == HijriDates::Shown)
+        for (const sky::DayFacts& day : facts.days)
+            if (day.hijri.day == 1)
+                text += QCoreApplication::translate("Calendar", "Calendario islamico: %2 è il %1\n")
+                            .arg(hijriText(day.hijri), QLocale().toString(toQDate(day.date), longDateFormat(DateParts::WithoutYear)));
     return text;
 }
 
@@ -103,11 +112,11 @@ std::vector<sky::MonthFacts> calendarFacts(const CalendarSpan& span, const std::
     return months;
 }
 
-QString calendarText(const std::vector<sky::MonthFacts>& months, Hemisphere hemisphere)
+QString calendarText(const std::vector<sky::MonthFacts>& months, Hemisphere hemisphere, HijriDates hijri)
 {
     QStringList parts;
     for (const sky::MonthFacts& facts : months)
-        parts << monthText(facts, hemisphere);
+        parts << monthText(facts, hemisphere, hijri);
     return parts.join(u'\n');
 }
 

@@ -33,6 +33,7 @@ std::vector<sky::MonthFacts> calendarFacts(const CalendarSpan& span, const std::
 // The months as text, as cal prints them: the month's name, weeks from
 // Monday, each day of a principal phase marked with its sign; then the
 // month's events and its waxing and waning halves.
-QString calendarText(const std::vector<sky::MonthFacts>& months, Hemisphere hemisphere);
+QString calendarText(const std::vector<sky::MonthFacts>& months, Hemisphere hemisphere,
+                     HijriDates hijri = HijriDates::Hidden);
 
 } // namespace luna

@@ -196,11 +196,11 @@ int luna::runRender(int argc, char* argv[])
         case RenderOptions::Task::Calendar: {
             const auto months = calendarFacts(options.calendar, options.place);
             if (!options.calendarFormat) {
-                print(stdout, calendarText(months, options.hemisphere));
+                print(stdout, calendarText(months, options.hemisphere, options.hijri));
                 return 0;
             }
             writeCalendar(options.output, *options.calendarFormat, months, options.hemisphere,
-                          options.place ? placeText(*options.place, options.placeFromZone) : QString());
+                          options.place ? placeText(*options.place, options.placeFromZone) : QString(), options.hijri);
             return 0;
         }
         case RenderOptions::Task::Picture:

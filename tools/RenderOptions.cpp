@@ -74,6 +74,7 @@ void addRenderOptions(CommandLine& line)
     line.addOption({QStringLiteral("toward"), {}, QStringLiteral("AZ,ALT")});
     line.addOption({QStringLiteral("landmark"), {}, QStringLiteral("LAT,LON[,ALTEZZA]")});
     line.addOption({QStringLiteral("days"), {}, QStringLiteral("GIORNI")});
+    line.addOption({QStringLiteral("hijri"), {}});
     line.addOption({QStringLiteral("crescent"), {}});
     line.addOption({QStringLiteral("crescent-map"), {}});
     line.addOption({QStringLiteral("criterion"), {}, QStringLiteral("CRITERIO")});
@@ -119,6 +120,7 @@ RenderRequest collect(const QStringList& arguments, sky::Instant now)
     if (line.isSet(QStringLiteral("map")))
         request.map = line.value(QStringLiteral("map"));
     request.night = line.isSet(QStringLiteral("night"));
+    request.hijri = line.isSet(QStringLiteral("hijri"));
     request.crescent = line.isSet(QStringLiteral("crescent"));
     request.crescentMap = line.isSet(QStringLiteral("crescent-map"));
     for (const auto& [name, value] : {std::pair{"feature", &request.feature}, std::pair{"toward", &request.toward},
@@ -207,6 +209,7 @@ RenderOptions calendar(const RenderRequest& request, RenderOptions options)
         || !request.directory.isEmpty() || request.eclipses)
         fail(QCoreApplication::translate("luna-render", "--calendar va da solo, con -o, --place e --hemisphere"));
     options.calendar = *span;
+    options.hijri = request.hijri ? HijriDates::Shown : HijriDates::Hidden;
     if (!request.output.isEmpty()) {
         options.calendarFormat = calendarFormatOfFile(request.output);
         if (!options.calendarFormat)
@@ -377,6 +380,8 @@ RenderOptions parseRenderArguments(const QStringList& arguments, sky::Instant no
             fail(QCoreApplication::translate("luna-render", "--json vale solo con --info"));
         return calendar(request, options);
     }
+    if (request.hijri)
+        fail(QCoreApplication::translate("luna-render", "--hijri vale solo con --calendar"));
     if (crescent)
         return crescents(request, options, now);
     if (request.criterion)

@@ -55,6 +55,7 @@ struct RenderOptions {
     // --calendar: the month or year, and the file's format when -o is given.
     CalendarSpan calendar;
     std::optional<CalendarFormat> calendarFormat;
+    HijriDates hijri = HijriDates::Hidden; // --hijri: each day's Hijri date on the pages
     // --night draws to `output` when one is given; --feature names one of
     // the gazetteer's; --toward or --landmark gives a direction, searched
     // for `days` ahead.

@@ -42,6 +42,7 @@ struct RenderRequest {
     std::optional<QString> toward;
     std::optional<QString> landmark;
     std::optional<QString> days;
+    bool hijri = false;
     bool crescent = false;
     bool crescentMap = false;
     std::optional<QString> criterion;

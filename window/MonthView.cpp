@@ -44,6 +44,13 @@ void MonthView::setMonth(const sky::MonthFacts& facts, Hemisphere hemisphere, co
     update();
 }
 
+void MonthView::setHijriDates(HijriDates hijri)
+{
+    hijri_ = hijri;
+    updateGeometry();
+    update();
+}
+
 void MonthView::setToday(QDate today)
 {
     today_ = today;
@@ -81,7 +88,8 @@ MonthView::Measures MonthView::measures(int width) const
     m.radius = std::clamp(m.cellWidth / 5, m.line / 2 + 2, 2 * m.line);
     // The number, the Moon, the lit part and the rise and set, on two lines
     // where the cell is too narrow for one.
-    const int notes = facts_.days.empty() || !facts_.days.front().riseSet || m.cellWidth >= riseSetWidth() + 12 ? 2 : 3;
+    const int notes = (facts_.days.empty() || !facts_.days.front().riseSet || m.cellWidth >= riseSetWidth() + 12 ? 2 : 3)
+        + (hijri_ == HijriDates::Shown ? 1 : 0);
     m.cellHeight = 4 + m.line + 4 + 2 * m.radius + 4 + notes * m.line + 4;
     return m;
 }
@@ -211,6 +219,7 @@ void MonthView::paintEvent(QPaintEvent*)
     style.moonGap = 4;
     style.moonRadius = m.radius;
     style.notesGap = 4;
+    style.hijri = hijri_;
     for (std::size_t i = 0; i < facts_.days.size(); ++i) {
         const QDate date(facts_.year, int(facts_.month), int(i) + 1);
         const QRect box = dayRect(date);

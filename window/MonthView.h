@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "DayCell.h"
 #include "MonthFacts.h"
 #include "PhaseDescription.h"
 
@@ -34,6 +35,8 @@ public:
     QDate selectedDay() const { return selected_; }
     // The day framed as today; the month that holds it opens on it.
     void setToday(QDate today);
+    // Whether each day shows its Hijri date.
+    void setHijriDates(HijriDates hijri);
     // Selects a day of the month shown; one outside it is asked for
     // (dayOutside).
     void selectDay(QDate day);
@@ -72,6 +75,7 @@ private:
 
     sky::MonthFacts facts_;
     Hemisphere hemisphere_ = Hemisphere::North;
+    HijriDates hijri_ = HijriDates::Hidden;
     QDate selected_;
     QDate today_;
 };

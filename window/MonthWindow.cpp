@@ -12,6 +12,7 @@
 #include "Settings.h"
 #include "WriteError.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,6 +52,10 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     todayButton = new QPushButton(tr("&Oggi"), this);
     printButton = new QPushButton(tr("&Stampa…"), this);
     exportButton = new QPushButton(tr("&Esporta…"), this);
+    hijriBox = new QCheckBox(tr("Calendario &islamico"), this);
+    hijriBox->setToolTip(tr("Sotto ogni giorno la data del calendario islamico di Umm al-Qura"));
+    hijriBox->setChecked(settings::hijriDates.read());
+    view->setHijriDates(hijriBox->isChecked() ? HijriDates::Shown : HijriDates::Hidden);
     title = new QLabel(this);
     title->setAlignment(Qt::AlignCenter);
     QFont bold = title->font();
@@ -63,6 +68,7 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     row->addWidget(next);
     auto* actions = new QHBoxLayout;
     actions->addWidget(todayButton);
+    actions->addWidget(hijriBox);
     actions->addStretch();
     actions->addWidget(printButton);
     actions->addWidget(exportButton);
@@ -99,6 +105,10 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     connect(todayButton, &QPushButton::clicked, this, [this] {
         showMonthOf(clock_.now());
         view->setFocus();
+    });
+    connect(hijriBox, &QCheckBox::toggled, this, [this](bool shown) {
+        settings::hijriDates.write(shown);
+        view->setHijriDates(shown ? HijriDates::Shown : HijriDates::Hidden);
     });
     connect(printButton, &QPushButton::clicked, this, &MonthWindow::print);
     connect(exportButton, &QPushButton::clicked, this, [this] {
@@ -148,6 +158,11 @@ void MonthWindow::setViewpoint(const Viewpoint& viewpoint)
         rebuild();
 }
 
+HijriDates MonthWindow::hijriDates() const
+{
+    return hijriBox->isChecked() ? HijriDates::Shown : HijriDates::Hidden;
+}
+
 void MonthWindow::rebuild()
 {
     const sky::MonthFacts facts = sky::monthFacts(year_, month_, place_);
@@ -195,7 +210,7 @@ void MonthWindow::print()
 void MonthWindow::printOn(QPrinter& printer) const
 {
     QPainter painter(&printer);
-    MonthPage page(view->facts(), hemisphere_, placeName_);
+    MonthPage page(view->facts(), hemisphere_, placeName_, hijriDates());
     page.paint(painter, fitted(QRectF(QPointF(0, 0), QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size()))));
 }
 
@@ -205,7 +220,7 @@ void MonthWindow::exportTo(const QString& path)
     try {
         if (!format)
             throw WriteError(tr("«%1»: serve un file .pdf o .ics").arg(path).toStdString());
-        writeCalendar(path, *format, {view->facts()}, hemisphere_, placeName_);
+        writeCalendar(path, *format, {view->facts()}, hemisphere_, placeName_, hijriDates());
     } catch (const WriteError& error) {
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
     }

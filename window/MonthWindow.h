@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPrinter;
+class QCheckBox;
 class QPushButton;
 class QScrollArea;
 
@@ -49,6 +50,7 @@ public:
     QPushButton* todayButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
+    QCheckBox* hijriBox = nullptr;
     QLabel* title = nullptr;
 
 signals:
@@ -60,6 +62,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    HijriDates hijriDates() const;
     // The month `months` on, the same day of it selected as far as it has
     // one.
     void step(int months);

@@ -44,6 +44,8 @@ inline const Setting<QByteArray> monthGeometry{"windows/month"};
 inline const Setting<QByteArray> nightGeometry{"windows/night"};
 // The tray's notices, on unless turned off.
 inline const Setting<bool> notices{"tray/notices", true};
+// Whether the month shows each day's date on the Umm al-Qura calendar.
+inline const Setting<bool> hijriDates{"calendar/hijri", false};
 // Whether the window shows the Moon's face instead of the drawing.
 inline const Setting<bool> face{"window/face", false};
 
