@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QMenu>
 #include <QTest>
 
@@ -58,6 +59,7 @@ private slots:
     void iconFollowsTheRatio();
     void toolTipNamesThePhaseAndTheNext();
     void noticesComeInOrder();
+    void noticeOfTheFirstCrescent();
     void solarEclipseNoticeAtFirstContact();
     void dueNoticeCatchesUpOnce_data();
     void dueNoticeCatchesUpOnce();
@@ -174,6 +176,29 @@ void TestTray::noticesComeInOrder()
     QVERIFY(std::any_of(away.begin(), away.end(), [&](const Notice& n) {
         return n.summary.contains("clissi") && n.when > local(2026, 3, 2, 0, 0) && n.when < local(2026, 3, 4, 0, 0);
     }));
+}
+
+// The new crescent of 2027 January 7 is first seen from Rome with the naked
+// eye on the evening of the 9th: the notice comes once, an hour before the
+// best time, and says when and where to look.
+void TestTray::noticeOfTheFirstCrescent()
+{
+    const sky::Place rome{"Europe/Rome", 41.9, 12.4833, 0};
+    const auto notices = upcomingNotices(local(2027, 1, 5, 0, 0), rome);
+    std::vector<Notice> crescents;
+    std::copy_if(notices.begin(), notices.end(), std::back_inserter(crescents),
+                 [](const Notice& n) { return n.summary == "La prima falce"; });
+    // This lunation's, and the next's a month on.
+    QCOMPARE(crescents.size(), std::size_t(2));
+    QVERIFY(crescents[1].when > local(2027, 2, 6, 0, 0));
+    const Notice& notice = crescents.front();
+    QVERIFY(notice.when > local(2027, 1, 9, 16, 0) && notice.when < local(2027, 1, 9, 17, 30));
+    QVERIFY2(notice.body.startsWith("Stasera dalle " + QLocale().toString(QDateTime::fromSecsSinceEpoch(
+                 (notice.when + hours(1) + seconds(30)).time_since_epoch().count()).toTimeZone(QTimeZone("Europe/Rome")).time(), "HH:mm")),
+             qPrintable(notice.body));
+    QVERIFY(notice.body.contains("(Yallop A)") || notice.body.contains("(Yallop B)"));
+    const auto due = dueNotice(notice.when - minutes(1), notice.when + minutes(1), rome);
+    QVERIFY(due && due->summary == notice.summary);
 }
 
 void TestTray::solarEclipseNoticeAtFirstContact()
