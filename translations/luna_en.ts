@@ -95,6 +95,12 @@
         <source>☾ eclissi di Luna</source>
         <translation>☾ lunar eclipse</translation>
     </message>
+    <message>
+        <source>Calendario islamico: %2 è il %1
+</source>
+        <translation>Islamic calendar: %2 is %1
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +115,134 @@
     <message>
         <source>--hemisphere: %1 non va bene: serve north o south</source>
         <translation>--hemisphere: %1 will not do: it takes north or south</translation>
+    </message>
+</context>
+<context>
+    <name>Crescent</name>
+    <message>
+        <source>la falce si vede facilmente a occhio nudo</source>
+        <translation>the crescent is easily visible to the naked eye</translation>
+    </message>
+    <message>
+        <source>la falce si vede a occhio nudo in condizioni perfette</source>
+        <translation>the crescent is visible to the naked eye in perfect conditions</translation>
+    </message>
+    <message>
+        <source>può servire un binocolo per trovare la falce, poi si vede a occhio nudo</source>
+        <translation>optical aid may be needed to find the crescent, then the naked eye sees it</translation>
+    </message>
+    <message>
+        <source>la falce si vede solo con binocolo o telescopio</source>
+        <translation>the crescent is visible only with binoculars or a telescope</translation>
+    </message>
+    <message>
+        <source>la falce non si vede nemmeno con un telescopio</source>
+        <translation>the crescent is not visible even with a telescope</translation>
+    </message>
+    <message>
+        <source>la falce non si vede: è sotto il limite di Danjon</source>
+        <translation>the crescent is not visible: it is below the Danjon limit</translation>
+    </message>
+    <message>
+        <source>la falce si vede a occhio nudo</source>
+        <translation>the crescent is visible to the naked eye</translation>
+    </message>
+    <message>
+        <source>la falce si vede con binocolo o telescopio, forse a occhio nudo</source>
+        <translation>the crescent is visible with binoculars or a telescope, perhaps to the naked eye</translation>
+    </message>
+    <message>
+        <source>la falce non si vede</source>
+        <translation>the crescent is not visible</translation>
+    </message>
+    <message>
+        <source>%1: il Sole non tramonta</source>
+        <translation>%1: the Sun does not set</translation>
+    </message>
+    <message>
+        <source>%1: la Luna non tramonta nelle dodici ore dopo il Sole</source>
+        <translation>%1: the Moon does not set within twelve hours of the Sun</translation>
+    </message>
+    <message>
+        <source>%1: la Luna resta sotto l&apos;orizzonte: la falce non si vede (%2)</source>
+        <translation>%1: the Moon stays below the horizon: the crescent is not visible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: la Luna tramonta prima del Sole, alle %2 (%3 min prima): la falce non si vede (%4)</source>
+        <translation>%1: the Moon sets before the Sun, at %2 (%3 min before): the crescent is not visible (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), dalle %4, %5 sull&apos;orizzonte a %6</source>
+        <translation>%1: %2 (%3), from %4, %5 above the horizon at %6</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3); alle %4 la Luna è a %5 sull&apos;orizzonte, a %6</source>
+        <translation>%1: %2 (%3); at %4 the Moon is %5 above the horizon, at %6</translation>
+    </message>
+    <message>
+        <source>    tramonto del Sole %1, della Luna %2 (%3 min dopo); età %4 ore, %5 dal Sole</source>
+        <translation>    sunset %1, moonset %2 (%3 min later); age %4 hours, %5 from the Sun</translation>
+    </message>
+    <message>
+        <source>, meno dei %1 sotto i quali Odeh non trova falci viste</source>
+        <translation>, less than the %1 below which Odeh finds no crescent seen</translation>
+    </message>
+    <message>
+        <source>Luogo:         %1
+</source>
+        <translation>Place:         %1
+</translation>
+    </message>
+    <message>
+        <source>Luna nuova:    %1
+</source>
+        <translation>New moon:      %1
+</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura:   il mese comincia %1 (%2)
+</source>
+        <translation>Umm al-Qura:   the month begins on %1 (%2)
+</translation>
+    </message>
+    <message>
+        <source>A vista:       la falce si vede la sera di %1: il mese comincerebbe il giorno dopo
+</source>
+        <translation>By sight:      the crescent is seen on the evening of %1: the month would begin the next day
+</translation>
+    </message>
+    <message>
+        <source>A vista:       la falce non si vede a occhio nudo in queste sere
+</source>
+        <translation>By sight:      the crescent is not seen with the naked eye on these evenings
+</translation>
+    </message>
+    <message>
+        <source>%1, dalle %2 (Yallop %3: %4)</source>
+        <translation>%1, from %2 (Yallop %3: %4)</translation>
+    </message>
+    <message>
+        <source>non a occhio nudo nelle sere dopo la luna nuova di %1</source>
+        <translation>not to the naked eye on the evenings after the new moon of %1</translation>
+    </message>
+    <message>
+        <source>Stasera dalle %1, %2 sull&apos;orizzonte a %3: %4 (Yallop %5)</source>
+        <translation>Tonight from %1, %2 above the horizon at %3: %4 (Yallop %5)</translation>
+    </message>
+</context>
+<context>
+    <name>CrescentPage</name>
+    <message>
+        <source>La prima falce la sera di %1, secondo Yallop</source>
+        <translation>The first crescent on the evening of %1, by Yallop</translation>
+    </message>
+    <message>
+        <source>La prima falce la sera di %1, secondo Odeh</source>
+        <translation>The first crescent on the evening of %1, by Odeh</translation>
+    </message>
+    <message>
+        <source>Luna nuova: %1. Ogni luogo al suo momento migliore, sul suo tempo medio locale.</source>
+        <translation>New moon: %1. Each place at its best time, on its local mean time.</translation>
     </message>
 </context>
 <context>
@@ -609,6 +743,18 @@
         <translation>Eclipse:       %1
 </translation>
     </message>
+    <message>
+        <source>Prima falce:   %1
+</source>
+        <translation>New crescent:  %1
+</translation>
+    </message>
+    <message>
+        <source>Calendario islamico: %1
+</source>
+        <translation>Islamic calendar: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>NightPage</name>
@@ -896,6 +1042,10 @@
         <source>Comincia ora; %1</source>
         <translation>Beginning now; %1</translation>
     </message>
+    <message>
+        <source>La prima falce</source>
+        <translation>The first crescent</translation>
+    </message>
 </context>
 <context>
     <name>luna</name>
@@ -1147,228 +1297,6 @@ Examples:
         <translation>--kind and --visible go only with --eclipses, --count also with --feature, --toward and --landmark</translation>
     </message>
     <message>
-        <source>Uso: luna-render [OPZIONI] ANGOLO
-     luna-render [OPZIONI] --date QUANDO
-     luna-render [OPZIONI] --all CARTELLA
-     luna-render [OPZIONI] --eclipses
-     luna-render [OPZIONI] --calendar AAAA-MM|AAAA
-     luna-render --night|--feature NOME|--toward AZ,ALT|--landmark LAT,LON[,ALTEZZA] --place LUOGO
-
-Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
-a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
-bianca (luna piena), a 270 illuminata la metà destra. Senza -o la stampa come
-testo, con il nome della fase. Con --date disegna la Luna vera di quell&apos;istante.
-
-Opzioni:
-  -o, --output FILE        scrive l&apos;immagine in FILE, .png o .svg
-  --size LxA               larghezza e altezza in pixel (predefinite %1x%2,
-                           come il disegno della finestra); il disco ha per
-                           raggio un terzo della larghezza
-  --background COLORE      nome di colore, #rrggbb o transparent
-                           (predefinito il grigio della finestra, #8c8c8c)
-  --all CARTELLA           tutto il ciclo, da luna-000.png a luna-359.png
-  --format png|svg         il formato dei file di --all (predefinito png)
-  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte
-                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o
-                           niente per l&apos;ora locale; dal 1900 al 2100
-  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
-                           luogo, o north): a nord la luna crescente è
-                           illuminata a destra
-  --place LUOGO            il luogo: una città (Roma, Monaco di Baviera,
-                           &quot;Springfield, Illinois&quot;), LAT,LON[,ALTEZZA] in
-                           gradi (nord ed est positivi) e metri, o un fuso
-                           orario (Europe/Rome); predefinito quello del fuso
-                           orario. Le ore sono quelle del fuso del luogo
-  --info                   descrive la fase invece di disegnarla: con --date
-                           anche l&apos;età, le prossime fasi e, con un luogo,
-                           quando sorge e tramonta, dove sta, la distanza
-  --as-seen                con --date, la Luna girata come sta nel cielo del
-                           luogo: in alto lo zenit
-  --eclipses               le prossime eclissi dopo --date (predefinito adesso),
-                           fino al 2100; con un luogo, se si vedono di lì: una
-                           di Luna è visibile se una sua fase qualunque, anche
-                           solo la fine della penombra, avviene con la Luna
-                           sopra l&apos;orizzonte (con --json anche
-                           visible_at_greatest)
-                           Di una di Sole, con un luogo, dice cosa se ne vede
-                           di lì: i contatti con l&apos;altezza del Sole, quanto
-                           ne resta coperto, se sorge o tramonta eclissato
-                           (con --json l&apos;oggetto local)
-  --visible                con --eclipses, solo quelle che si vedono dal luogo
-  --count N                quante eclissi, da 1 a 1000, o quante finestre e
-                           passaggi, da 1 a 100 (predefinito 4)
-  --kind lunar|solar|all   quali eclissi (predefinito all)
-  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
-                           testo; con -o FILE.pdf (una pagina A4 al mese),
-                           .svg o .png (un file al mese, FILE-01 ...) o .ics
-                           (le fasi, il perigeo e l&apos;apogeo, le eclissi per
-                           un programma di calendario)
-  --face                   il volto vero della Luna invece del disegno: i mari
-                           e i crateri girati dalla librazione, inclinati
-                           dall&apos;asse e illuminati dal Sole, la notte nella luce
-                           cinerea, l&apos;ombra della Terra nelle eclissi; con un
-                           angolo, la librazione media e l&apos;asse in alto
-  --map FILE               con --face, un&apos;altra mappa della Luna (equirettangolare,
-                           longitudine da -180 a 180, nord in alto)
-  --night                  la notte dopo il giorno di --date, da mezzogiorno a
-                           mezzogiorno: il Sole, la Luna che sorge, culmina e
-                           tramonta, quando è alta nel buio, ora per ora; con
-                           -o FILE.png o .svg il grafico (predefinito 800x450)
-  --feature NOME           un dettaglio della Luna (Copernicus, &quot;Mare Crisium&quot;):
-                           il Sole lì adesso e le prossime --count finestre
-                           buone da --place: Sole basso sul dettaglio (da 0,5°
-                           a 10°), cielo buio (Sole 6° sotto l&apos;orizzonte),
-                           Luna alta almeno 15°
-  --toward AZ,ALT          una direzione del cielo (azimut da nord verso est,
-                           altezza apparente): quando la Luna vi passa entro 1°
-  --landmark LAT,LON[,ALTEZZA]
-                           un punto sulla Terra (la cima di una cupola, di un
-                           monte): quando la Luna gli sta dietro, visto da
-                           --place (con l&apos;altezza di chi guarda, LAT,LON,ALTEZZA)
-  --days GIORNI            quanto avanti cercare, da 1 a 3660 (predefinito 366)
-  --json                   con --info, --eclipses, --night, --feature, --toward
-                           o --landmark, JSON per gli script
-  -h, --help               mostra questo aiuto
-  --version                mostra la versione
-
-Esempi:
-  luna-render 90
-  luna-render --date now --info --place Rome
-  luna-render --date 2026-12-24T22:00 -o vigilia.png
-  luna-render 135 -o gibbosa.png --size 512x512 --background transparent
-  luna-render 45 -o falce.svg
-  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
-  luna-render --date now --face -o volto.png --size 512x512
-  luna-render --eclipses --kind lunar --count 10
-  luna-render --eclipses --kind solar --visible --place Rome
-  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
-  mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
-  luna-render --night --date 2027-03-20 --place Roma -o notte.png
-  luna-render --feature Copernicus --place Roma
-  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
-
-Le ore sono quelle degli orologi civili: il tempo universale prima del 1972,
-poi UTC, e dopo l&apos;ultimo secondo intercalare (fine 2016) UTC senza altri.
-Per la rotazione della Terra (sorgere, tramontare, altezza) vale UT1, dal
-Delta T di Espenak e Meeus dove la tabella dei secondi intercalari non arriva.
-
-Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
-scrivere.
-</source>
-        <translation>Usage: luna-render [OPTIONS] ANGLE
-       luna-render [OPTIONS] --date WHEN
-       luna-render [OPTIONS] --all FOLDER
-       luna-render [OPTIONS] --eclipses
-       luna-render [OPTIONS] --calendar YYYY-MM|YYYY
-       luna-render --night|--feature NAME|--toward AZ,ALT|--landmark LAT,LON[,HEIGHT] --place PLACE
-
-Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
-does: all black at 0 (new moon), the left half lit at 90, all white at 180
-(full moon), the right half lit at 270. Without -o it prints it as text, with
-the name of the phase. With --date it draws the real Moon of that instant.
-
-Options:
-  -o, --output FILE        writes the picture into FILE, .png or .svg
-  --size WxH               width and height in pixels (default %1x%2, as the
-                           window&apos;s picture); the disc&apos;s radius is a third of
-                           the width
-  --background COLOUR      a colour name, #rrggbb or transparent
-                           (default the window&apos;s grey, #8c8c8c)
-  --all FOLDER             the whole cycle, from luna-000.png to luna-359.png
-  --format png|svg         the format of the files of --all (default png)
-  --date WHEN              the Moon of an instant: now, YYYY-MM-DD (local
-                           midnight) or YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM
-                           or nothing for local time; from 1900 to 2100
-  --hemisphere north|south the hemisphere the Moon is seen from (default the
-                           place&apos;s, or north): in the north the waxing Moon is
-                           lit on the right
-  --place PLACE            the place: a city (Rome, Munich,
-                           &quot;Springfield, Illinois&quot;), LAT,LON[,HEIGHT] in
-                           degrees (north and east positive) and metres, or a
-                           time zone (Europe/Rome); by default the time zone&apos;s.
-                           Times are those of the place&apos;s zone
-  --info                   describes the phase instead of drawing it: with
-                           --date also the age, the next phases and, with a
-                           place, when it rises and sets, where it stands, how
-                           far it is
-  --as-seen                with --date, the Moon turned as it stands in the
-                           place&apos;s sky: the zenith at the top
-  --eclipses               the next eclipses after --date (default now), until
-                           2100; with a place, whether they are seen from there:
-                           a lunar one is seen when any of its phases, even
-                           the end of the penumbral one alone, happens with
-                           the Moon above the horizon (with --json also
-                           visible_at_greatest)
-                           For a solar one, with a place, what is seen of it
-                           there: the contacts with the Sun&apos;s altitude, how
-                           much of it is covered, whether it rises or sets
-                           eclipsed (with --json the local object)
-  --visible                with --eclipses, only those seen from the place
-  --count N                how many eclipses, from 1 to 1000, or how many
-                           windows and passes, from 1 to 100 (default 4)
-  --kind lunar|solar|all   which eclipses (default all)
-  --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
-                           as text; with -o FILE.pdf (an A4 page a month),
-                           .svg or .png (a file a month, FILE-01 ...) or .ics
-                           (the phases, perigee and apogee, the eclipses for a
-                           calendar program)
-  --face                   the Moon&apos;s real face instead of the drawing: the
-                           seas and craters turned by the libration, tilted by
-                           the axis and lit by the Sun, the night in
-                           earthshine, the Earth&apos;s shadow in eclipses; with an
-                           angle, the mean libration and the axis up
-  --map FILE               with --face, another map of the Moon
-                           (equirectangular, longitude from -180 to 180, north
-                           up)
-  --night                  the night after the day of --date, from noon to
-                           noon: the Sun, the Moon rising, transiting and
-                           setting, when it is up in a dark sky, hour by hour;
-                           with -o FILE.png or .svg the chart (default 800x450)
-  --feature NAME           a feature of the Moon (Copernicus, &quot;Mare Crisium&quot;):
-                           the Sun there now and the next --count good windows
-                           from --place: a low Sun over the feature (0.5° to
-                           10°), a dark sky (the Sun 6° below the horizon), the
-                           Moon at least 15° up
-  --toward AZ,ALT          a direction in the sky (azimuth from north through
-                           east, apparent altitude): when the Moon passes
-                           within 1° of it
-  --landmark LAT,LON[,HEIGHT]
-                           a point on the Earth (the top of a dome, of a
-                           mountain): when the Moon stands behind it, seen
-                           from --place (with the observer&apos;s height,
-                           LAT,LON,HEIGHT)
-  --days DAYS              how far ahead to search, from 1 to 3660 (default 366)
-  --json                   with --info, --eclipses, --night, --feature, --toward
-                           or --landmark, JSON for scripts
-  -h, --help               shows this help
-  --version                shows the version
-
-Examples:
-  luna-render 90
-  luna-render --date now --info --place Rome
-  luna-render --date 2026-12-24T22:00 -o christmas-eve.png
-  luna-render 135 -o gibbous.png --size 512x512 --background transparent
-  luna-render 45 -o crescent.svg
-  luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
-  luna-render --date now --face -o face.png --size 512x512
-  luna-render --eclipses --kind lunar --count 10
-  luna-render --eclipses --kind solar --visible --place Rome
-  luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
-  mkdir phases &amp;&amp; luna-render --all phases --size 256x256
-  luna-render --night --date 2027-03-20 --place Rome -o night.png
-  luna-render --feature Copernicus --place Rome
-  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
-
-Times are those of civil clocks: Universal Time before 1972, then UTC, and
-after the last leap second (the end of 2016) UTC without further ones. The
-Earth&apos;s rotation (rise, set, altitude) takes UT1, from Espenak and Meeus&apos;s
-Delta T where the table of leap seconds does not reach.
-
-Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
-cannot write.
-</translation>
-    </message>
-    <message>
         <source>--toward: l&apos;azimut %1 non va bene: serve da 0 a 360 gradi, da nord verso est</source>
         <translation>--toward: the azimuth %1 will not do: 0 to 360 degrees is needed, from north through east</translation>
     </message>
@@ -1427,6 +1355,304 @@ cannot write.
     <message>
         <source>--days: %1 non va bene: serve un numero di giorni da 1 a %2</source>
         <translation>--days: %1 will not do: a number of days from 1 to %2 is needed</translation>
+    </message>
+    <message>
+        <source>--crescent e --crescent-map vanno uno alla volta</source>
+        <translation>--crescent and --crescent-map go one at a time</translation>
+    </message>
+    <message>
+        <source>--crescent e --crescent-map vanno da soli, con --date, --place, --json (e --count per --crescent, -o, --size e --criterion per --crescent-map)</source>
+        <translation>--crescent and --crescent-map go alone, with --date, --place, --json (and --count for --crescent, -o, --size and --criterion for --crescent-map)</translation>
+    </message>
+    <message>
+        <source>--crescent elenca e non disegna: togliere -o, --size e --criterion (la mappa è --crescent-map)</source>
+        <translation>--crescent lists and does not draw: remove -o, --size and --criterion (the map is --crescent-map)</translation>
+    </message>
+    <message>
+        <source>--crescent-map è la mappa di una sera: togliere --count</source>
+        <translation>--crescent-map is the map of one evening: remove --count</translation>
+    </message>
+    <message>
+        <source>--criterion: %1 non va bene: serve yallop o odeh</source>
+        <translation>--criterion: %1 will not do: it takes yallop or odeh</translation>
+    </message>
+    <message>
+        <source>--crescent-map con --json dà la griglia: togliere -o e --size</source>
+        <translation>--crescent-map with --json gives the grid: remove -o and --size</translation>
+    </message>
+    <message>
+        <source>--crescent-map disegna una mappa: serve -o FILE.png o FILE.svg (o --json per la griglia)</source>
+        <translation>--crescent-map draws a map: it needs -o FILE.png or FILE.svg (or --json for the grid)</translation>
+    </message>
+    <message>
+        <source>--hijri vale solo con --calendar</source>
+        <translation>--hijri only goes with --calendar</translation>
+    </message>
+    <message>
+        <source>--criterion vale solo con --crescent-map</source>
+        <translation>--criterion only goes with --crescent-map</translation>
+    </message>
+    <message>
+        <source>Uso: luna-render [OPZIONI] ANGOLO
+     luna-render [OPZIONI] --date QUANDO
+     luna-render [OPZIONI] --all CARTELLA
+     luna-render [OPZIONI] --eclipses
+     luna-render [OPZIONI] --calendar AAAA-MM|AAAA
+     luna-render --night|--feature NOME|--toward AZ,ALT|--landmark LAT,LON[,ALTEZZA] --place LUOGO
+     luna-render --crescent --place LUOGO
+     luna-render --crescent-map --date GIORNO -o FILE
+
+Disegna la fase della Luna all&apos;angolo dato, in gradi, come la finestra di Luna:
+a 0 tutta nera (luna nuova), a 90 illuminata la metà sinistra, a 180 tutta
+bianca (luna piena), a 270 illuminata la metà destra. Senza -o la stampa come
+testo, con il nome della fase. Con --date disegna la Luna vera di quell&apos;istante.
+
+Opzioni:
+  -o, --output FILE        scrive l&apos;immagine in FILE, .png o .svg
+  --size LxA               larghezza e altezza in pixel (predefinite %1x%2,
+                           come il disegno della finestra); il disco ha per
+                           raggio un terzo della larghezza
+  --background COLORE      nome di colore, #rrggbb o transparent
+                           (predefinito il grigio della finestra, #8c8c8c)
+  --all CARTELLA           tutto il ciclo, da luna-000.png a luna-359.png
+  --format png|svg         il formato dei file di --all (predefinito png)
+  --date QUANDO            la Luna di un istante: now, AAAA-MM-GG (mezzanotte
+                           locale) o AAAA-MM-GGTHH:MM[:SS] con Z, ±HH:MM o
+                           niente per l&apos;ora locale; dal 1900 al 2100
+  --hemisphere north|south l&apos;emisfero da cui si guarda (predefinito quello del
+                           luogo, o north): a nord la luna crescente è
+                           illuminata a destra
+  --place LUOGO            il luogo: una città (Roma, Monaco di Baviera,
+                           &quot;Springfield, Illinois&quot;), LAT,LON[,ALTEZZA] in
+                           gradi (nord ed est positivi) e metri, o un fuso
+                           orario (Europe/Rome); predefinito quello del fuso
+                           orario. Le ore sono quelle del fuso del luogo
+  --info                   descrive la fase invece di disegnarla: con --date
+                           anche l&apos;età, le prossime fasi e, con un luogo,
+                           quando sorge e tramonta, dove sta, la distanza
+  --as-seen                con --date, la Luna girata come sta nel cielo del
+                           luogo: in alto lo zenit
+  --eclipses               le prossime eclissi dopo --date (predefinito adesso),
+                           fino al 2100; con un luogo, se si vedono di lì: una
+                           di Luna è visibile se una sua fase qualunque, anche
+                           solo la fine della penombra, avviene con la Luna
+                           sopra l&apos;orizzonte (con --json anche
+                           visible_at_greatest)
+                           Di una di Sole, con un luogo, dice cosa se ne vede
+                           di lì: i contatti con l&apos;altezza del Sole, quanto
+                           ne resta coperto, se sorge o tramonta eclissato
+                           (con --json l&apos;oggetto local)
+  --visible                con --eclipses, solo quelle che si vedono dal luogo
+  --count N                quante eclissi, da 1 a 1000, quante finestre e
+                           passaggi, da 1 a 100 (predefinito 4), o quante lune
+                           nuove, da 1 a 24
+  --kind lunar|solar|all   quali eclissi (predefinito all)
+  --calendar AAAA-MM|AAAA  il lunario di un mese o di un anno: senza -o come
+                           testo; con -o FILE.pdf (una pagina A4 al mese),
+                           .svg o .png (un file al mese, FILE-01 ...) o .ics
+                           (le fasi, il perigeo e l&apos;apogeo, le eclissi per
+                           un programma di calendario)
+  --hijri                  con --calendar, la data del calendario islamico di
+                           Umm al-Qura sotto ogni giorno, e nel testo dove
+                           comincia ogni mese
+  --face                   il volto vero della Luna invece del disegno: i mari
+                           e i crateri girati dalla librazione, inclinati
+                           dall&apos;asse e illuminati dal Sole, la notte nella luce
+                           cinerea, l&apos;ombra della Terra nelle eclissi; con un
+                           angolo, la librazione media e l&apos;asse in alto
+  --map FILE               con --face, un&apos;altra mappa della Luna (equirettangolare,
+                           longitudine da -180 a 180, nord in alto)
+  --night                  la notte dopo il giorno di --date, da mezzogiorno a
+                           mezzogiorno: il Sole, la Luna che sorge, culmina e
+                           tramonta, quando è alta nel buio, ora per ora; con
+                           -o FILE.png o .svg il grafico (predefinito 800x450)
+  --feature NOME           un dettaglio della Luna (Copernicus, &quot;Mare Crisium&quot;):
+                           il Sole lì adesso e le prossime --count finestre
+                           buone da --place: Sole basso sul dettaglio (da 0,5°
+                           a 10°), cielo buio (Sole 6° sotto l&apos;orizzonte),
+                           Luna alta almeno 15°
+  --toward AZ,ALT          una direzione del cielo (azimut da nord verso est,
+                           altezza apparente): quando la Luna vi passa entro 1°
+  --landmark LAT,LON[,ALTEZZA]
+                           un punto sulla Terra (la cima di una cupola, di un
+                           monte): quando la Luna gli sta dietro, visto da
+                           --place (con l&apos;altezza di chi guarda, LAT,LON,ALTEZZA)
+  --days GIORNI            quanto avanti cercare, da 1 a 3660 (predefinito 366)
+  --crescent               la prima falce dopo le prossime --count lune nuove
+                           (predefinito 2), sera per sera dal giorno della
+                           congiunzione alla prima facile a occhio nudo (tre
+                           al più), da --place: i criteri di Yallop (zone A-F)
+                           e di Odeh (A-D) al momento migliore, e il primo
+                           giorno del mese di Umm al-Qura
+  --crescent-map           la mappa del mondo, da 60° S a 60° N, della sera di
+                           --date: ogni luogo al suo momento migliore; con
+                           -o FILE.png o .svg (predefinito 1440x720), o la
+                           griglia ogni 2° con --json
+  --criterion yallop|odeh  il criterio della mappa (predefinito yallop)
+  --json                   con --info, --eclipses, --night, --feature, --toward,
+                           --landmark, --crescent o --crescent-map, JSON per
+                           gli script
+  -h, --help               mostra questo aiuto
+  --version                mostra la versione
+
+Esempi:
+  luna-render 90
+  luna-render --date now --info --place Rome
+  luna-render --date 2026-12-24T22:00 -o vigilia.png
+  luna-render 135 -o gibbosa.png --size 512x512 --background transparent
+  luna-render 45 -o falce.svg
+  luna-render --date now --as-seen --place 45.07,7.69 -o stasera.png
+  luna-render --date now --face -o volto.png --size 512x512
+  luna-render --eclipses --kind lunar --count 10
+  luna-render --eclipses --kind solar --visible --place Rome
+  luna-render --calendar 2027 -o lunario-2027.pdf --place Rome
+  mkdir fasi &amp;&amp; luna-render --all fasi --size 256x256
+  luna-render --night --date 2027-03-20 --place Roma -o notte.png
+  luna-render --feature Copernicus --place Roma
+  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
+  luna-render --crescent --place Roma
+  luna-render --crescent-map --date 2027-02-08 -o falce.png
+
+Le ore sono quelle degli orologi civili: il tempo universale prima del 1972,
+poi UTC, e dopo l&apos;ultimo secondo intercalare (fine 2016) UTC senza altri.
+Per la rotazione della Terra (sorgere, tramontare, altezza) vale UT1, dal
+Delta T di Espenak e Meeus dove la tabella dei secondi intercalari non arriva.
+
+Esce con 0 se tutto va bene, 2 se gli argomenti non vanno, 1 se non riesce a
+scrivere.
+</source>
+        <translation>Usage: luna-render [OPTIONS] ANGLE
+       luna-render [OPTIONS] --date WHEN
+       luna-render [OPTIONS] --all FOLDER
+       luna-render [OPTIONS] --eclipses
+       luna-render [OPTIONS] --calendar YYYY-MM|YYYY
+       luna-render --night|--feature NAME|--toward AZ,ALT|--landmark LAT,LON[,HEIGHT] --place PLACE
+       luna-render --crescent --place PLACE
+       luna-render --crescent-map --date DAY -o FILE
+
+Draws the phase of the Moon at the given angle, in degrees, as Luna&apos;s window
+does: all black at 0 (new moon), the left half lit at 90, all white at 180
+(full moon), the right half lit at 270. Without -o it prints it as text, with
+the name of the phase. With --date it draws the real Moon of that instant.
+
+Options:
+  -o, --output FILE        writes the picture into FILE, .png or .svg
+  --size WxH               width and height in pixels (default %1x%2, as the
+                           window&apos;s picture); the disc&apos;s radius is a third of
+                           the width
+  --background COLOUR      a colour name, #rrggbb or transparent
+                           (default the window&apos;s grey, #8c8c8c)
+  --all FOLDER             the whole cycle, from luna-000.png to luna-359.png
+  --format png|svg         the format of the files of --all (default png)
+  --date WHEN              the Moon of an instant: now, YYYY-MM-DD (local
+                           midnight) or YYYY-MM-DDTHH:MM[:SS] with Z, ±HH:MM
+                           or nothing for local time; from 1900 to 2100
+  --hemisphere north|south the hemisphere the Moon is seen from (default the
+                           place&apos;s, or north): in the north the waxing Moon is
+                           lit on the right
+  --place PLACE            the place: a city (Rome, Munich,
+                           &quot;Springfield, Illinois&quot;), LAT,LON[,HEIGHT] in
+                           degrees (north and east positive) and metres, or a
+                           time zone (Europe/Rome); by default the time zone&apos;s.
+                           Times are those of the place&apos;s zone
+  --info                   describes the phase instead of drawing it: with
+                           --date also the age, the next phases and, with a
+                           place, when it rises and sets, where it stands, how
+                           far it is
+  --as-seen                with --date, the Moon turned as it stands in the
+                           place&apos;s sky: the zenith at the top
+  --eclipses               the next eclipses after --date (default now), until
+                           2100; with a place, whether they are seen from there:
+                           a lunar one is seen when any of its phases, even
+                           the end of the penumbral one alone, happens with
+                           the Moon above the horizon (with --json also
+                           visible_at_greatest)
+                           For a solar one, with a place, what is seen of it
+                           there: the contacts with the Sun&apos;s altitude, how
+                           much of it is covered, whether it rises or sets
+                           eclipsed (with --json the local object)
+  --visible                with --eclipses, only those seen from the place
+  --count N                how many eclipses, from 1 to 1000, how many windows
+                           and passes, from 1 to 100 (default 4), or how many
+                           new moons, from 1 to 24
+  --kind lunar|solar|all   which eclipses (default all)
+  --calendar YYYY-MM|YYYY  the lunar calendar of a month or a year: without -o
+                           as text; with -o FILE.pdf (an A4 page a month),
+                           .svg or .png (a file a month, FILE-01 ...) or .ics
+                           (the phases, perigee and apogee, the eclipses for a
+                           calendar program)
+  --hijri                  with --calendar, the date of the Umm al-Qura Islamic
+                           calendar under each day, and in the text where each
+                           of its months begins
+  --face                   the Moon&apos;s real face instead of the drawing: the
+                           seas and craters turned by the libration, tilted by
+                           the axis and lit by the Sun, the night in
+                           earthshine, the Earth&apos;s shadow in eclipses; with an
+                           angle, the mean libration and the axis up
+  --map FILE               with --face, another map of the Moon
+                           (equirectangular, longitude from -180 to 180, north
+                           up)
+  --night                  the night after the day of --date, from noon to
+                           noon: the Sun, the Moon rising, transiting and
+                           setting, when it is up in a dark sky, hour by hour;
+                           with -o FILE.png or .svg the chart (default 800x450)
+  --feature NAME           a feature of the Moon (Copernicus, &quot;Mare Crisium&quot;):
+                           the Sun there now and the next --count good windows
+                           from --place: a low Sun over the feature (0.5° to
+                           10°), a dark sky (the Sun 6° below the horizon), the
+                           Moon at least 15° up
+  --toward AZ,ALT          a direction in the sky (azimuth from north through
+                           east, apparent altitude): when the Moon passes
+                           within 1° of it
+  --landmark LAT,LON[,HEIGHT]
+                           a point on the Earth (the top of a dome, of a
+                           mountain): when the Moon stands behind it, seen
+                           from --place (with the observer&apos;s height,
+                           LAT,LON,HEIGHT)
+  --days DAYS              how far ahead to search, from 1 to 3660 (default 366)
+  --crescent               the first crescent after the next --count new moons
+                           (default 2), evening by evening from the day of the
+                           conjunction to the first easy to the naked eye
+                           (three at most), from --place: Yallop&apos;s criterion
+                           (zones A-F) and Odeh&apos;s (A-D) at the best time, and
+                           the first day of the Umm al-Qura month
+  --crescent-map           the map of the world, from 60° S to 60° N, on the
+                           evening of --date: each place at its best time; with
+                           -o FILE.png or .svg (default 1440x720), or the grid
+                           every 2° with --json
+  --criterion yallop|odeh  the map&apos;s criterion (default yallop)
+  --json                   with --info, --eclipses, --night, --feature, --toward,
+                           --landmark, --crescent or --crescent-map, JSON for
+                           scripts
+  -h, --help               shows this help
+  --version                shows the version
+
+Examples:
+  luna-render 90
+  luna-render --date now --info --place Rome
+  luna-render --date 2026-12-24T22:00 -o christmas-eve.png
+  luna-render 135 -o gibbous.png --size 512x512 --background transparent
+  luna-render 45 -o crescent.svg
+  luna-render --date now --as-seen --place 45.07,7.69 -o tonight.png
+  luna-render --date now --face -o face.png --size 512x512
+  luna-render --eclipses --kind lunar --count 10
+  luna-render --eclipses --kind solar --visible --place Rome
+  luna-render --calendar 2027 -o lunar-calendar-2027.pdf --place Rome
+  mkdir phases &amp;&amp; luna-render --all phases --size 256x256
+  luna-render --night --date 2027-03-20 --place Rome -o night.png
+  luna-render --feature Copernicus --place Rome
+  luna-render --landmark 41.9022,12.4533,136 --place 41.8892,12.4922,60
+  luna-render --crescent --place Rome
+  luna-render --crescent-map --date 2027-02-08 -o crescent.png
+
+Times are those of civil clocks: Universal Time before 1972, then UTC, and
+after the last leap second (the end of 2016) UTC without further ones. The
+Earth&apos;s rotation (rise, set, altitude) takes UT1, from Espenak and Meeus&apos;s
+Delta T where the table of leap seconds does not reach.
+
+Exits with 0 when all goes well, 2 when the arguments will not do, 1 when it
+cannot write.
+</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1922,14 @@ cannot write.
     <message>
         <source>lunario-%1-%2.pdf</source>
         <translation>moon-calendar-%1-%2.pdf</translation>
+    </message>
+    <message>
+        <source>Calendario &amp;islamico</source>
+        <translation>&amp;Islamic calendar</translation>
+    </message>
+    <message>
+        <source>Sotto ogni giorno la data del calendario islamico di Umm al-Qura</source>
+        <translation>Under each day its date on the Umm al-Qura Islamic calendar</translation>
     </message>
 </context>
 <context>
