@@ -181,12 +181,17 @@ void solarEclipsesFrom(benchmark::State& state, bool rome)
 
 // The planners, each the whole luna-render run: a night from Rome, the next
 // four windows of Copernicus within 60 days, and every pass of the Moon
-// behind St Peter's dome seen from the Colosseum over a year. Their floor:
+// behind St Peter's dome seen from the Colosseum over a year, the crescents
+// after the next two new moons from Rome, and the world's crescent map of
+// an evening at 1440x720. Their floor:
 // --info for the same place and day, which looks the place up, starts the
 // same program and gathers an instant's facts.
 void planner(benchmark::State& state, const char* which)
 {
+    static const QTemporaryDir folder;
     const std::map<std::string, QStringList> arguments{
+        {"crescent", {"--crescent", "--date", "2027-01-01", "--place", "Rome"}},
+        {"crescentmap", {"--crescent-map", "--date", "2027-02-07", "-o", folder.filePath("falce.png")}},
         {"night", {"--night", "--date", "2027-03-20", "--place", "Rome"}},
         {"feature", {"--feature", "Copernicus", "--date", "2027-01-01", "--days", "60", "--place", "Rome"}},
         {"landmark",
@@ -396,6 +401,8 @@ public:
         row("a night from Rome, run", "planner/night", "planner/info", 1, "s", "< 2x");
         row("a crater's windows, 60 days, run", "planner/feature", "planner/info", 1, "s", "< 0.5 s");
         row("a landmark's passes, a year, run", "planner/landmark", "planner/info", 1, "s", "< 1 s");
+        row("the next two crescents, run", "planner/crescent", "planner/info", 1, "s", "< 2x");
+        row("the crescent's map, 1440x720, run", "planner/crescentmap", "planner/info", 1, "s", "< 2 s");
         row("a year's lunario, PDF", "calendarYear/pdf", "renderVersion", 1, "s", "< 1.5 s, < 500 kB");
         row("a year's lunario, iCalendar", "calendarYear/ics", "renderVersion", 1, "s", "< 0.5 s");
         if (sizes.count("calendarYear/pdf"))
@@ -456,7 +463,7 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("solarEclipses/nowhere", solarEclipsesFrom, false)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/pdf", calendarYear, "lunario.pdf")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("calendarYear/ics", calendarYear, "luna.ics")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-    for (const char* which : {"night", "feature", "landmark", "info"})
+    for (const char* which : {"night", "feature", "landmark", "crescent", "crescentmap", "info"})
         benchmark::RegisterBenchmark((std::string("planner/") + which).c_str(), planner, which)
             ->UseManualTime()
             ->Iterations(5)
