@@ -513,6 +513,8 @@ void TestWindow::monthShowsTheHijriDatesOnRequest()
     month->hijriBox->click();
     QVERIFY(settings::hijriDates.read());
     QVERIFY(month->view->sizeHint().height() > plain);
+    QVERIFY2(month->view->dayStory(QDate(2027, 2, 8)).contains("Calendario islamico: 1 Ramadan 1448"),
+             qPrintable(month->view->dayStory(QDate(2027, 2, 8))));
     MonthWindow again(sky::programClock());
     QVERIFY(again.hijriBox->isChecked());
     month->hijriBox->click();

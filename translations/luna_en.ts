@@ -1880,6 +1880,10 @@ cannot write.
         <source>Sorge %1, tramonta %2</source>
         <translation>Rises %1, sets %2</translation>
     </message>
+    <message>
+        <source>Calendario islamico: %1</source>
+        <translation>Islamic calendar: %1</translation>
+    </message>
 </context>
 <context>
     <name>luna::MonthWindow</name>

@@ -5,6 +5,7 @@
 #include "MonthView.h"
 
 #include "CalendarTexts.h"
+#include "CrescentTexts.h"
 #include "DayCell.h"
 #include "LocalDates.h"
 #include "MonthPage.h"
@@ -175,6 +176,8 @@ QString MonthView::dayStory(QDate day) const
     for (const sky::MonthEvent& event : facts_.events)
         if (dayOf(event.when, facts_.clock) == day)
             story << eventText(event, facts_.clock).toHtmlEscaped();
+    if (hijri_ == HijriDates::Shown)
+        story << tr("Calendario islamico: %1").arg(hijriText(facts.hijri)).toHtmlEscaped();
     return story.join(QStringLiteral("<br>"));
 }
 

@@ -68,7 +68,6 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     row->addWidget(next);
     auto* actions = new QHBoxLayout;
     actions->addWidget(todayButton);
-    actions->addWidget(hijriBox);
     actions->addStretch();
     actions->addWidget(printButton);
     actions->addWidget(exportButton);
@@ -80,6 +79,8 @@ MonthWindow::MonthWindow(const sky::Clock& clock, QWidget* parent)
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     layout->addWidget(scroll_, 1);
+    // On a line of its own, that the window stays narrow on a small screen.
+    layout->addWidget(hijriBox);
     layout->addLayout(actions);
     connect(view, &MonthView::selected, this, [this](QRect cell) {
         scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 2, cell.height() / 2 + 2);
