@@ -58,7 +58,7 @@ QImage zonesPicture(const sky::CrescentMap& map, sky::Criterion criterion, QSize
     const std::vector<double> values = valuesOf(map, criterion);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const auto at = [&](int r, int c) { return values[std::size_t(r * map.columns + c)]; };
+    const auto at = [&](int r, int c) { return values[std::size_t(r) * std::size_t(map.columns) + std::size_t(c)]; };
     for (int y = 0; y < size.height(); ++y) {
         const double row = std::clamp((y + 0.5) / size.height() * (map.rows - 1), 0.0, map.rows - 1.0);
         const int r = std::min(int(row), map.rows - 2);
@@ -73,7 +73,7 @@ QImage zonesPicture(const sky::CrescentMap& map, sky::Criterion criterion, QSize
             if (std::none_of(corners.begin(), corners.end(), [](double v) { return std::isnan(v); }))
                 value = (corners[0] * (1 - fc) + corners[1] * fc) * (1 - fr) + (corners[2] * (1 - fc) + corners[3] * fc) * fr;
             else
-                value = corners[std::size_t((fr < 0.5 ? 0 : 2) + (fc < 0.5 ? 0 : 1))];
+                value = corners[(fr < 0.5 ? 0U : 2U) + (fc < 0.5 ? 0U : 1U)];
             if (std::isnan(value))
                 continue;
             const QColor colour = crescentZoneColour(criterion, zoneOf(criterion, value));
@@ -114,7 +114,8 @@ void paintLegend(QPainter& painter, const QRectF& area, sky::Criterion criterion
     painter.setPen(textColour);
     for (int i = 0; i < zones.size(); ++i) {
         const double x = area.left() + (i % columns) * width;
-        const double y = area.top() + (i / columns) * metrics.height() * 1.3;
+        const int row = i / columns;
+        const double y = area.top() + row * metrics.height() * 1.3;
         const QColor colour = crescentZoneColour(criterion, i);
         const QRectF box(x, y + (metrics.height() - swatch) / 2, swatch, swatch);
         painter.fillRect(box, colour.alpha() ? QColor(colour.red(), colour.green(), colour.blue()) : frameColour);
@@ -157,7 +158,8 @@ void paintCrescentMap(QPainter& painter, const QRectF& area, const sky::Crescent
     // Title and subtitle above, the longitudes and the legend's rows (two
     // zones a row) below, the latitudes to the left; the map keeps its 3:1
     // between them.
-    const double legendHeight = (words.zones.size() + 1) / 2 * metrics.height() * 1.3;
+    const auto legendRows = (words.zones.size() + 1) / 2;
+    const double legendHeight = double(legendRows) * metrics.height() * 1.3;
     const QRectF room(area.left() + metrics.horizontalAdvance(QStringLiteral("−60°")) + 2 * pad,
                       area.top() + 2 * metrics.height() + 2 * pad, 0, 0);
     const double roomWidth = area.right() - pad - room.left();

@@ -291,7 +291,7 @@ CrescentMap crescentMap(std::chrono::year_month_day date, double step)
 
     map.rows = int(std::lround(2 * mapLatitude / step)) + 1;
     map.columns = int(std::lround(360 / step)) + 1;
-    map.points.resize(std::size_t(map.rows * map.columns));
+    map.points.resize(std::size_t(map.rows) * std::size_t(map.columns));
     // Each point's evening runs from its local mean noon to its midnight:
     // from 00:00 UT on the date (180 E) to 12:00 UT the next day (180 W),
     // and the Moon's setting up to twelve hours past that.
@@ -299,7 +299,7 @@ CrescentMap crescentMap(std::chrono::year_month_day date, double step)
     const Span span(start - moonsetReach, start + 36 * hour + moonsetReach);
     const auto row = [&](int r) {
         for (int c = 0; c < map.columns; ++c) {
-            CrescentPoint& point = map.points[std::size_t(r * map.columns + c)];
+            CrescentPoint& point = map.points[std::size_t(r) * std::size_t(map.columns) + std::size_t(c)];
             point.latitude = mapLatitude - r * step;
             point.longitude = -180 + c * step;
             Place place;
