@@ -192,6 +192,22 @@ Evening evening(const Span& span, const Observer& seaLevel, const Observer& obse
     return e;
 }
 
+// Both criteria's values and zones at the best time; F and D where the
+// Moon sets first.
+template<typename Judged>
+void judge(const Evening& e, Judged& out)
+{
+    if (e.geometry) {
+        out.q = yallopQ(e.geometry->arcv, e.geometry->width);
+        out.v = odehV(e.geometry->arcvTopocentric, e.geometry->widthTopocentric);
+        out.yallop = yallopZone(*out.q);
+        out.odeh = odehZone(*out.v);
+    } else if (e.sky == EveningSky::MoonSetsFirst) {
+        out.yallop = YallopZone::F;
+        out.odeh = OdehZone::D;
+    }
+}
+
 } // namespace
 
 CrescentGeometry crescentAt(Instant when, const Place& place)
@@ -229,14 +245,8 @@ Crescent crescentAfter(Instant newMoon, const Place& place)
             out.bestTime = toInstant(*e.best);
             out.ageHours = (*e.best - toSeconds(newMoon)) / hour;
             out.geometry = e.geometry;
-            out.q = yallopQ(e.geometry->arcv, e.geometry->width);
-            out.v = odehV(e.geometry->arcvTopocentric, e.geometry->widthTopocentric);
-            out.yallop = yallopZone(*out.q);
-            out.odeh = odehZone(*out.v);
-        } else if (e.sky == EveningSky::MoonSetsFirst) {
-            out.yallop = YallopZone::F;
-            out.odeh = OdehZone::D;
         }
+        judge(e, out);
         crescent.evenings.push_back(out);
         if (out.yallop == YallopZone::A)
             break;
@@ -309,15 +319,7 @@ CrescentMap crescentMap(std::chrono::year_month_day date, double step)
             const Seconds noonHere = start + 12 * hour - point.longitude / 15 * hour;
             const Evening e = evening(span, observer, observer, noonHere, noonHere + 12 * hour, 12 * hour);
             point.sky = e.sky;
-            if (e.geometry) {
-                point.q = yallopQ(e.geometry->arcv, e.geometry->width);
-                point.v = odehV(e.geometry->arcvTopocentric, e.geometry->widthTopocentric);
-                point.yallop = yallopZone(*point.q);
-                point.odeh = odehZone(*point.v);
-            } else if (e.sky == EveningSky::MoonSetsFirst) {
-                point.yallop = YallopZone::F;
-                point.odeh = OdehZone::D;
-            }
+            judge(e, point);
         }
     };
     // Two threads, a row about.

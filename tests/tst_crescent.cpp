@@ -4,6 +4,7 @@
 
 #include "Crescent.h"
 #include "Hijri.h"
+#include "SkyPlaces.h"
 #include "Textbook.h"
 #include "UsnoTable.h"
 #include "When.h"
@@ -16,18 +17,6 @@ using namespace luna::sky;
 using namespace std::chrono;
 
 namespace {
-
-Instant utc(const char* text)
-{
-    return parseWhen(text, Instant{}, Zone());
-}
-
-Place placeOn(double latitude, double longitude, double height, const char* zone)
-{
-    Place place{{}, latitude, longitude, height};
-    place.zone = zone;
-    return place;
-}
 
 int localMinutes(Instant when, const Place& place)
 {

@@ -4,6 +4,7 @@
 
 #include "DataRows.h"
 #include "Planner.h"
+#include "SkyPlaces.h"
 #include "Textbook.h"
 #include "When.h"
 
@@ -20,18 +21,6 @@ using namespace std::chrono;
 namespace {
 
 constexpr double rad = std::numbers::pi / 180;
-
-Instant utc(const char* text)
-{
-    return parseWhen(text, Instant{}, Zone());
-}
-
-Place placeOn(double latitude, double longitude, double height, const char* zone)
-{
-    Place place{{}, latitude, longitude, height};
-    place.zone = zone;
-    return place;
-}
 
 double apart(double a, double b)
 {

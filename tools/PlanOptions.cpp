@@ -91,11 +91,7 @@ RenderOptions planner(const RenderRequest& request, RenderOptions options, sky::
             return options;
         if (request.json)
             fail(QCoreApplication::translate("luna-render", "--night con -o disegna il grafico: togliere --json"));
-        options.format = pictureFile(request.output);
-        options.output = request.output;
-        options.size = request.size.value_or(nightChartSize);
-        options.task = RenderOptions::Task::NightChart;
-        return options;
+        return pictureTask(request, options, nightChartSize, RenderOptions::Task::NightChart);
     }
 
     if (!request.output.isEmpty() || request.size || request.background)
@@ -167,11 +163,7 @@ RenderOptions crescents(const RenderRequest& request, RenderOptions options, sky
     }
     if (request.output.isEmpty())
         fail(QCoreApplication::translate("luna-render", "--crescent-map disegna una mappa: serve -o FILE.png o FILE.svg (o --json per la griglia)"));
-    options.format = pictureFile(request.output);
-    options.output = request.output;
-    options.size = request.size.value_or(crescentMapSize);
-    options.task = RenderOptions::Task::CrescentMap;
-    return options;
+    return pictureTask(request, options, crescentMapSize, RenderOptions::Task::CrescentMap);
 }
 
 } // namespace luna

@@ -292,6 +292,15 @@ PictureFormat pictureFile(const QString& output)
     return *format;
 }
 
+RenderOptions pictureTask(const RenderRequest& request, RenderOptions options, QSize fallback, RenderOptions::Task task)
+{
+    options.format = pictureFile(request.output);
+    options.output = request.output;
+    options.size = request.size.value_or(fallback);
+    options.task = task;
+    return options;
+}
+
 int countFrom(const QString& text, int most)
 {
     bool ok = false;

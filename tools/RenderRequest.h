@@ -57,6 +57,11 @@ void checkFolder(const QString& option, const QString& folder);
 // takes it. Throws UsageError.
 PictureFormat pictureFile(const QString& output);
 
+// The picture -o names, drawn at --size or `fallback`, as `task`. Throws
+// UsageError.
+RenderOptions pictureTask(const RenderRequest& request, RenderOptions options, QSize fallback,
+                          RenderOptions::Task task);
+
 // --count N, from 1 to `most`. Throws UsageError.
 int countFrom(const QString& text, int most);
 
