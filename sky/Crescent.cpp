@@ -219,7 +219,7 @@ CrescentGeometry crescentAt(Instant when, const Place& place)
 
 Crescent crescentAfter(Instant newMoon, const Place& place)
 {
-    requireSupported(newMoon);
+    requireNearSupported(newMoon);
     const Zone clock = place.clock();
     const Observer seaLevel(place, 0), observer(place, place.height);
     Crescent crescent{newMoon, {}};
@@ -254,21 +254,25 @@ Crescent crescentAfter(Instant newMoon, const Place& place)
     return crescent;
 }
 
+namespace {
+
+// The first new moon after `when`: four phases in a row hold one.
+Instant newMoonAfter(Instant when)
+{
+    for (const PhaseEvent& event : nextPhases(when))
+        if (event.phase == Phase::New)
+            return event.when;
+    return when;
+}
+
+} // namespace
+
 std::vector<Crescent> nextCrescents(Instant from, const Place& place, int count)
 {
-    requireSupported(from);
+    const Instant end{std::chrono::sys_days(std::chrono::year(lastYear + 1) / 1 / 1)};
     std::vector<Crescent> crescents;
-    Instant after = from;
-    while (int(crescents.size()) < count) {
-        for (const PhaseEvent& event : nextPhases(after)) {
-            after = event.when;
-            if (event.phase == Phase::New)
-                break;
-        }
-        if (after >= Instant(std::chrono::sys_days(std::chrono::year(lastYear + 1) / 1 / 1)))
-            break;
+    for (Instant after = newMoonAfter(from); int(crescents.size()) < count && after < end; after = newMoonAfter(after))
         crescents.push_back(crescentAfter(after, place));
-    }
     return crescents;
 }
 
@@ -278,7 +282,8 @@ Crescent comingCrescent(Instant when, const Place& place)
     const auto last = crescent.firstVisibleEvening().value_or(crescent.evenings.back().date);
     if (last >= place.clock().day(when))
         return crescent;
-    return nextCrescents(when, place, 1).front();
+    // Past the end of 2100 too, as the next phases reach.
+    return crescentAfter(newMoonAfter(when), place);
 }
 
 CrescentMap crescentMap(std::chrono::year_month_day date, double step)

@@ -96,11 +96,11 @@ struct Crescent {
 
 inline constexpr int crescentEvenings = 3;
 
-// Throws OutOfRange.
+// A new moon within `margin` of the supported years. Throws OutOfRange.
 Crescent crescentAfter(Instant newMoon, const Place& place);
 
-// The crescents of the next `count` new moons after `from`. Throws
-// OutOfRange.
+// The crescents of the next `count` new moons after `from`, those of the
+// supported years. Throws OutOfRange.
 std::vector<Crescent> nextCrescents(Instant from, const Place& place, int count);
 
 // The crescent still to come at `when`: the one after the last new moon

@@ -4,6 +4,7 @@
 
 #include "Crescent.h"
 #include "Hijri.h"
+#include "InstantFacts.h"
 #include "SkyPlaces.h"
 #include "Textbook.h"
 #include "UsnoTable.h"
@@ -43,6 +44,7 @@ private slots:
     void recordYoungCrescent();
     void summerAtSixtyNorth();
     void mapAgreesWithThePlace();
+    void atTheEdgesOfTheYears();
     void ummAlQuraDates_data();
     void ummAlQuraDates();
 };
@@ -207,6 +209,23 @@ void TestCrescent::mapAgreesWithThePlace()
         QVERIFY2(std::abs(*at->v - *evening->v) < 0.1, qPrintable(QString::number(*at->v - *evening->v)));
         QCOMPARE(at->yallop, evening->yallop);
     }
+}
+
+// The first days of 1900 follow a new moon of 1899, and the last of 2100
+// lead to one of 2101: the facts of those days still tell their crescent,
+// and a list of crescents stops at the end of 2100.
+void TestCrescent::atTheEdgesOfTheYears()
+{
+    const Place rome = placeOn(41.9028, 12.4964, 0, "Europe/Rome");
+    for (const char* when : {"1900-01-01T12:00Z", "2100-12-31T12:00Z"}) {
+        const InstantFacts facts = gatherFacts(utc(when), rome);
+        QVERIFY(facts.fromPlace);
+        QVERIFY2(!facts.fromPlace->crescent.evenings.empty(), when);
+        QVERIFY(std::chrono::abs(facts.fromPlace->crescent.newMoon - utc(when)) < days(30));
+    }
+    const std::vector<Crescent> last = nextCrescents(utc("2100-12-15T00:00Z"), rome, 3);
+    QCOMPARE(last.size(), std::size_t(1));
+    QCOMPARE(int(year_month_day(floor<days>(last.front().newMoon)).year()), 2100);
 }
 
 void TestCrescent::ummAlQuraDates_data()

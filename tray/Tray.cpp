@@ -29,6 +29,9 @@ namespace {
 
 using namespace std::chrono;
 
+// The first instant the sky tells of.
+const sky::Instant firstInstant{sys_days(year(sky::firstYear) / 1 / 1)};
+
 // How often the icon is drawn anew at most ten minutes apart.
 constexpr minutes redraw{10};
 
@@ -48,7 +51,7 @@ std::vector<Notice> upcomingNotices(sky::Instant after, const std::optional<sky:
         if (place) {
             // The new crescent, an hour before the best time of the first
             // evening it can be seen with the naked eye.
-            for (const sky::Crescent& crescent : sky::nextCrescents(after - days(4), *place, 2))
+            for (const sky::Crescent& crescent : sky::nextCrescents(std::max(after - days(4), firstInstant), *place, 2))
                 for (const sky::CrescentEvening& evening : crescent.evenings)
                     if ((evening.yallop == sky::YallopZone::A || evening.yallop == sky::YallopZone::B)
                         && *evening.bestTime - hours(1) > after) {
