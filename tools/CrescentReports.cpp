@@ -39,20 +39,15 @@ QJsonObject eveningObject(const sky::CrescentEvening& evening)
                        {"yallop_zone", letterOrNull(evening.yallop)},
                        {"odeh_v", orNull(evening.v)},
                        {"odeh_zone", letterOrNull(evening.odeh)}};
-    const auto& g = evening.geometry;
-    const std::pair<const char*, std::optional<double>> values[]{
-        {"arcl", g ? std::optional(g->arcl) : std::nullopt},
-        {"arcv", g ? std::optional(g->arcv) : std::nullopt},
-        {"daz", g ? std::optional(g->daz) : std::nullopt},
-        {"width_arcmin", g ? std::optional(g->width) : std::nullopt},
-        {"arcl_topocentric", g ? std::optional(g->arclTopocentric) : std::nullopt},
-        {"arcv_topocentric", g ? std::optional(g->arcvTopocentric) : std::nullopt},
-        {"daz_topocentric", g ? std::optional(g->dazTopocentric) : std::nullopt},
-        {"width_topocentric_arcmin", g ? std::optional(g->widthTopocentric) : std::nullopt},
-        {"moon_altitude", g ? std::optional(g->moonAltitude) : std::nullopt},
-        {"moon_azimuth", g ? std::optional(g->moonAzimuth) : std::nullopt}};
-    for (const auto& [key, value] : values)
-        object.insert(QLatin1String(key), orNull(value));
+    // The values at the best time, null without one.
+    using G = sky::CrescentGeometry;
+    static constexpr std::pair<const char*, double G::*> atBest[]{
+        {"arcl", &G::arcl}, {"arcv", &G::arcv}, {"daz", &G::daz}, {"width_arcmin", &G::width},
+        {"arcl_topocentric", &G::arclTopocentric}, {"arcv_topocentric", &G::arcvTopocentric},
+        {"daz_topocentric", &G::dazTopocentric}, {"width_topocentric_arcmin", &G::widthTopocentric},
+        {"moon_altitude", &G::moonAltitude}, {"moon_azimuth", &G::moonAzimuth}};
+    for (const auto& [key, member] : atBest)
+        object.insert(QLatin1String(key), evening.geometry ? QJsonValue((*evening.geometry).*member) : QJsonValue(QJsonValue::Null));
     return object;
 }
 
