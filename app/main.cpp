@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "Form1.h"
 #include "Formats.h"
+#include "Identity.h"
 #include "ProgramClock.h"
 #include "Language.h"
 #include "LunaOptions.h"
@@ -36,7 +37,7 @@ bool firstTrayOfTheSession(std::unique_ptr<QLockFile>& lock)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        const auto reply = bus.interface()->registerService(QStringLiteral("io.github.luna.Luna.Tray"),
+        const auto reply = bus.interface()->registerService(luna::applicationId() + QStringLiteral(".Tray"),
                                                             QDBusConnectionInterface::DontQueueService,
                                                             QDBusConnectionInterface::DontAllowReplacement);
         return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
@@ -56,11 +57,14 @@ int runTray(QApplication& application)
         print(stdout, QCoreApplication::translate("luna", "luna: Luna è già nell'area di notifica\n"));
         return 0;
     }
+    // Without an area for icons (stock GNOME), the notices still come.
+    auto panel = luna::PanelIcon::Shown;
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        print(stderr, QCoreApplication::translate("luna", "luna: Questo desktop non ha un'area di notifica\n"));
-        return 1;
+        print(stderr, QCoreApplication::translate(
+                          "luna", "luna: questo desktop non mostra icone nell'area di notifica: Luna darà solo gli avvisi\n"));
+        panel = luna::PanelIcon::None;
     }
-    luna::Tray tray;
+    luna::Tray tray(luna::sky::programClock(), panel);
     return application.exec();
 }
 
@@ -107,6 +111,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(LUNA_VERSION));
+    luna::claimIdentity();
     // No display name: on X11 Qt would append it to every title, and the
     // main window's is exactly the original's.
     luna::speakUsersLanguage(application);

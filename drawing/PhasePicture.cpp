@@ -9,6 +9,7 @@
 #include "PictureGeometry.h"
 
 #include <QPainter>
+#include <QPixmap>
 
 namespace luna {
 
@@ -41,6 +42,14 @@ QImage drawnPicture(double angle, QSize size, qreal ratio, double turn)
     const DiscPlacement disc = placeDisc(size.width(), size.height());
     drawPhase(surface, disc.x, disc.y, angle, disc.radius);
     return picture;
+}
+
+QIcon lunaIcon()
+{
+    QIcon icon;
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(drawnPicture(iconAngle, QSize(side, side))));
+    return icon;
 }
 
 void drawTurnedPhase(QPainter& painter, double angle, QSize size, double turn)

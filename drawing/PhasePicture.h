@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -34,5 +35,14 @@ void drawTurnedPhase(QPainter& painter, double angle, QSize size, double turn);
 // pictures through here, so that the two agree pixel for pixel.
 void showPicture(QPainter& painter, const QRect& area, const QImage& picture,
                  const QColor& background);
+
+// The phase Luna's icon shows: a waxing gibbous Moon, as seen from the
+// north. The installed scalable icon is the same drawing, written by
+// luna-render.
+inline constexpr double iconAngle = 225;
+
+// Luna's icon at the sizes windows and panels ask for (16 to 256 pixels),
+// drawn as the scalable icon is, on a transparent ground.
+QIcon lunaIcon();
 
 } // namespace luna

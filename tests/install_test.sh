@@ -52,6 +52,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
     [[ $depends == *"$library "* ]] || fail "$library missing from Depends: $depends"
 done
+# Qt's Wayland platform, for the desktops that start Wayland sessions.
+[[ $depends == *"qt6-wayland"* ]] || fail "qt6-wayland missing from Depends: $depends"
 dpkg-deb -c "$deb" > "$work/contents"
 grep -q './usr/bin/luna$' "$work/contents" || fail "luna is not in the package"
 grep -q './usr/share/doc/luna/copyright$' "$work/contents" || fail "no copyright file"

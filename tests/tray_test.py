@@ -6,12 +6,14 @@
 
 """luna --tray in a real X server and a private D-Bus session bus.
 
-A stand-in for the panel's StatusNotifierWatcher takes the item's
-registration; the test reads the item's title, tooltip and icon back over
-D-Bus. python3-dbusmock's notification daemon receives the full-moon notice
-when the clock seam (LUNA_CLOCK) starts the clock just before a full moon.
-A second tray in the session raises nothing; without a watcher there is no
-tray, exit 1. Idle, the tray uses almost no processor and no more memory
+python3-dbusmock's notification daemon receives the full-moon notice when
+the clock seam (LUNA_CLOCK) starts the clock just before a full moon, first
+with no panel to show icons (Luna says so and runs on as a notifier), then
+with a stand-in for the panel's StatusNotifierWatcher, which takes the
+item's registration; the test reads the item's Id, title, tooltip and icon
+back over D-Bus. Each notice names Luna's desktop entry, and its action
+"Mostra", invoked by the service, shows the window at the full moon. A
+second tray in the session raises nothing. Idle, the tray uses almost no processor and no more memory
 than the window alone, give or take a fifth.
 
 Run by ctest as: xvfb-run dbus-run-session python3 tray_test.py LUNA LUNA_RENDER
@@ -113,38 +115,85 @@ def resident_kib(pid):
     return 0
 
 
-def main():
-    config = tempfile.mkdtemp()
+def notices(daemon):
+    """The notices the stand-in service was given: (id, summary, actions, hints)."""
+    calls = daemon.GetCalls(dbus_interface="org.freedesktop.DBus.Mock")
+    given = [call[2] for call in calls if call[1] == "Notify"]
+    return [(number + 1, str(args[3]), [str(a) for a in args[5]], {str(k): str(v) for k, v in args[6].items()})
+            for number, args in enumerate(given)]
 
-    # No watcher yet: no tray on this desktop.
-    lonely = subprocess.run([LUNA, "--tray"], env=environment(config), capture_output=True, text=True, timeout=30)
-    check(lonely.returncode == 1, f"no tray: exit 1 (got {lonely.returncode})")
-    check(len(lonely.stderr.strip().splitlines()) >= 1 and "notifica" in lonely.stderr.splitlines()[-1],
-          "no tray: it says so")
 
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    watcher = Watcher(bus)
-    loop = GLib.MainLoop()
-    threading.Thread(target=loop.run, daemon=True).start()
-
-    log = os.path.join(config, "notifications.log")
-    daemon = subprocess.Popen([sys.executable, "-m", "dbusmock", "--template", "notification_daemon", "-l", log],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(50):
-        if bus.name_has_owner("org.freedesktop.Notifications"):
-            break
+def wait_for(condition, seconds):
+    for _ in range(int(seconds * 10)):
+        if condition():
+            return True
         time.sleep(0.1)
+    return condition()
 
-    # The clock starts a quarter of a minute before the full moon of
-    # 24 December 2026 (as luna-render finds it).
+
+def window_titles():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Visualizzazione"],
+                           capture_output=True, text=True)
+    return [subprocess.run(["xdotool", "getwindowname", w], capture_output=True, text=True).stdout.strip()
+            for w in found.stdout.split()]
+
+
+def full_moon_clock(config, lead):
+    """The clock seam's start, `lead` seconds before the full moon of
+    24 December 2026 (as luna-render finds it)."""
     facts = json.loads(subprocess.run([RENDER, "--date", "2026-12-23T00:00Z", "--info", "--json"],
                                       env=environment(config), capture_output=True, text=True).stdout)
     full = next(p["date"] for p in facts["next"] if p["phase"] == "Luna piena")
-    start = time.strftime("%Y-%m-%dT%H:%M:%SZ",
-                          time.gmtime(time.mktime(time.strptime(full, "%Y-%m-%dT%H:%M:%SZ")) - time.timezone - 15))
-    tray = subprocess.Popen([LUNA, "--tray"], env=environment(config, start), stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, text=True)
+    return time.strftime("%Y-%m-%dT%H:%M:%SZ",
+                         time.gmtime(time.mktime(time.strptime(full, "%Y-%m-%dT%H:%M:%SZ")) - time.timezone - lead))
+
+
+def check_notice(daemon, after, what):
+    """The full moon's notice, once, with Luna's desktop entry and the
+    action that shows the window; the action shows the window at the full
+    moon. Returns the notice's number."""
+    check(wait_for(lambda: len(notices(daemon)) > after, 40), f"{what}: a notice at the full moon")
+    given = notices(daemon)[after:]
+    if not given:
+        return
+    number, summary, actions, hints = given[0]
+    check(summary == "Luna piena" and len(given) == 1, f"{what}: one notice, \"{summary}\"")
+    check(hints.get("desktop-entry") == "io.github.luna.Luna", f"{what}: desktop entry {hints}")
+    check(actions[2:4] == ["show", "Mostra"], f"{what}: the action \"Mostra\" {actions}")
+    check(not window_titles(), f"{what}: no window before the action")
+    daemon.EmitSignal("org.freedesktop.Notifications", "ActionInvoked", "us", [dbus.UInt32(number), "show"],
+                      dbus_interface="org.freedesktop.DBus.Mock")
+    check(wait_for(lambda: any("24 dicembre 2026" in t for t in window_titles()), 10),
+          f"{what}: \"Mostra\" shows the full moon's window: {window_titles()}")
+
+
+def main():
+    config = tempfile.mkdtemp()
+    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp())
+    DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    loop = GLib.MainLoop()
+    threading.Thread(target=loop.run, daemon=True).start()
+    stand_in = subprocess.Popen([sys.executable, "-m", "dbusmock", "--template", "notification_daemon"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for(lambda: bus.name_has_owner("org.freedesktop.Notifications"), 5)
+    daemon = bus.get_object("org.freedesktop.Notifications", "/org/freedesktop/Notifications")
+
+    # No panel for icons (stock GNOME): one line says so, and the notices
+    # still come.
+    lonely = subprocess.Popen([LUNA, "--tray"], env=environment(config, full_moon_clock(config, 8)),
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    check_notice(daemon, 0, "no tray")
+    check(lonely.poll() is None, "no tray: still running as a notifier")
+    lonely.terminate()
+    said = lonely.communicate(timeout=10)[1].strip().splitlines()
+    check(len(said) == 1 and "non mostra icone" in said[0], f"no tray: it says so in one line {said}")
+    given = len(notices(daemon))
+
+    watcher = Watcher(bus)
+    # The clock starts a quarter of a minute before the full moon.
+    tray = subprocess.Popen([LUNA, "--tray"], env=environment(config, full_moon_clock(config, 15)),
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     for _ in range(100):
         if watcher.items:
             break
@@ -165,18 +214,11 @@ def main():
         middle = (int(height) // 2 * int(width) + int(width) // 2) * 4
         argb = bytes(data[middle:middle + 4])
         check(argb[0] == 255 and min(argb[1:]) > 200, f"a full moon in the icon's middle: {list(argb)}")
-        print("title:", title)
+        check(str(props.Get("org.kde.StatusNotifierItem", "Id")) == "io.github.luna.Luna", "the item's Id")
+        check(str(title) == "Luna", f"the item's Title: {title}")
 
-    # The full moon's notice, within a minute of it.
-    noticed = False
-    for _ in range(60):
-        if os.path.exists(log) and "Luna piena" in open(log).read():
-            noticed = True
-            break
-        time.sleep(0.5)
-    check(noticed, "a notice at the full moon")
-    if noticed:
-        check(open(log).read().count("Luna piena") == 1, "one notice, not two")
+    check_notice(daemon, given, "tray")
+    subprocess.run(["xdotool", "search", "--name", "Visualizzazione", "windowunmap"], capture_output=True)
 
     # A second tray in the same session raises nothing.
     second = subprocess.run([LUNA, "--tray"], env=environment(config), capture_output=True, text=True, timeout=30)
@@ -194,11 +236,10 @@ def main():
     check(tray_kib < 1.2 * window_kib, f"memory: tray {tray_kib} KiB, window {window_kib} KiB")
     window.terminate()
     tray.terminate()
-    daemon.terminate()
+    stand_in.terminate()
     tray.wait(10)
     loop.quit()
 
-    print(f"{0 if failures else 1} passed, {len(failures)} failed" if False else "")
     if failures:
         print("tray: FAILED:", "; ".join(failures))
         return 1

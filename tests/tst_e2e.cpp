@@ -25,6 +25,8 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTimeZone>
+#include <QFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,6 +212,7 @@ private slots:
     void shiftF10OpensTheMenu();
     void ctrlFShowsTheFace();
     void offersNoResizeMinimiseOrMaximise();
+    void carriesLunasClassAndIcon();
     void oneStepRightShowsAThinCrescent();
     void keysReach270WithTheRightHalfLit();
     void pictureFollowsADraggedThumb();
@@ -405,6 +408,31 @@ void TestEndToEnd::ctrlFShowsTheFace()
     xdotool({"key", "ctrl+f"});
     const QImage again = screenshotWhen(QStringLiteral("27-drawing-again"), [&](const QImage& screen) { return spread(screen) == 0; });
     QCOMPARE(spread(again), 0);
+}
+
+// The desktop matches the window to Luna's desktop file by its class, and
+// shows the icon the window carries.
+void TestEndToEnd::carriesLunasClassAndIcon()
+{
+    const QString wmClass = run("xprop", {"-id", window, "WM_CLASS"});
+    QVERIFY2(wmClass.endsWith(u"\"luna\", \"io.github.luna.Luna\""), qPrintable(wmClass));
+    QFile desktop(QStringLiteral(LUNA_DESKTOP_FILE));
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(desktop.readAll()).contains(u"\nStartupWMClass=io.github.luna.Luna\n"));
+
+    // _NET_WM_ICON: width, height and the pixels, one icon after another.
+    const QString icon = run("xprop", {"-id", window, "-notype", "32c", "_NET_WM_ICON"});
+    const QStringList numbers = icon.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+    QSet<int> sides;
+    qsizetype at = 0;
+    while (at + 1 < numbers.size()) {
+        const int width = numbers[at].trimmed().toInt(), height = numbers[at + 1].trimmed().toInt();
+        QVERIFY2(width > 0 && width == height, qPrintable(icon.left(200)));
+        sides << width;
+        at += 2 + qsizetype(width) * height;
+    }
+    for (int side : {16, 32, 48, 64})
+        QVERIFY2(sides.contains(side), qPrintable(QString::number(side)));
 }
 
 void TestEndToEnd::offersNoResizeMinimiseOrMaximise()

@@ -4,6 +4,8 @@
 
 #include "Autostart.h"
 
+#include "Identity.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,7 +18,7 @@ namespace luna {
 QString autostartPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart/io.github.luna.Luna-tray.desktop");
+        + QStringLiteral("/autostart/%1-tray.desktop").arg(applicationId());
 }
 
 bool startsWithSession()
@@ -39,10 +41,10 @@ bool setStartsWithSession(bool starts)
                                          "Name=Luna\n"
                                          "Comment=%1\n"
                                          "Exec=luna --tray\n"
-                                         "Icon=io.github.luna.Luna\n"
+                                         "Icon=%2\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(QCoreApplication::translate("Tray", "La Luna di stasera nell'area di notifica"));
+                              .arg(QCoreApplication::translate("Tray", "La Luna di stasera nell'area di notifica"), applicationId());
     file.write(entry.toUtf8());
     return file.commit();
 }

@@ -13,14 +13,18 @@
 #include "FactsWindow.h"
 #include "Form1.h"
 #include "Formats.h"
+#include "Identity.h"
 #include "MonthWindow.h"
 #include "MoonIcon.h"
+#include "PanelItem.h"
 #include "PhaseTexts.h"
 #include "Settings.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QMenu>
 
 namespace luna {
@@ -35,6 +39,11 @@ const sky::Instant firstInstant{sys_days(year(sky::firstYear) / 1 / 1)};
 // How often the icon is drawn anew at most ten minutes apart.
 constexpr minutes redraw{10};
 
+// The desktop's notification service, and the key of a notice's action
+// that shows the window.
+const QString noticesService = QStringLiteral("org.freedesktop.Notifications");
+const QString noticesPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString showAction = QStringLiteral("show");
 
 } // namespace
 
@@ -116,7 +125,7 @@ QString trayToolTip(sky::Instant now, const std::optional<sky::Place>& place)
     }
 }
 
-Tray::Tray(const sky::Clock& clock, QObject* parent)
+Tray::Tray(const sky::Clock& clock, PanelIcon panel, QObject* parent)
     : QObject(parent)
     , clock_(clock)
 {
@@ -155,8 +164,13 @@ Tray::Tray(const sky::Clock& clock, QObject* parent)
     lastNotified_ = clock_.now();
     connect(&clock_, &WallClock::alarm, this, &Tray::refresh);
     connect(&clock_, &WallClock::jumped, this, &Tray::refresh);
+    QDBusConnection::sessionBus().connect(QString(), noticesPath, noticesService, QStringLiteral("ActionInvoked"), this,
+                                          SLOT(onNoticeAction(uint, QString)));
     refresh();
-    icon->show();
+    if (panel == PanelIcon::Shown) {
+        icon->show();
+        nameStatusNotifierItem(applicationId(), applicationTitle());
+    }
 }
 
 Tray::~Tray()
@@ -177,7 +191,12 @@ void Tray::toggleWindow()
         window_->hide();
         return;
     }
-    window().showInstant(clock_.now());
+    showWindowAt(clock_.now());
+}
+
+void Tray::showWindowAt(sky::Instant when)
+{
+    window().showInstant(when);
     window().show();
     window().raise();
     window().activateWindow();
@@ -216,14 +235,29 @@ void Tray::refresh()
 
 void Tray::notify(const Notice& notice)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
-                                                       QStringLiteral("/org/freedesktop/Notifications"),
-                                                       QStringLiteral("org.freedesktop.Notifications"),
+    QDBusMessage call = QDBusMessage::createMethodCall(noticesService, noticesPath, noticesService,
                                                        QStringLiteral("Notify"));
-    call << QStringLiteral("Luna") << 0u << QStringLiteral("io.github.luna.Luna") << notice.summary << notice.body
-         << QStringList() << QVariantMap() << -1;
-    QDBusConnection::sessionBus().send(call);
+    // The action "default" is a click on the notice itself; the desktop
+    // entry lets the desktop name the notice after Luna and group it there.
+    const QStringList actions{QStringLiteral("default"), tr("Mostra"), showAction, tr("Mostra")};
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), applicationId()}};
+    call << applicationTitle() << 0u << applicationId() << notice.summary << notice.body << actions << hints << -1;
+    auto* reply = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, when = notice.when](QDBusPendingCallWatcher* done) {
+        const QDBusPendingReply<uint> id = *done;
+        if (id.isValid())
+            given_[id.value()] = when;
+        done->deleteLater();
+    });
     emit notified(notice);
+}
+
+void Tray::onNoticeAction(uint id, const QString& action)
+{
+    const auto given = given_.find(id);
+    if (given == given_.end() || (action != showAction && action != QLatin1String("default")))
+        return;
+    showWindowAt(given->second);
 }
 
 } // namespace luna

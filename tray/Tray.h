@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -49,16 +50,22 @@ std::optional<Notice> dueNotice(sky::Instant lastNotified, sky::Instant now, con
 // 02:28", on the place's clock, and below it an eclipse under way.
 QString trayToolTip(sky::Instant now, const std::optional<sky::Place>& place);
 
+// Whether the desktop shows tray icons: without them Luna still gives its
+// notices.
+enum class PanelIcon { Shown, None };
+
 // Luna in the panel: tonight's Moon as the tray icon, redrawn every ten
 // minutes and at once when the clock jumps; its tooltip names the phase and
 // the next one; a left click shows or hides the window on the Moon of now;
 // and, while the choice is on, a notice through the desktop's notification
-// service at each full and new moon and lunar eclipse.
+// service at each full and new moon and lunar eclipse, each with an action
+// that shows the window at the event.
 class Tray : public QObject {
     Q_OBJECT
 
 public:
-    explicit Tray(const sky::Clock& clock = sky::programClock(), QObject* parent = nullptr);
+    explicit Tray(const sky::Clock& clock = sky::programClock(), PanelIcon panel = PanelIcon::Shown,
+                  QObject* parent = nullptr);
     ~Tray() override;
 
     QSystemTrayIcon* icon = nullptr;
@@ -76,9 +83,19 @@ public:
     // The instant of the last notice given, or of the start.
     sky::Instant lastNotified() const { return lastNotified_; }
 
+    // The window, shown on the Moon of `when` and brought forward.
+    void showWindowAt(sky::Instant when);
+
+    // The window, once it has been made.
+    Form1* shownWindow() const { return window_.get(); }
+
 signals:
     // A notice went out to the desktop.
     void notified(const luna::Notice& notice);
+
+private slots:
+    // The notification service's word that an action of a notice was chosen.
+    void onNoticeAction(uint id, const QString& action);
 
 private:
     Form1& window();
@@ -88,6 +105,8 @@ private:
     WallClock clock_;
     std::unique_ptr<Form1> window_;
     sky::Instant lastNotified_{};
+    // The notices given, by the service's number: what their action shows.
+    std::map<uint, sky::Instant> given_;
 };
 
 } // namespace luna

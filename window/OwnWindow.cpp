@@ -4,6 +4,8 @@
 
 #include "OwnWindow.h"
 
+#include "Identity.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -74,7 +76,8 @@ void keepOnScreen(QWidget* window)
         outline.moveBottom(room.bottom());
     outline.moveLeft(std::max(outline.left(), room.left()));
     outline.moveTop(std::max(outline.top(), room.top()));
-    if (outline.topLeft() != window->pos())
+    // Where the compositor places windows, it keeps them on the screen.
+    if (outline.topLeft() != window->pos() && !compositorPlacesWindows())
         window->move(outline.topLeft());
 }
 
@@ -99,7 +102,7 @@ void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved)
     // window left partly off the screen comes back just within it.
     if (!restored || (!room.isEmpty() && (window->width() > room.width() || window->height() > room.height()))) {
         window->resize(preferred);
-        if (!room.isEmpty())
+        if (!room.isEmpty() && !compositorPlacesWindows())
             window->move(room.center() - QPoint(preferred.width() / 2, preferred.height() / 2));
     }
     keepOnScreen(window);

@@ -16,7 +16,8 @@ namespace luna {
 // screen's available area at any scale: at the size and place it was left
 // at (`saved`, from saveGeometry()), moved just within the screen, if that
 // size still fits, else at `preferred`, shrunk to the screen where that is
-// too large.
+// too large. Where the compositor places windows (Wayland), only the size
+// is restored and the window is never moved.
 void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved);
 
 // Shrinks and moves `window` as far as needed to lie within its screen's
