@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 
 build_packages=(cmake ninja-build g++ pkg-config libbenchmark-dev liberfa-dev libgeonames-dev libgeographiclib-dev libhowardhinnant-date-dev libicu-dev qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins qt6-wayland fonts-dejavu-core)
-test_packages=(weston xvfb xauth xdotool openbox wmctrl x11-utils desktop-file-utils appstream dpkg-dev file man-db locales lintian reuse poppler-utils python3-icalendar tzdata dbus-daemon python3-dbusmock)
+test_packages=(weston xvfb xauth xdotool openbox wmctrl x11-utils desktop-file-utils appstream dpkg-dev file man-db locales lintian reuse poppler-utils python3-icalendar tzdata dbus-daemon python3-dbusmock at-spi2-core python3-pyatspi)
 # The tests switch to these, to check that Luna reads and writes the same in
 # every locale and speaks English where asked.
 test_locales=(it_IT.UTF-8 en_US.UTF-8 en_GB.UTF-8)

@@ -8,6 +8,7 @@
 #include "FactsWindow.h"
 #include "Formats.h"
 #include "Form1.h"
+#include "Identity.h"
 #include "LocalDates.h"
 #include "MonthWindow.h"
 #include "NightWindow.h"
@@ -123,6 +124,7 @@ void TestWindow::initTestCase()
     // As the program does: Italian, whatever the machine's language.
     qputenv("LANGUAGE", "it");
     speakUsersLanguage(*qApp);
+    claimIdentity();
 }
 
 void TestWindow::init()
@@ -595,6 +597,13 @@ void TestWindow::faceReplacesTheDrawing()
     const QImage quarter = form->PicLuna->image();
     const int y = quarter.height() / 2, x = quarter.width() / 2, r = quarter.width() / 3;
     QVERIFY(qGray(quarter.pixel(x - r / 2, y)) > qGray(quarter.pixel(x + r / 2, y)) + 40);
+    // A screen reader hears the phase, and of the face the features on the
+    // terminator: at the quarter the central meridian, through Murchison
+    // (IAU: 5.07 N, 0.14 W, 57 km across), among the nearest.
+    QCOMPARE(form->PicLuna->accessibleName(), QStringLiteral("Ultimo quarto, illuminata al 50%"));
+    QVERIFY2(form->PicLuna->accessibleDescription().contains(u"Sul terminatore: ")
+                 && form->PicLuna->accessibleDescription().contains(u"Murchison"),
+             qPrintable(form->PicLuna->accessibleDescription()));
 
     // And back to the drawing.
     form->actionFace->trigger();
@@ -623,13 +632,19 @@ void TestWindow::aboutNamesWhatLunaIsMadeOf()
 {
     QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
     QString title, text;
+    QPixmap icon;
     whenOpen<QMessageBox>(this, [&](QMessageBox& box) {
         title = box.windowTitle();
         text = box.text();
+        icon = box.iconPixmap();
         box.accept();
     });
     form->actionAbout->trigger();
     QCOMPARE(title, "Informazioni su Luna");
+    // Luna's icon: the waxing gibbous Moon, its middle lit.
+    QVERIFY(!icon.isNull());
+    const QImage drawn = icon.toImage();
+    QCOMPARE(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), QColor(Qt::white));
     // The credit the picture gives, the version, what Luna is built on, and
     // its licence.
     for (const char* part : {"Luna: le fasi della Luna", "9.8.7", "ERFA", "GeographicLib", "Qt 6", "GeoNames", "CC BY 4.0",

@@ -94,6 +94,24 @@ QString eventText(const sky::MonthEvent& event, const sky::Zone& zone)
     return {};
 }
 
+QString eventOfTheDayText(const sky::MonthEvent& event, const sky::Zone& zone)
+{
+    using Kind = sky::MonthEvent::Kind;
+    const QString time = timeOfDay(event.when, zone);
+    const QString km = QLocale().toString(qlonglong(std::llround(event.distanceKm)));
+    switch (event.kind) {
+    case Kind::Phase:
+        return QCoreApplication::translate("Calendar", "%1 alle %2").arg(principalPhaseName(int(event.phase)).toLower(), time);
+    case Kind::Perigee:
+        return QCoreApplication::translate("Calendar", "perigeo alle %1, %2 km").arg(time, km);
+    case Kind::Apogee:
+        return QCoreApplication::translate("Calendar", "apogeo alle %1, %2 km").arg(time, km);
+    case Kind::Eclipse:
+        return QCoreApplication::translate("Calendar", "%1 alle %2").arg(eclipseName(event.eclipse), time);
+    }
+    return {};
+}
+
 QString halfText(const sky::Half& half, const sky::Zone& zone)
 {
     const auto day = [&](sky::Instant when) { return dayOf(when, zone).day(); };

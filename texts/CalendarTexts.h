@@ -33,6 +33,10 @@ QString timeOfDay(sky::Instant when, const sky::Zone& zone);
 // dicembre, 02:28" or "Perigeo: ..., 356.923 km (superluna)".
 QString eventText(const sky::MonthEvent& event, const sky::Zone& zone);
 
+// An event as said within its day: "luna nuova alle 01:52", "perigeo alle
+// 09:34, 356.651 km".
+QString eventOfTheDayText(const sky::MonthEvent& event, const sky::Zone& zone);
+
 // "crescente dal 9 dicembre, 01:52 al 24 dicembre, 02:28".
 QString halfText(const sky::Half& half, const sky::Zone& zone);
 

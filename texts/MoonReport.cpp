@@ -98,21 +98,6 @@ QString distanceText(const sky::InstantFacts& facts)
     return text;
 }
 
-// The nearest few, in the IAU's names whatever the language; the JSON
-// carries them all.
-QString terminatorText(const std::vector<std::string>& crossed)
-{
-    if (crossed.empty())
-        return QCoreApplication::translate("Info", "nessun luogo con nome");
-    constexpr std::size_t shown = 10;
-    QStringList names;
-    for (std::size_t i = 0; i < std::min(shown, crossed.size()); ++i)
-        names << QString::fromStdString(crossed[i]);
-    QString text = names.join(u", ");
-    if (crossed.size() > shown)
-        text += QCoreApplication::translate("Info", "… (%1 in tutto)").arg(crossed.size());
-    return text;
-}
 
 // What of the Moon is turned to us and where the Sun rises on it.
 QString faceLines(const sky::InstantFacts& facts)
@@ -154,6 +139,20 @@ QString phasesText(const std::array<sky::PhaseEvent, 4>& next, const std::array<
 }
 
 } // namespace
+
+QString terminatorText(const std::vector<std::string>& crossed)
+{
+    if (crossed.empty())
+        return QCoreApplication::translate("Info", "nessun luogo con nome");
+    constexpr std::size_t shown = 10;
+    QStringList names;
+    for (std::size_t i = 0; i < std::min(shown, crossed.size()); ++i)
+        names << QString::fromStdString(crossed[i]);
+    QString text = names.join(u", ");
+    if (crossed.size() > shown)
+        text += QCoreApplication::translate("Info", "… (%1 in tutto)").arg(crossed.size());
+    return text;
+}
 
 ReportedPhase reportedPhase(const MoonReportRequest& request)
 {

@@ -11,6 +11,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 #include <optional>
 
 namespace luna {
@@ -57,6 +60,11 @@ QString moonReport(const sky::InstantFacts& facts, Hemisphere hemisphere, bool p
 // buio:  dalle 17:20 alle 23:05"), on `zone`'s clock.
 QString sunHoursLine(const sky::SunHours& sun, const sky::Zone& zone);
 QString darkSkyLine(const std::vector<sky::Stretch>& darkSky, const sky::Zone& zone);
+
+// The features on the terminator, the nearest few, in the IAU's names
+// whatever the language ("Copernicus, Eratosthenes"); the JSON carries them
+// all.
+QString terminatorText(const std::vector<std::string>& crossed);
 
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.

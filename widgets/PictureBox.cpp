@@ -4,6 +4,8 @@
 
 #include "PictureBox.h"
 
+#include <QAccessibleWidget>
+
 #include "PainterSurface.h"
 #include "PhasePicture.h"
 
@@ -53,10 +55,24 @@ private:
     PictureBox& box_;
 };
 
+namespace {
+
+// Assistive technologies see the picture as an image, named by its owner.
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("luna::PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
     , surface_(std::make_unique<Surface>(*this))
 {
+    static const bool accessible = (QAccessible::installFactory(pictureAccessible), true);
+    Q_UNUSED(accessible)
     // The style is not owned by the widget; as a child it goes with it.
     auto* style = new FrameStyle;
     style->setParent(this);

@@ -34,6 +34,16 @@ MoonCalendar::MoonCalendar(Hemisphere hemisphere, const sky::Zone& zone, QWidget
     setMaximumDate(QDate(sky::lastYear, 12, 31));
     // Room for the Moons at the size it likes; smaller where the screen is.
     setMinimumSize(280, 220);
+    // Qt's own parts have no names for a screen reader to say.
+    setAccessibleName(tr("Calendario"));
+    const std::pair<const char*, QString> parts[] = {
+        {"qt_calendar_prevmonth", tr("Mese prima")},
+        {"qt_calendar_nextmonth", tr("Mese dopo")},
+        {"qt_calendar_calendarview", tr("Giorni del mese")},
+    };
+    for (const auto& [name, text] : parts)
+        if (auto* part = findChild<QWidget*>(QLatin1String(name)))
+            part->setAccessibleName(text);
 }
 
 QSize MoonCalendar::sizeHint() const

@@ -10,7 +10,9 @@
 #include "Formats.h"
 #include "FormGeometry.h"
 #include "MoonFace.h"
+#include "LunarFeatures.h"
 #include "MonthWindow.h"
+#include "MoonReport.h"
 #include "PhaseTexts.h"
 #include "PictureBox.h"
 #include "PictureGeometry.h"
@@ -282,12 +284,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+// The picture is named by its phase in words, so that a screen reader says
+// the phase as the bar moves or the date changes; its description adds the
+// instant and, on the face, the features on the terminator.
 void Form1::describe(double angle)
 {
-    QString description = phaseDescription(elongationOf(angle, hemisphere()));
-    if (shown_)
-        description = tr("%1 — %2").arg(dateTimeText(*shown_, viewpoint_.clock()), description);
+    const QString phase = phaseDescription(elongationOf(angle, hemisphere()));
+    QString description = shown_ ? tr("%1 — %2").arg(dateTimeText(*shown_, viewpoint_.clock()), phase) : phase;
     PicLuna->setToolTip(description);
+    if (actionFace && actionFace->isChecked()) {
+        const FaceView view = faceView(angle);
+        sky::MoonFace face;
+        face.librationLongitude = view.centreLongitude;
+        face.librationLatitude = view.centreLatitude;
+        face.subsolarLongitude = view.sunLongitude;
+        face.subsolarLatitude = view.sunLatitude;
+        description += u'\n' + tr("Sul terminatore: %1").arg(terminatorText(sky::terminatorFeatures(face)));
+    }
+    PicLuna->setAccessibleName(phase);
     PicLuna->setAccessibleDescription(description);
 }
 

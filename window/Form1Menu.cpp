@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -140,8 +141,8 @@ void Form1::choosePlace()
 
 void Form1::showAbout()
 {
-    QMessageBox::about(this, tr("Informazioni su Luna"),
-                       QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p>")
+    QMessageBox about(QMessageBox::NoIcon, tr("Informazioni su Luna"),
+                      QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p>")
                            .arg(credit().toHtmlEscaped(),
                                 tr("Versione %1.").arg(QCoreApplication::applicationVersion()),
                                 tr("Fatta con ERFA (le routine SOFA dell'Unione Astronomica Internazionale) per "
@@ -149,7 +150,13 @@ void Form1::showAbout()
                                    "città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.")
                                     .arg(QString::fromLatin1(qVersion())),
                                 tr("Software libero, sotto la GNU General Public License, versione 3 o "
-                                   "successive.")));
+                                   "successive.")),
+                      QMessageBox::Ok, this);
+    // Luna's icon, named for a screen reader.
+    about.setIconPixmap(QApplication::windowIcon().pixmap(64));
+    if (auto* icon = about.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(tr("Luna"));
+    about.exec();
 }
 
 NightWindow* Form1::night()

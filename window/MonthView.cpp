@@ -7,10 +7,13 @@
 #include "CalendarTexts.h"
 #include "CrescentTexts.h"
 #include "DayCell.h"
+#include "Formats.h"
 #include "LocalDates.h"
+#include "MonthAccessible.h"
 #include "MonthPage.h"
 #include "PhaseTexts.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -27,6 +30,8 @@ namespace luna {
 MonthView::MonthView(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(monthAccessible), true);
+    Q_UNUSED(accessible)
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -63,6 +68,11 @@ void MonthView::selectDay(QDate day)
     if (day.year() == facts_.year && day.month() == int(facts_.month)) {
         selected_ = day;
         update();
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(day.day() - 1);
+            QAccessible::updateAccessibility(&focus);
+        }
         emit selected(dayRect(day));
     } else if (day.isValid()) {
         emit dayOutside(day);
@@ -179,6 +189,19 @@ QString MonthView::dayStory(QDate day) const
     if (hijri_ == HijriDates::Shown)
         story << tr("Calendario islamico: %1").arg(hijriText(facts.hijri)).toHtmlEscaped();
     return story.join(QStringLiteral("<br>"));
+}
+
+QString MonthView::spokenDay(QDate day) const
+{
+    if (day.year() != facts_.year || day.month() != int(facts_.month))
+        return {};
+    QStringList said;
+    for (const sky::MonthEvent& event : facts_.events)
+        if (dayOf(event.when, facts_.clock) == day)
+            said << eventOfTheDayText(event, facts_.clock);
+    if (said.isEmpty())
+        said << phaseDescription(facts_.days[std::size_t(day.day() - 1)].elongation);
+    return tr("%1: %2").arg(QLocale().toString(day, longDateFormat(DateParts::WithoutYear)), said.join(u"; "));
 }
 
 bool MonthView::event(QEvent* event)

@@ -43,6 +43,9 @@ public:
     QRect dayRect(QDate day) const;
     // What the tooltip of a day says.
     QString dayStory(QDate day) const;
+    // A day as a screen reader says it: "mercoledì 9 dicembre: luna nuova
+    // alle 01:52", its events or, without any, its phase at 21:00.
+    QString spokenDay(QDate day) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -7,6 +7,8 @@
 #include "Identity.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -95,6 +97,11 @@ void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved)
         QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
     }
     new ReturnPresses(window);
+    // Qt's scroll bars have no names of their own for a screen reader.
+    for (QAbstractScrollArea* area : window->findChildren<QAbstractScrollArea*>()) {
+        area->verticalScrollBar()->setAccessibleName(QCoreApplication::translate("OwnWindow", "Scorrimento verticale"));
+        area->horizontalScrollBar()->setAccessibleName(QCoreApplication::translate("OwnWindow", "Scorrimento orizzontale"));
+    }
 
     const QRect room = roomFor(window);
     const bool restored = !saved.isEmpty() && window->restoreGeometry(saved);
