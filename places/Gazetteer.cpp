@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <string>
 
 namespace luna::places {
@@ -114,6 +116,23 @@ bool names(const std::string& part, const CityRow& city)
     return false;
 }
 
+// A city of the table as a place, named in `language` with its region and
+// country ("Roma, Lazio, Italia").
+sky::Place cityPlace(const CityRow& city, NameLanguage language)
+{
+    const bool italian = language == NameLanguage::Italian;
+    sky::Place place(cityString(city.name), city.latitude, city.longitude, 0);
+    place.zone = cityString(city.zone);
+    place.country = cityString(city.code);
+    const std::string name = cityString(italian ? city.italianName : city.name);
+    place.label = name;
+    for (const std::string more : {cityString(italian ? city.italianState : city.state),
+                                   cityString(italian ? city.italianCountry : city.country)})
+        if (!more.empty() && more != name)
+            place.label += ", " + more;
+    return place;
+}
+
 } // namespace
 
 std::vector<sky::Place> findCities(std::string_view text, NameLanguage language, std::size_t most)
@@ -161,19 +180,33 @@ std::vector<sky::Place> findCities(std::string_view text, NameLanguage language,
     for (const CityRow* city : candidates) {
         if (cities.size() >= most)
             break;
-        const bool italian = language == NameLanguage::Italian;
-        sky::Place place(cityString(city->name), city->latitude, city->longitude, 0);
-        place.zone = cityString(city->zone);
-        place.country = cityString(city->code);
-        const std::string name = cityString(italian ? city->italianName : city->name);
-        place.label = name;
-        for (const std::string more : {cityString(italian ? city->italianState : city->state),
-                                       cityString(italian ? city->italianCountry : city->country)})
-            if (!more.empty() && more != name)
-                place.label += ", " + more;
-        cities.push_back(std::move(place));
+        cities.push_back(cityPlace(*city, language));
     }
     return cities;
+}
+
+std::optional<sky::Place> nearestCity(double latitude, double longitude, NameLanguage language)
+{
+    // The nearest by the angle between the two points on a sphere: among
+    // cities, the ellipsoid's few tenths of a per cent never change which.
+    const auto unit = [](double north, double east) {
+        const double phi = north * std::numbers::pi / 180, lambda = east * std::numbers::pi / 180;
+        return std::array{std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+    };
+    const auto here = unit(latitude, longitude);
+    const CityRow* nearest = nullptr;
+    double closest = -2;
+    for (std::size_t i = 0; i < cityRowCount; ++i) {
+        const auto there = unit(cityRows[i].latitude, cityRows[i].longitude);
+        const double cosine = here[0] * there[0] + here[1] * there[1] + here[2] * there[2];
+        if (cosine > closest) {
+            closest = cosine;
+            nearest = &cityRows[i];
+        }
+    }
+    if (!nearest)
+        return std::nullopt;
+    return cityPlace(*nearest, language);
 }
 
 sky::Place resolvePlace(std::string_view text, const sky::ZoneTable& zones, NameLanguage language)

@@ -7,6 +7,7 @@
 #include "Place.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,10 @@ enum class NameLanguage { Italian, English };
 // them, at most `most`. Each comes with its English name, its zone and its
 // country's code, and a label in `language` ("Roma, Lazio, Italia").
 std::vector<sky::Place> findCities(std::string_view text, NameLanguage language, std::size_t most = 8);
+
+// The city of the table nearest to a point, named as findCities() names
+// it; none only if the table is empty.
+std::optional<sky::Place> nearestCity(double latitude, double longitude, NameLanguage language);
 
 // A place as people write it: LAT,LON[,HEIGHT]; a time zone's whole name
 // ("Europe/Rome"); a city, as findCities() reads it; or else a zone by its

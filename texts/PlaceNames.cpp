@@ -43,4 +43,9 @@ QStringList placeSuggestions(const QString& text, int most)
     return found;
 }
 
+std::optional<sky::Place> nearestCity(double latitude, double longitude)
+{
+    return places::nearestCity(latitude, longitude, namesLanguage());
+}
+
 } // namespace luna

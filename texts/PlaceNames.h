@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace luna {
 
 // A place as the user writes it (see places::resolvePlace()), a city named
@@ -19,5 +21,8 @@ sky::Place readPlace(const QString& text, const sky::ZoneTable& zones);
 // text, named as placeText() names them ("Roma, Lazio, Italia"), then the
 // zones whose names hold it; at most `most`.
 QStringList placeSuggestions(const QString& text, int most);
+
+// The city nearest to a point, as placeSuggestions() names it, if any.
+std::optional<sky::Place> nearestCity(double latitude, double longitude);
 
 } // namespace luna

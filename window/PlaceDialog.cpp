@@ -8,12 +8,15 @@
 #include "PlaceNames.h"
 #include "OwnWindow.h"
 #include "Place.h"
+#include "Planner.h"
 
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QAbstractItemView>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringListModel>
@@ -43,6 +46,9 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     field->setCompleter(completer);
 
+    locate = new QPushButton(tr("Trova la &mia posizione"), this);
+    location_ = new DesktopLocation(this);
+
     resolved = new QLabel(this);
     resolved->setWordWrap(true);
     problem = new QLabel(this);
@@ -56,6 +62,10 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(field);
+    auto* finding = new QHBoxLayout;
+    finding->addWidget(locate);
+    finding->addStretch();
+    layout->addLayout(finding);
     layout->addWidget(resolved);
     layout->addWidget(problem);
     layout->addWidget(buttons);
@@ -76,6 +86,13 @@ PlaceDialog::PlaceDialog(const QString& current, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &PlaceDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(useTimeZone, &QPushButton::clicked, this, &PlaceDialog::acceptTimeZone);
+    connect(locate, &QPushButton::clicked, this, [this] {
+        locate->setEnabled(false);
+        locate->setText(tr("Cerco la posizione…"));
+        location_->find();
+    });
+    connect(location_, &DesktopLocation::found, this, &PlaceDialog::located);
+    connect(location_, &DesktopLocation::failed, this, &PlaceDialog::notLocated);
     if (!current.isEmpty())
         check();
 }
@@ -99,6 +116,55 @@ void PlaceDialog::suggest()
         field->completer()->popup()->hide();
     else if (field->hasFocus())
         field->completer()->complete();
+}
+
+// The nearest city goes in the field, the position beside it: nothing is
+// kept until the user accepts the dialog.
+void PlaceDialog::located(double latitude, double longitude)
+{
+    locate->setEnabled(true);
+    locate->setText(tr("Trova la &mia posizione"));
+    locate->setToolTip({});
+    typing_->stop();
+    const sky::Place here(std::string(), latitude, longitude, 0);
+    const auto city = nearestCity(latitude, longitude);
+    field->setText(city ? QString::fromStdString(city->label)
+                        : QStringLiteral("%1,%2").arg(latitude, 0, 'f', 4).arg(longitude, 0, 'f', 4));
+    check();
+    QString found = tr("La tua posizione: %1.").arg(coordinatesText(latitude, longitude, 2));
+    if (city)
+        found = tr("La tua posizione: %1, a %2 km da %3.")
+                    .arg(coordinatesText(latitude, longitude, 2),
+                         QLocale().toString(sky::geodesicBetween(here, *city).metres / 1000, 'f', 0),
+                         QString::fromStdString(city->label));
+    resolved->setText(found + u'\n' + resolved->text());
+    resolved->show();
+    fit();
+    field->setFocus();
+}
+
+void PlaceDialog::notLocated(DesktopLocation::Failure why)
+{
+    locate->setEnabled(true);
+    locate->setText(tr("Trova la &mia posizione"));
+    QString reason;
+    switch (why) {
+    case DesktopLocation::Failure::NoService:
+        reason = tr("Questo computer non ha un servizio di localizzazione (GeoClue): scrivi la città.");
+        break;
+    case DesktopLocation::Failure::Refused:
+        reason = tr("Il desktop non ha concesso la posizione a Luna: scrivi la città, o permettilo nelle "
+                    "impostazioni della privacy.");
+        break;
+    case DesktopLocation::Failure::NoAnswer:
+        reason = tr("Il servizio di localizzazione non ha trovato la posizione: scrivi la città.");
+        break;
+    }
+    locate->setToolTip(reason);
+    locate->setAccessibleDescription(reason);
+    problem->setText(reason);
+    problem->show();
+    fit();
 }
 
 void PlaceDialog::acceptTimeZone()

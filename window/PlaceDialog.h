@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "DesktopLocation.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -19,7 +21,10 @@ namespace luna {
 // typed as LAT,LON; "Usa il fuso orario" returns to the time zone's place.
 // As the text is typed the dialog says what it resolves to, or what cannot
 // be read, and it grows to show all of it; on OK what cannot be read keeps
-// the dialog open.
+// the dialog open. "Trova la mia posizione" asks the desktop's location
+// service and writes the nearest city in the field, with the position found,
+// for the user to accept or not; if the service cannot say, the dialog says
+// why and nothing changes.
 class PlaceDialog : public QDialog {
     Q_OBJECT
 
@@ -36,6 +41,7 @@ public:
     QLabel* problem = nullptr;
     QLabel* resolved = nullptr;
     QPushButton* useTimeZone = nullptr;
+    QPushButton* locate = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,10 +54,13 @@ private:
     // The place of the system's time zone, if it has one.
     void acceptTimeZone();
     void fit();
+    void located(double latitude, double longitude);
+    void notLocated(DesktopLocation::Failure why);
 
     bool timeZone_ = false;
     QTimer* typing_ = nullptr;
     QStringListModel* suggestions_ = nullptr;
+    DesktopLocation* location_ = nullptr;
 };
 
 } // namespace luna
