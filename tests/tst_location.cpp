@@ -62,9 +62,12 @@ void TestLocation::findsThePlace_data()
     QTest::addColumn<QString>("said");
 
     // The Duomo of Milan (45.4642 N, 9.1916 E): GeoNames' Milano lies
-    // within a kilometre.
+    // within a kilometre. The Colosseum (41.8902 N, 12.4922 E) lies 1.6 km
+    // from GeoNames' Rome (41.89193 N, 12.51133 E).
     QTest::newRow("found") << QStringList{"found", "45.4642", "9.1916"} << QStringLiteral("Milano, Lombardia, Italia")
-                           << QStringLiteral("La tua posizione: 45,46° N, 9,19° E, a 0 km da Milano, Lombardia, Italia.");
+                           << QStringLiteral("La tua posizione: 45,46° N, 9,19° E, a meno di un chilometro da Milano, Lombardia, Italia.");
+    QTest::newRow("found, a city away") << QStringList{"found", "41.8902", "12.4922"} << QStringLiteral("Roma, Lazio, Italia")
+                                        << QStringLiteral("La tua posizione: 41,89° N, 12,49° E, a 2 km da Roma, Lazio, Italia.");
     QTest::newRow("refused") << QStringList{"refused"} << QStringLiteral("Roma")
                              << QStringLiteral("non ha concesso la posizione");
     QTest::newRow("no service") << QStringList{} << QStringLiteral("Roma")

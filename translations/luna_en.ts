@@ -101,6 +101,18 @@
         <translation>Islamic calendar: %2 is %1
 </translation>
     </message>
+    <message>
+        <source>%1 alle %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>perigeo alle %1, %2 km</source>
+        <translation>perigee at %1, %2 km</translation>
+    </message>
+    <message>
+        <source>apogeo alle %1, %2 km</source>
+        <translation>apogee at %1, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -800,6 +812,17 @@
     </message>
 </context>
 <context>
+    <name>OwnWindow</name>
+    <message>
+        <source>Scorrimento verticale</source>
+        <translation>Vertical scrolling</translation>
+    </message>
+    <message>
+        <source>Scorrimento orizzontale</source>
+        <translation>Horizontal scrolling</translation>
+    </message>
+</context>
+<context>
     <name>Phase</name>
     <message>
         <source>Luna nuova</source>
@@ -1060,12 +1083,6 @@
 </translation>
     </message>
     <message>
-        <source>luna: Questo desktop non ha un&apos;area di notifica
-</source>
-        <translation>luna: This desktop has no notification area
-</translation>
-    </message>
-    <message>
         <source>Uso: luna [--date QUANDO] [--hemisphere north|south] [--place LUOGO]
      luna --tray
 
@@ -1083,7 +1100,8 @@ Opzioni:
                            gradi e metri, o un fuso orario (Europe/Rome);
                            predefinito quello del fuso orario
   --tray                   la Luna di stasera nell&apos;area di notifica, con un
-                           avviso a ogni luna piena e nuova
+                           avviso a ogni luna piena e nuova; dove il desktop
+                           non mostra icone, solo gli avvisi
   -h, --help               mostra questo aiuto
   --version                mostra la versione
 
@@ -1110,7 +1128,8 @@ Options:
                            degrees and metres, or a time zone (Europe/Rome);
                            by default the time zone&apos;s
   --tray                   tonight&apos;s Moon in the panel&apos;s notification area,
-                           with a notice at each full and new moon
+                           with a notice at each full and new moon; where the
+                           desktop shows no icons, the notices alone
   -h, --help               shows this help
   --version                shows the version
 
@@ -1119,6 +1138,12 @@ It also takes the options of every Qt program, such as -style and -platform.
 Examples:
   luna --date now
   luna --date 2026-12-24T22:00 --hemisphere south
+</translation>
+    </message>
+    <message>
+        <source>luna: questo desktop non mostra icone nell&apos;area di notifica: Luna darà solo gli avvisi
+</source>
+        <translation>luna: this desktop shows no icons in its notification area: Luna will give its notices only
 </translation>
     </message>
 </context>
@@ -1869,6 +1894,10 @@ cannot write.
         <source>Fatta con ERFA (le routine SOFA dell&apos;Unione Astronomica Internazionale) per il cielo, GeographicLib per le geodetiche, Qt %1 per le finestre e, per le città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.</source>
         <translation>Built with ERFA (the International Astronomical Union&apos;s SOFA routines) for the sky, GeographicLib for the geodesics, Qt %1 for the windows and, for the cities, the data of GeoNames (geonames.org, CC BY 4.0) through libgeonames.</translation>
     </message>
+    <message>
+        <source>Sul terminatore: %1</source>
+        <translation>On the terminator: %1</translation>
+    </message>
 </context>
 <context>
     <name>luna::MonthView</name>
@@ -1883,6 +1912,10 @@ cannot write.
     <message>
         <source>Calendario islamico: %1</source>
         <translation>Islamic calendar: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1934,6 +1967,25 @@ cannot write.
     <message>
         <source>Sotto ogni giorno la data del calendario islamico di Umm al-Qura</source>
         <translation>Under each day its date on the Umm al-Qura Islamic calendar</translation>
+    </message>
+</context>
+<context>
+    <name>luna::MoonCalendar</name>
+    <message>
+        <source>Calendario</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Mese prima</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Mese dopo</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Giorni del mese</source>
+        <translation>Days of the month</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2057,38 @@ cannot write.
         <source>Il fuso orario del sistema, %1, non ha un luogo: scrivi una città o latitudine e longitudine.</source>
         <translation>The system&apos;s time zone, %1, has no place: write a city, or latitude and longitude.</translation>
     </message>
+    <message>
+        <source>Trova la &amp;mia posizione</source>
+        <translation>Find &amp;my location</translation>
+    </message>
+    <message>
+        <source>Cerco la posizione…</source>
+        <translation>Finding the location…</translation>
+    </message>
+    <message>
+        <source>La tua posizione: %1.</source>
+        <translation>Your location: %1.</translation>
+    </message>
+    <message>
+        <source>La tua posizione: %1, a %2 km da %3.</source>
+        <translation>Your location: %1, %2 km from %3.</translation>
+    </message>
+    <message>
+        <source>Questo computer non ha un servizio di localizzazione (GeoClue): scrivi la città.</source>
+        <translation>This computer has no location service (GeoClue): type the city.</translation>
+    </message>
+    <message>
+        <source>Il desktop non ha concesso la posizione a Luna: scrivi la città, o permettilo nelle impostazioni della privacy.</source>
+        <translation>The desktop did not give Luna the location: type the city, or allow it in the privacy settings.</translation>
+    </message>
+    <message>
+        <source>Il servizio di localizzazione non ha trovato la posizione: scrivi la città.</source>
+        <translation>The location service found no location: type the city.</translation>
+    </message>
+    <message>
+        <source>La tua posizione: %1, a meno di un chilometro da %2.</source>
+        <translation>Your location: %1, less than a kilometre from %2.</translation>
+    </message>
 </context>
 <context>
     <name>luna::Tray</name>
@@ -2035,6 +2119,10 @@ cannot write.
     <message>
         <source>Nascondi Luna</source>
         <translation>Hide Luna</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Show</translation>
     </message>
 </context>
 </TS>

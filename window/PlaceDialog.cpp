@@ -131,12 +131,14 @@ void PlaceDialog::located(double latitude, double longitude)
     field->setText(city ? QString::fromStdString(city->label)
                         : QStringLiteral("%1,%2").arg(latitude, 0, 'f', 4).arg(longitude, 0, 'f', 4));
     check();
-    QString found = tr("La tua posizione: %1.").arg(coordinatesText(latitude, longitude, 2));
-    if (city)
-        found = tr("La tua posizione: %1, a %2 km da %3.")
-                    .arg(coordinatesText(latitude, longitude, 2),
-                         QLocale().toString(sky::geodesicBetween(here, *city).metres / 1000, 'f', 0),
-                         QString::fromStdString(city->label));
+    const QString position = coordinatesText(latitude, longitude, 2);
+    QString found = tr("La tua posizione: %1.").arg(position);
+    if (city) {
+        const double km = sky::geodesicBetween(here, *city).metres / 1000;
+        const QString label = QString::fromStdString(city->label);
+        found = km < 1 ? tr("La tua posizione: %1, a meno di un chilometro da %2.").arg(position, label)
+                       : tr("La tua posizione: %1, a %2 km da %3.").arg(position, QLocale().toString(km, 'f', 0), label);
+    }
     resolved->setText(found + u'\n' + resolved->text());
     resolved->show();
     fit();
