@@ -121,11 +121,17 @@ def check_window(application, title, what):
 
 
 focused = []
+renamed = []
 
 
 def on_focus(event):
     if event.detail1 and event.source is not None:
         focused.append(event.source)
+
+
+def on_name(event):
+    if event.source is not None and event.source.getRole() == pyatspi.ROLE_IMAGE:
+        renamed.append(event.source.name)
 
 
 def menu_item(name):
@@ -174,6 +180,7 @@ def main():
         if application is None:
             return 1
         pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
         main_window = check_window(application, "Visualizzazione", "main window")
 
         # The picture is named by its phase, and follows the bar.
@@ -189,6 +196,10 @@ def main():
                 value.currentValue = angle
                 named = wait_for(lambda: picture.name.startswith(phase), 5)
                 check(named, f"at {angle}° the picture says \"{picture.name}\"")
+                # Said, not only changed: the change comes as an event.
+                heard = wait_for(lambda: GLib.MainContext.default().iteration(False) or
+                                 any(name.startswith(phase) for name in renamed), 5)
+                check(heard, f"at {angle}° the new name is announced {renamed[-3:]}")
 
         # The windows of the menu, through the Action interface.
         invoke_menu_item(application, "La Luna…")
