@@ -67,8 +67,7 @@ DesktopLocation::DesktopLocation(QObject* parent)
     , patience_(new QTimer(this))
 {
     patience_->setSingleShot(true);
-    patience_->setInterval(patienceMs);
-    connect(patience_, &QTimer::timeout, this, [this] { fail(Failure::NoAnswer); });
+    connect(patience_, &QTimer::timeout, this, [this] { fail(timeout_); });
 }
 
 DesktopLocation::~DesktopLocation()
@@ -80,13 +79,15 @@ void DesktopLocation::find()
 {
     stop();
     QDBusConnection bus = QDBusConnection::systemBus();
+    waiting_ = true;
     if (!bus.isConnected()) {
         // Said once the caller is ready to hear it.
-        QTimer::singleShot(0, this, [this] { emit failed(Failure::NoService); });
+        timeout_ = Failure::NoService;
+        patience_->start(0);
         return;
     }
-    waiting_ = true;
-    patience_->start();
+    timeout_ = Failure::NoAnswer;
+    patience_->start(patienceMs);
     auto* reply = new QDBusPendingCallWatcher(
         bus.asyncCall(call(QStringLiteral("/org/freedesktop/GeoClue2/Manager"), QStringLiteral("org.freedesktop.GeoClue2.Manager"),
                            QStringLiteral("GetClient"))),

@@ -33,7 +33,6 @@ public:
 
     // Asks; a question under way is let go.
     void find();
-    bool asking() const { return !client_.isEmpty() || waiting_; }
 
 signals:
     void found(double latitude, double longitude, double accuracyMetres);
@@ -50,6 +49,8 @@ private:
     QString client_;
     bool waiting_ = false;
     QTimer* patience_ = nullptr;
+    // What running out of patience means: no answer, or no bus at all.
+    Failure timeout_ = Failure::NoAnswer;
 };
 
 } // namespace luna
