@@ -24,8 +24,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from desktop_checks import check, verdict, wait_for
+
 LUNA = sys.argv[1]
-failures = []
 
 # The roles a person acts on or reads as a unit: each must have a name.
 CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
@@ -35,19 +36,6 @@ CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_C
             pyatspi.ROLE_LINK, pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_CANVAS}
 
 
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(find, seconds=15):
-    for _ in range(int(seconds * 10)):
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    return find()
 
 
 def luna_application(pid):
@@ -238,11 +226,7 @@ def main():
         luna.wait(10)
         manager.terminate()
 
-    if failures:
-        print("accessibility: FAILED:", "; ".join(failures))
-        return 1
-    print("accessibility: all checks passed")
-    return 0
+    return verdict("accessibility")
 
 
 if __name__ == "__main__":

@@ -32,15 +32,11 @@ import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
+from desktop_checks import check, verdict, wait_for
+
 LUNA, RENDER = sys.argv[1], sys.argv[2]
 WATCHER = "org.kde.StatusNotifierWatcher"
-failures = []
 
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
 
 
 class Watcher(dbus.service.Object):
@@ -122,13 +118,6 @@ def notices(daemon):
     return [(number + 1, str(args[3]), [str(a) for a in args[5]], {str(k): str(v) for k, v in args[6].items()})
             for number, args in enumerate(given)]
 
-
-def wait_for(condition, seconds):
-    for _ in range(int(seconds * 10)):
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
 
 
 def window_titles():
@@ -240,11 +229,7 @@ def main():
     tray.wait(10)
     loop.quit()
 
-    if failures:
-        print("tray: FAILED:", "; ".join(failures))
-        return 1
-    print("tray: all checks passed")
-    return 0
+    return verdict("tray")
 
 
 if __name__ == "__main__":
