@@ -12,6 +12,8 @@
 #include "Identity.h"
 #include "Language.h"
 #include "MonthWindow.h"
+#include "NightWindow.h"
+#include "PictureBox.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -124,19 +126,37 @@ void TestWayland::windowsOpenOnWayland()
     form.actionMonth->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(form.month()));
     QVERIFY(form.month()->windowHandle()->handle());
+    form.actionNight->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(form.night()));
+    form.night()->close();
+
     QTest::qWait(1000);
     const QImage shot = screenshot(QStringLiteral("wayland-windows.png"));
     QVERIFY(!shot.isNull());
     QVERIFY(whitePixels(shot) > 15000);
     form.month()->close();
     form.facts()->close();
+
+    // The face instead of the drawing: the full Moon's middle is grey land,
+    // where the drawing is white.
+    const QImage drawing = form.PicLuna->image();
+    form.actionFace->trigger();
+    const QImage face = form.PicLuna->image();
+    QCOMPARE(qGray(drawing.pixel(drawing.width() / 2, drawing.height() / 2)), 255);
+    QVERIFY(qGray(face.pixel(face.width() / 2, face.height() / 2)) < 250);
+    QTest::qWait(500);
+    QVERIFY(!screenshot(QStringLiteral("wayland-face.png")).isNull());
+    form.actionFace->trigger();
 }
 
 // The compositor places the windows: a window comes back at the size it was
-// left at, and Luna asks for no place.
+// left at, and Luna asks for no place; the place it last had on X is kept.
 void TestWayland::ownWindowsKeepTheirSizeAndAreNotMoved()
 {
     lunaSettings().clear();
+    QWidget onX;
+    onX.setGeometry(123, 77, 500, 400);
+    settings::factsGeometry.write(onX.saveGeometry());
     QSize left;
     QPoint placed;
     {
@@ -150,6 +170,11 @@ void TestWayland::ownWindowsKeepTheirSizeAndAreNotMoved()
         QTRY_COMPARE(form.facts()->size(), left);
         form.facts()->close();
     }
+    QWidget remembered;
+    QVERIFY(remembered.restoreGeometry(settings::factsGeometry.read()));
+    QCOMPARE(remembered.size(), left);
+    QCOMPARE(remembered.pos(), onX.pos());
+
     Form1 form;
     form.showInstant(fullMoon);
     form.actionFacts->trigger();

@@ -177,7 +177,7 @@ void FactsWindow::showEvent(QShowEvent* event)
 
 void FactsWindow::hideEvent(QHideEvent* event)
 {
-    settings::factsGeometry.write(saveGeometry());
+    rememberGeometry(this, settings::factsGeometry);
     QWidget::hideEvent(event);
 }
 

@@ -194,7 +194,7 @@ void MonthWindow::showEvent(QShowEvent* event)
 
 void MonthWindow::hideEvent(QHideEvent* event)
 {
-    settings::monthGeometry.write(saveGeometry());
+    rememberGeometry(this, settings::monthGeometry);
     QWidget::hideEvent(event);
 }
 

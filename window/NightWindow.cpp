@@ -153,7 +153,7 @@ void NightWindow::step(int nights)
 
 void NightWindow::hideEvent(QHideEvent* event)
 {
-    settings::nightGeometry.write(saveGeometry());
+    rememberGeometry(this, settings::nightGeometry);
     QWidget::hideEvent(event);
 }
 

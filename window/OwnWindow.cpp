@@ -115,4 +115,18 @@ void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved)
     keepOnScreen(window);
 }
 
+void rememberGeometry(const QWidget* window, const Setting<QByteArray>& setting)
+{
+    if (!compositorPlacesWindows()) {
+        setting.write(window->saveGeometry());
+        return;
+    }
+    QWidget kept;
+    const QByteArray before = setting.read();
+    if (!before.isEmpty())
+        kept.restoreGeometry(before);
+    kept.resize(window->size());
+    setting.write(kept.saveGeometry());
+}
+
 } // namespace luna

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "Settings.h"
+
 #include <QByteArray>
 #include <QSize>
 
@@ -19,6 +21,11 @@ namespace luna {
 // too large. Where the compositor places windows (Wayland), only the size
 // is restored and the window is never moved.
 void makeOwnWindow(QWidget* window, QSize preferred, const QByteArray& saved);
+
+// Remembers where `window` stands in `setting`, as saveGeometry() gives it.
+// Where the compositor places windows, Luna learns no position: the size is
+// kept with the place the window last had elsewhere (on X).
+void rememberGeometry(const QWidget* window, const Setting<QByteArray>& setting);
 
 // Shrinks and moves `window` as far as needed to lie within its screen's
 // available area.
