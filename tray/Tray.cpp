@@ -166,6 +166,8 @@ Tray::Tray(const sky::Clock& clock, PanelIcon panel, QObject* parent)
     connect(&clock_, &WallClock::jumped, this, &Tray::refresh);
     QDBusConnection::sessionBus().connect(QString(), noticesPath, noticesService, QStringLiteral("ActionInvoked"), this,
                                           SLOT(onNoticeAction(uint, QString)));
+    QDBusConnection::sessionBus().connect(QString(), noticesPath, noticesService, QStringLiteral("NotificationClosed"), this,
+                                          SLOT(onNoticeClosed(uint)));
     refresh();
     if (panel == PanelIcon::Shown) {
         icon->show();
@@ -258,6 +260,11 @@ void Tray::onNoticeAction(uint id, const QString& action)
     if (given == given_.end() || (action != showAction && action != QLatin1String("default")))
         return;
     showWindowAt(given->second);
+}
+
+void Tray::onNoticeClosed(uint id)
+{
+    given_.erase(id);
 }
 
 } // namespace luna

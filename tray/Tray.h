@@ -96,6 +96,8 @@ signals:
 private slots:
     // The notification service's word that an action of a notice was chosen.
     void onNoticeAction(uint id, const QString& action);
+    // A notice the service has closed offers its action no more.
+    void onNoticeClosed(uint id);
 
 private:
     Form1& window();
