@@ -495,6 +495,12 @@ void TestWindow::factsCopyWhatLunaRenderTells()
     QVERIFY(render.waitForFinished());
     QCOMPARE(QString::fromUtf8(render.readAllStandardOutput()), facts->report());
     QVERIFY(facts->report().contains("Sorge:"));
+    // The face, for a screen reader: the phase and the features the report
+    // names on the terminator.
+    const QString face = facts->face->accessibleDescription();
+    const QString crossed = facts->report().section(QStringLiteral("Sul terminatore:"), 1).section(u'\n', 0, 0).trimmed();
+    QVERIFY2(face.startsWith(u"Gibbosa calante, illuminata al 99%\nSul terminatore: ") && face.endsWith(crossed),
+             qPrintable(face + u'|' + crossed));
 
     // A bare angle: the facts of the present, live.
     QTest::keyClick(form->HScroll1, Qt::Key_Right);

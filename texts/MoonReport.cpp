@@ -154,6 +154,12 @@ QString terminatorText(const std::vector<std::string>& crossed)
     return text;
 }
 
+QString faceDescription(double elongation, const std::vector<std::string>& terminator)
+{
+    return phaseDescription(elongation) + u'\n'
+        + QCoreApplication::translate("Info", "Sul terminatore: %1").arg(terminatorText(terminator));
+}
+
 ReportedPhase reportedPhase(const MoonReportRequest& request)
 {
     const double e = request.when ? sky::elongation(*request.when)

@@ -66,6 +66,11 @@ QString darkSkyLine(const std::vector<sky::Stretch>& darkSky, const sky::Zone& z
 // all.
 QString terminatorText(const std::vector<std::string>& crossed);
 
+// What the Moon's face shows, for a screen reader: the phase and its lit
+// share, and the features on the terminator ("Primo quarto, illuminata al
+// 50%" and, below, "Sul terminatore: Murchison, ...").
+QString faceDescription(double elongation, const std::vector<std::string>& terminator);
+
 // The next four principal phases after `when`, a line each, with their times
 // in UTC and on `zone`.
 QString nextPhasesText(sky::Instant when, const sky::Zone& zone);

@@ -767,6 +767,10 @@
         <translation>Islamic calendar: %1
 </translation>
     </message>
+    <message>
+        <source>Sul terminatore: %1</source>
+        <translation>On the terminator: %1</translation>
+    </message>
 </context>
 <context>
     <name>NightPage</name>
@@ -1893,10 +1897,6 @@ cannot write.
     <message>
         <source>Fatta con ERFA (le routine SOFA dell&apos;Unione Astronomica Internazionale) per il cielo, GeographicLib per le geodetiche, Qt %1 per le finestre e, per le città, i dati di GeoNames (geonames.org, CC BY 4.0) tramite libgeonames.</source>
         <translation>Built with ERFA (the International Astronomical Union&apos;s SOFA routines) for the sky, GeographicLib for the geodesics, Qt %1 for the windows and, for the cities, the data of GeoNames (geonames.org, CC BY 4.0) through libgeonames.</translation>
-    </message>
-    <message>
-        <source>Sul terminatore: %1</source>
-        <translation>On the terminator: %1</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,7 @@ void FactsWindow::refresh()
     try {
         const sky::InstantFacts facts = sky::gatherFacts(*request_.when, request_.place);
         report_ = moonReport(facts, request_.hemisphere, request_.placeFromZone, request_.reader);
+        face->setAccessibleDescription(faceDescription(facts.elongation, facts.terminator));
         for (const std::string& name : facts.terminator) {
             const QString feature = QString::fromStdString(name);
             links << QStringLiteral("<a href=\"%1\">%2</a>")

@@ -299,7 +299,8 @@ void Form1::describe(double angle)
         face.librationLatitude = view.centreLatitude;
         face.subsolarLongitude = view.sunLongitude;
         face.subsolarLatitude = view.sunLatitude;
-        description += u'\n' + tr("Sul terminatore: %1").arg(terminatorText(sky::terminatorFeatures(face)));
+        const QString shown = faceDescription(elongationOf(angle, hemisphere()), sky::terminatorFeatures(face));
+        description = shown_ ? tr("%1 — %2").arg(dateTimeText(*shown_, viewpoint_.clock()), shown) : shown;
     }
     PicLuna->setAccessibleName(phase);
     PicLuna->setAccessibleDescription(description);
