@@ -6,6 +6,7 @@
 #include "DrawLuna.h"
 #include "Form1.h"
 #include "FormGeometry.h"
+#include "Identity.h"
 #include "PhasePicture.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
@@ -14,7 +15,9 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformintegration.h>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -107,7 +110,11 @@ void TestForm1::cleanup()
 void TestForm1::windowIsAFixedDialog()
 {
     QCOMPARE(form->windowTitle(), QStringLiteral("Visualizzazione Zelvo lunari"));
-    QCOMPARE(form->geometry(), QRect(FormGeometry::clientOrigin, FormGeometry::client));
+    // Where the compositor places windows, the window has its size only.
+    if (compositorPlacesWindows())
+        QCOMPARE(form->size(), FormGeometry::client);
+    else
+        QCOMPARE(form->geometry(), QRect(FormGeometry::clientOrigin, FormGeometry::client));
     QCOMPARE(form->minimumSize(), FormGeometry::client);
     QCOMPARE(form->maximumSize(), FormGeometry::client);
 
@@ -146,7 +153,10 @@ void TestForm1::controlsSitInPlace()
                                             {"PicLuna", form->PicLuna}};
     QWidget* control = controls.value(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(), geometry);
+    if (control == form.get() && compositorPlacesWindows())
+        QCOMPARE(control->size(), geometry.size());
+    else
+        QCOMPARE(control->geometry(), geometry);
     QVERIFY(control->isVisible());
     if (control == form.get())
         return;
@@ -222,6 +232,8 @@ void TestForm1::startsWithZeroAndAnEmptyPicture()
 
 void TestForm1::focusStartsOnThePictureThenTheBar()
 {
+    if (!QGuiApplicationPrivate::platformIntegration()->hasCapability(QPlatformIntegration::WindowActivation))
+        QSKIP("a headless compositor activates no window without input");
     QCOMPARE(QApplication::focusWidget(), form->PicLuna);
     QTest::keyClick(form.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), form->HScroll1);
