@@ -24,19 +24,13 @@ from gi.repository import GLib
 
 SERVICE = "org.freedesktop.GeoClue2"
 CLIENT = "org.freedesktop.GeoClue2.Client"
-LOCATION = "org.freedesktop.GeoClue2.Location"
 
 
 class Location(dbus.service.Object):
     def __init__(self, bus, latitude, longitude):
         super().__init__(bus, "/org/freedesktop/GeoClue2/Location/1")
         self.values = {"Latitude": dbus.Double(latitude), "Longitude": dbus.Double(longitude),
-                       "Accuracy": dbus.Double(5000.0), "Altitude": dbus.Double(-1.7976931348623157e308),
-                       "Speed": dbus.Double(-1.0), "Heading": dbus.Double(-1.0), "Description": ""}
-
-    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
-    def Get(self, interface, name):
-        return self.values[name]
+                       "Accuracy": dbus.Double(5000.0)}
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
     def GetAll(self, interface):
@@ -47,17 +41,12 @@ class Client(dbus.service.Object):
     def __init__(self, bus, mode, position):
         super().__init__(bus, "/org/freedesktop/GeoClue2/Client/1")
         self.bus, self.mode, self.position = bus, mode, position
-        self.values = {"DesktopId": "", "RequestedAccuracyLevel": dbus.UInt32(0), "Active": False,
-                       "Location": dbus.ObjectPath("/")}
+        self.values = {"DesktopId": "", "RequestedAccuracyLevel": dbus.UInt32(0)}
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ssv")
     def Set(self, interface, name, value):
         self.values[name] = value
         print(f"geoclue: {name} = {value}", flush=True)
-
-    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
-    def Get(self, interface, name):
-        return self.values[name]
 
     @dbus.service.method(CLIENT)
     def Start(self):
@@ -65,9 +54,8 @@ class Client(dbus.service.Object):
         if self.mode == "refused" or not self.values["DesktopId"]:
             raise dbus.exceptions.DBusException("Geolocation disabled for this application",
                                                 name="org.freedesktop.DBus.Error.AccessDenied")
-        location = Location(self.bus, *self.position)
-        self.values["Location"] = dbus.ObjectPath(location.__dbus_object_path__)
-        GLib.timeout_add(100, lambda: self.LocationUpdated(dbus.ObjectPath("/"), self.values["Location"]) and False)
+        location = dbus.ObjectPath(Location(self.bus, *self.position).__dbus_object_path__)
+        GLib.timeout_add(100, lambda: self.LocationUpdated(dbus.ObjectPath("/"), location) and False)
 
     @dbus.service.method(CLIENT)
     def Stop(self):

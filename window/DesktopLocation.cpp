@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <type_traits>
 
 namespace luna {
 
@@ -75,6 +76,26 @@ DesktopLocation::~DesktopLocation()
     stop();
 }
 
+// Sends `message` on the system bus; its answer goes to `then` while the
+// question stands, its error to fail().
+template <typename Reply, typename Then>
+void DesktopLocation::ask(const QDBusMessage& message, Then then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(message), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, then](QDBusPendingCallWatcher* done) {
+        done->deleteLater();
+        const QDBusPendingReply<Reply> reply = *done;
+        if (!waiting_)
+            return;
+        if (reply.isError())
+            return fail(failureOf(reply.error()));
+        if constexpr (std::is_void_v<Reply>)
+            then();
+        else
+            then(reply.value());
+    });
+}
+
 void DesktopLocation::find()
 {
     stop();
@@ -88,19 +109,9 @@ void DesktopLocation::find()
     }
     timeout_ = Failure::NoAnswer;
     patience_->start(patienceMs);
-    auto* reply = new QDBusPendingCallWatcher(
-        bus.asyncCall(call(QStringLiteral("/org/freedesktop/GeoClue2/Manager"), QStringLiteral("org.freedesktop.GeoClue2.Manager"),
-                           QStringLiteral("GetClient"))),
-        this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
-        done->deleteLater();
-        const QDBusPendingReply<QDBusObjectPath> client = *done;
-        if (!waiting_)
-            return;
-        if (client.isError())
-            return fail(failureOf(client.error()));
-        startClient(client.value().path());
-    });
+    ask<QDBusObjectPath>(call(QStringLiteral("/org/freedesktop/GeoClue2/Manager"), QStringLiteral("org.freedesktop.GeoClue2.Manager"),
+                              QStringLiteral("GetClient")),
+                         [this](const QDBusObjectPath& client) { startClient(client.path()); });
 }
 
 // The client says who asks and how exactly, then starts; the position
@@ -113,38 +124,24 @@ void DesktopLocation::startClient(const QString& client)
                 SLOT(onLocationUpdated(QDBusObjectPath, QDBusObjectPath)));
     bus.asyncCall(propertySetting(client_, QStringLiteral("DesktopId"), applicationId()));
     bus.asyncCall(propertySetting(client_, QStringLiteral("RequestedAccuracyLevel"), cityAccuracy));
-    auto* started = new QDBusPendingCallWatcher(bus.asyncCall(call(client_, clientInterface, QStringLiteral("Start"))), this);
-    connect(started, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
-        done->deleteLater();
-        const QDBusPendingReply<> reply = *done;
-        if (reply.isError() && waiting_)
-            fail(failureOf(reply.error()));
-    });
+    ask<void>(call(client_, clientInterface, QStringLiteral("Start")), [] {});
 }
 
 void DesktopLocation::onLocationUpdated(const QDBusObjectPath&, const QDBusObjectPath& now)
 {
     if (!waiting_)
         return;
-    QDBusMessage ask = call(now.path(), properties, QStringLiteral("GetAll"), {QStringLiteral("org.freedesktop.GeoClue2.Location")});
-    auto* reply = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(ask), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
-        done->deleteLater();
-        const QDBusPendingReply<QVariantMap> location = *done;
-        if (!waiting_)
-            return;
-        if (location.isError())
-            return fail(failureOf(location.error()));
-        const QVariantMap values = location.value();
-        bool north = false, east = false;
-        const double latitude = values.value(QStringLiteral("Latitude")).toDouble(&north);
-        const double longitude = values.value(QStringLiteral("Longitude")).toDouble(&east);
-        const double accuracy = values.value(QStringLiteral("Accuracy")).toDouble();
-        if (!north || !east || std::abs(latitude) > 90 || std::abs(longitude) > 180)
-            return fail(Failure::NoAnswer);
-        stop();
-        emit found(latitude, longitude, accuracy);
-    });
+    ask<QVariantMap>(call(now.path(), properties, QStringLiteral("GetAll"), {QStringLiteral("org.freedesktop.GeoClue2.Location")}),
+                     [this](const QVariantMap& values) {
+                         bool north = false, east = false;
+                         const double latitude = values.value(QStringLiteral("Latitude")).toDouble(&north);
+                         const double longitude = values.value(QStringLiteral("Longitude")).toDouble(&east);
+                         const double accuracy = values.value(QStringLiteral("Accuracy")).toDouble();
+                         if (!north || !east || std::abs(latitude) > 90 || std::abs(longitude) > 180)
+                             return fail(Failure::NoAnswer);
+                         stop();
+                         emit found(latitude, longitude, accuracy);
+                     });
 }
 
 void DesktopLocation::fail(Failure why)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+class QDBusMessage;
 class QTimer;
 
 namespace luna {
@@ -42,6 +43,8 @@ private slots:
     void onLocationUpdated(const QDBusObjectPath& before, const QDBusObjectPath& now);
 
 private:
+    template <typename Reply, typename Then>
+    void ask(const QDBusMessage& message, Then then);
     void startClient(const QString& client);
     void fail(Failure why);
     void stop();
